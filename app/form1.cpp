@@ -1,0 +1,326 @@
+#include "app/form1.h"
+
+#include "app/layoutfit.h"
+#include "app/updatecheck.h"
+#include "monitor/changenotice.h"
+#include "tracking/catalogue.h"
+#include "tracking/resultlist.h"
+#include "tracking/resultparser.h"
+#include "tracking/trackingrequest.h"
+#include "ui_form1.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTreeWidget>
+
+namespace {
+const QString boxTitle = QStringLiteral("Orvo系列软件");
+// Long pasted text must fit in the number box whole.
+constexpr int numberBoxMaxLength = 16 * 1024 * 1024;
+} // namespace
+
+Form1::Form1(const Platform &platform, const Endpoints &endpoints, const QString &programFolder, QWidget *parent)
+    : QWidget(parent), ui(new Ui::Form1), m_platform(platform), m_endpoints(endpoints),
+      m_programFolder(programFolder), m_history(QDir(programFolder).filePath(QStringLiteral("wlnum.ini"))),
+      m_timer1(this), m_timer3(this)
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    growLabelsToLineHeight(this);
+    ui->Frame6->hide();
+
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setInterval(100);
+    connect(&m_timer1, &QTimer::timeout, this, &Form1::timer1Tick);
+    m_timer3.setObjectName(QStringLiteral("Timer3"));
+    m_timer3.setInterval(1000);
+    connect(&m_timer3, &QTimer::timeout, this, &Form1::timer3Tick);
+
+    // The number sent is exactly what was typed: no completion from the history, no insertion.
+    ui->Text1->setInsertPolicy(QComboBox::NoInsert);
+    ui->Text1->setCompleter(nullptr);
+    ui->Text1->lineEdit()->setMaxLength(numberBoxMaxLength);
+    connect(ui->Combo1, &QComboBox::currentIndexChanged, this, &Form1::combo1Click);
+    connect(ui->Command1, &QPushButton::clicked, this, &Form1::command1Click);
+    connect(ui->Command4, &QPushButton::clicked, this, &Form1::command4Click);
+    ui->ListView1->viewport()->installEventFilter(this);
+
+    kdlb();
+    dq();
+    m_platform.skin.attach(programFile(QStringLiteral("skinh.she")), QString());
+    m_platform.skin.adjustHsv(-157, 0, 0);
+    ResultList::prepare(ui->ListView1);
+    playSound(QStringLiteral("orvo.mp3"));
+    ui->Frame4->fillLists();
+    ui->Frame6->fillLists();
+
+    ui->S1->startClock(m_platform.clock);
+    m_timer3.start();
+}
+
+Form1::~Form1()
+{
+    delete ui;
+}
+
+QString Form1::programFile(const QString &fileName) const
+{
+    return QDir(m_programFolder).filePath(fileName);
+}
+
+QString Form1::messageLine() const
+{
+    return ui->S1->text(2);
+}
+
+void Form1::setMessageLine(const QString &text)
+{
+    ui->S1->setText(2, text);
+}
+
+void Form1::kdlb()
+{
+    {
+        // Filling a combo box selects its first entry; the user has picked nothing yet,
+        // so no company code may follow from the filling.
+        const QSignalBlocker blocker(ui->Combo1);
+        ui->Combo1->addItems(Catalogue::names());
+        ui->Combo1->setCurrentIndex(-1);
+    }
+    ui->Frame2->setTitle(QStringLiteral("物流信息 [当前支持:%1家物流公司]F8快捷粘贴单号").arg(ui->Combo1->count()));
+}
+
+void Form1::dq()
+{
+    ui->Text1->addItems(m_history.load());
+    ui->Text1->setCurrentIndex(-1);
+    ui->Text1->clearEditText();
+}
+
+void Form1::combo1Click(int index)
+{
+    const QString code = Catalogue::code(index);
+    if (!code.isEmpty())
+        m_companyCode = code;
+}
+
+void Form1::command1Click()
+{
+    if (m_fetching)
+        return;
+    const QString number = ui->Text1->currentText();
+    if (number.isEmpty()) {
+        ui->Text1->setFocus();
+        setMessageLine(QStringLiteral("请输入快递单号!"));
+        return;
+    }
+    if (number == QStringLiteral("双击文本可粘贴单号")) {
+        ui->Text1->clearEditText();
+        ui->Text1->setFocus();
+        setMessageLine(QStringLiteral("请输入快递单号!"));
+        return;
+    }
+    if (ui->Combo1->currentText().isEmpty()) {
+        ui->Combo1->setFocus();
+        setMessageLine(QStringLiteral("请选择快递公司!"));
+        return;
+    }
+    ui->Label3->setText(QStringLiteral("快件状态：未查询"));
+    ui->Command1->setEnabled(false);
+    // A parse still pending from an earlier answer is superseded by this query.
+    m_timer1.stop();
+    csh();
+    m_historySaveFailed = false;
+    ui->ListView1->clear();
+
+    if (!kdgs(number)) {
+        endQueryWithoutRows(QStringLiteral("查询失败,请检查网络后重试!"));
+        return;
+    }
+    const auto refusal = TrackingRequest::refusal(m_resultPage);
+    if (refusal != TrackingRequest::Refusal::None) {
+        if (TrackingRequest::refusalEmptiesNumber(refusal)) {
+            ui->Text1->clearEditText();
+            ui->Text1->setFocus();
+        }
+        setMessageLine(TrackingRequest::refusalStatus(refusal));
+        ui->Command1->setEnabled(true);
+        return;
+    }
+    xr();
+    hx2();
+    if (m_pendingRowCount == 0) {
+        m_resultPage.clear();
+        endQueryWithoutRows(QStringLiteral("暂无物流信息!"));
+    }
+}
+
+void Form1::endQueryWithoutRows(const QString &message)
+{
+    setMessageLine(m_historySaveFailed ? QStringLiteral("单号记录保存失败!") : message);
+    ui->Command1->setEnabled(true);
+}
+
+bool Form1::kdgs(const QString &number)
+{
+    setMessageLine(ui->Combo1->currentText() + QStringLiteral("快递查询中..."));
+    const FetchResult result =
+        fetch(TrackingRequest::url(m_endpoints.trackingHost, m_companyCode, number));
+    m_resultPage = result.ok() ? result.body : QString();
+    return !m_resultPage.isEmpty();
+}
+
+FetchResult Form1::fetch(const QUrl &url)
+{
+    m_fetching = true;
+    FetchResult result = m_platform.fetch.get(url);
+    m_fetching = false;
+    if (m_closePending) {
+        m_closePending = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+    return result;
+}
+
+void Form1::hx2()
+{
+    m_pendingRowCount += ResultParser::countRows(m_resultPage);
+    if (m_pendingRowCount > 0)
+        m_timer1.start();
+}
+
+void Form1::csh()
+{
+    m_resultPage.clear();
+    m_pendingRowCount = 0;
+}
+
+void Form1::xr()
+{
+    const auto result = m_history.add(ui->Text1->currentText(), ui->Combo1->currentText());
+    if (result == HistoryStore::AddResult::Added || result == HistoryStore::AddResult::SaveFailed) {
+        // Adding to an empty combo box selects the entry; the box must keep the typed number.
+        const QString typed = ui->Text1->currentText();
+        const QSignalBlocker blocker(ui->Text1);
+        ui->Text1->addItem(m_history.entries().constLast());
+        if (ui->Text1->currentIndex() != -1 || ui->Text1->currentText() != typed) {
+            ui->Text1->setCurrentIndex(-1);
+            ui->Text1->setEditText(typed);
+        }
+    }
+    if (result == HistoryStore::AddResult::SaveFailed) {
+        m_historySaveFailed = true;
+        setMessageLine(QStringLiteral("单号记录保存失败!"));
+    }
+}
+
+void Form1::timer1Tick()
+{
+    m_timer1.stop();
+    ResultList::show(ui->ListView1, ResultParser::parse(m_resultPage));
+    csh();
+    m_previousRowCount = m_currentRowCount;
+    m_currentRowCount = ui->ListView1->topLevelItemCount();
+    setMessageLine(m_historySaveFailed ? QStringLiteral("单号记录保存失败!") : QStringLiteral("查询完毕..."));
+    ui->Command1->setEnabled(true);
+    const QTreeWidgetItem *top = ui->ListView1->topLevelItem(0);
+    ui->Label3->setText(ResultParser::deliveryStatus(top ? top->text(ResultList::progressColumn) : QString()));
+    gxtj();
+}
+
+void Form1::gxtj()
+{
+    const ChangeVerdict verdict = ChangeNotice::decide(m_previousRowCount, m_currentRowCount);
+    ui->Label7->setText(verdict.caption);
+    QPalette palette = ui->Label7->palette();
+    palette.setColor(QPalette::WindowText, verdict.red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    ui->Label7->setPalette(palette);
+    if (verdict.playSound)
+        playSound(QStringLiteral("ts.mp3"));
+}
+
+void Form1::playSound(const QString &fileName)
+{
+    m_platform.sound.play(programFile(fileName));
+}
+
+void Form1::timer3Tick()
+{
+    m_timer3.stop();
+    const QUrl url(QStringLiteral("http://") + m_endpoints.updateHost + QLatin1String(UpdateCheck::path));
+    const UpdateCheck::Result check = UpdateCheck::evaluate(fetch(url));
+    switch (check.verdict) {
+    case UpdateCheck::Verdict::Failed:
+        m_platform.boxes.show({boxTitle, QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
+                               BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton});
+        break;
+    case UpdateCheck::Verdict::Newer:
+        setMessageLine(QStringLiteral("程序已加载完毕..."));
+        m_platform.boxes.show({QStringLiteral("Tiko提示"), UpdateCheck::newerVersionText(check.version),
+                               BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+        m_platform.shell.openUrl(m_endpoints.forumUrl);
+        m_platform.appExit.exitNow(0);
+        return;
+    case UpdateCheck::Verdict::Current:
+        break;
+    }
+    setMessageLine(QStringLiteral("程序已加载完毕..."));
+    ui->Command1->setEnabled(true);
+    ui->Text1->setEnabled(true);
+}
+
+void Form1::command4Click()
+{
+    m_platform.shell.openUrl(m_endpoints.forumUrl);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (m_fetching) {
+        // Ask once the answer is in; the window must not go while a fetch waits on it.
+        m_closePending = true;
+        event->ignore();
+        return;
+    }
+    const QString text = QStringLiteral("感谢您对Pell、对Orvo系列的软件的支持!") + QLatin1Char('\n') + QLatin1Char(' ') +
+                         QLatin1Char('\n') + QStringLiteral("是否退出并到论坛可以下载更多Orvo系列原创免费软件?");
+    const BoxButton answer = m_platform.boxes.show(
+        {boxTitle, text, BoxIcon::Information, BoxButton::Yes | BoxButton::No | BoxButton::Cancel, BoxButton::NoButton});
+    if (answer == BoxButton::Yes) {
+        m_platform.shell.openUrl(m_endpoints.forumUrl);
+        event->accept();
+    } else if (answer == BoxButton::No) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->ListView1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        listView1Click(ui->ListView1->itemAt(mouse->position().toPoint()));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::listView1Click(QTreeWidgetItem *item)
+{
+    if (!item || item->text(ResultList::numberColumn).isEmpty()) {
+        if (!item)
+            ui->ListView1->clearSelection();
+        setMessageLine(QStringLiteral("当前没有物流信息"));
+        return;
+    }
+    if (!m_listTip)
+        m_listTip = std::make_unique<Class1>();
+    m_listTip->setParentControl(ui->ListView1);
+    m_listTip->setToolTipTitle(QStringLiteral("物流跟踪信息"));
+    m_listTip->setToolTipText(QStringLiteral("时间:") + item->text(ResultList::timeColumn) + QStringLiteral("\r\n") +
+                              QStringLiteral("物流进度:") + item->text(ResultList::progressColumn));
+    m_listTip->create();
+}

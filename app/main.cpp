@@ -1,0 +1,38 @@
+#include "app/appfont.h"
+#include "app/form1.h"
+#include "platform/endpoints.h"
+#include "platform/qtappexit.h"
+#include "platform/qtclock.h"
+#include "platform/qtmessageboxes.h"
+#include "platform/qtshell.h"
+#include "platform/qtskin.h"
+#include "platform/qtsound.h"
+#include "platform/qtwebfetch.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0.83"));
+    applyApplicationFont();
+
+    QtWebFetch fetch;
+    QtSound sound;
+    QtMessageBoxes boxes;
+    QtShell shell;
+    QtClock clock;
+    QtSkin skin;
+    QtAppExit appExit;
+    const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit};
+
+    Form1 window(platform, Endpoints::fromBuild(), QCoreApplication::applicationDirPath());
+    sound.startAfterFirstFrame(&window);
+    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                           window.screen()->availableGeometry()));
+    window.show();
+    return app.exec();
+}

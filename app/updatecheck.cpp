@@ -1,0 +1,38 @@
+#include "app/updatecheck.h"
+
+namespace {
+
+constexpr qsizetype longestVersion = 32;
+
+bool isTrailingBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+} // namespace
+
+UpdateCheck::Result UpdateCheck::evaluate(const FetchResult &fetch)
+{
+    if (!fetch.ok())
+        return {};
+
+    qsizetype end = fetch.body.size();
+    while (end > 0 && isTrailingBlank(fetch.body.at(end - 1)))
+        --end;
+    const QString answer = fetch.body.left(end);
+
+    // An error page or a stray file is not a version, even when the server calls it a success.
+    if (answer.isEmpty() || answer.size() > longestVersion || answer.contains(u'<') ||
+        answer.contains(u'\r') || answer.contains(u'\n'))
+        return {};
+
+    if (answer == QLatin1String(currentVersion))
+        return {Verdict::Current, answer};
+    return {Verdict::Newer, answer};
+}
+
+QString UpdateCheck::newerVersionText(const QString &version)
+{
+    return QStringLiteral("发现最新版本![") + version + QStringLiteral("]") + QStringLiteral("\r\n") +
+           QStringLiteral(" ") + QStringLiteral("\r\n") + QStringLiteral("确定后自动打开官方论坛!");
+}

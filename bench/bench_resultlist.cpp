@@ -1,0 +1,128 @@
+// Filling the result list: the bare cost of inserting the rows into a QTreeWidget against
+// parsing the service's answer and showing it with ResultList.
+//
+// Goals: parse+show of 10,000 rows <= 1.5 x the bare insertion of 10,000 rows;
+//        parse+show of 100,000 rows <= 12 x parse+show of 10,000 rows.
+
+#include "bench/ratioreporter.h"
+#include "tracking/resultlist.h"
+#include "tracking/resultparser.h"
+
+#include <QApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTreeWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString timeOf(int i)
+{
+    // A plausible spread of times; the text length is what matters.
+    return QStringLiteral("2026-11-%1 %2:%3:%4")
+        .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+        .arg(i % 24, 2, 10, QLatin1Char('0'))
+        .arg(i % 60, 2, 10, QLatin1Char('0'))
+        .arg((i * 7) % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString progressOf(int i)
+{
+    return QStringLiteral("【杭州市】快件已到达 杭州转运中心，正在发往下一站 %1").arg(i);
+}
+
+QString answerOf(int rows)
+{
+    QString answer = QStringLiteral("<table>");
+    for (int i = 0; i < rows; ++i)
+        answer += QStringLiteral("<tr><td>") + timeOf(i) + QStringLiteral("</td><td>") + progressOf(i) +
+                  QStringLiteral("</td></tr>");
+    answer += QStringLiteral("</table>");
+    return answer;
+}
+
+void BM_BareAddTopLevelItems(benchmark::State &state)
+{
+    const int rows = static_cast<int>(state.range(0));
+    QList<QStringList> texts;
+    texts.reserve(rows);
+    for (int i = 0; i < rows; ++i)
+        texts.append(QStringList{QString::number(rows - i), timeOf(i), progressOf(i)});
+
+    QTreeWidget tree;
+    ResultList::prepare(&tree);
+    for (auto _ : state) {
+        // ResultList::show clears first, so the bare insertion does too.
+        tree.clear();
+        QList<QTreeWidgetItem *> items;
+        items.reserve(rows);
+        for (const QStringList &row : texts)
+            items.append(new QTreeWidgetItem(row));
+        tree.addTopLevelItems(items);
+    }
+    if (tree.topLevelItemCount() != rows)
+        state.SkipWithError("wrong row count");
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+
+void BM_ParseAndShow(benchmark::State &state)
+{
+    const int rows = static_cast<int>(state.range(0));
+    const QString answer = answerOf(rows);
+
+    QTreeWidget tree;
+    ResultList::prepare(&tree);
+    for (auto _ : state) {
+        const QList<ResultRow> parsed = ResultParser::parse(answer);
+        ResultList::show(&tree, parsed);
+    }
+    if (tree.topLevelItemCount() != rows)
+        state.SkipWithError("wrong row count");
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+
+// Parsing alone, to tell the parser's share from the list's.
+void BM_ParseOnly(benchmark::State &state)
+{
+    const int rows = static_cast<int>(state.range(0));
+    const QString answer = answerOf(rows);
+    for (auto _ : state) {
+        const QList<ResultRow> parsed = ResultParser::parse(answer);
+        benchmark::DoNotOptimize(parsed.size());
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+
+} // namespace
+
+BENCHMARK(BM_BareAddTopLevelItems)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseAndShow)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    {
+        // The first fill pays for heap growth and font set-up, which is not what is measured.
+        QTreeWidget tree;
+        ResultList::prepare(&tree);
+        ResultList::show(&tree, ResultParser::parse(answerOf(100000)));
+    }
+
+    RatioReporter reporter({
+        {"BM_ParseAndShow/10000", "BM_BareAddTopLevelItems/10000", 1.5, "parse+show 10k / bare 10k"},
+        {"BM_ParseAndShow/100000", "BM_ParseAndShow/10000", 12.0, "parse+show 100k / parse+show 10k"},
+        {"BM_BareAddTopLevelItems/100000", "BM_BareAddTopLevelItems/10000", 0, "bare 100k / bare 10k"},
+        {"BM_ParseOnly/10000", "BM_BareAddTopLevelItems/10000", 0, "parse alone 10k / bare 10k"},
+    });
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

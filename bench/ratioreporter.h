@@ -1,0 +1,64 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+// Console output as usual, then the ratios between named runs that the goals are stated in.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    struct Goal {
+        std::string numerator;
+        std::string denominator; // empty: the numerator's own time in milliseconds
+        double limit;            // 0: shown for comparison, no goal
+        std::string what;
+    };
+
+    explicit RatioReporter(std::vector<Goal> goals)
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular), m_goals(std::move(goals))
+    {
+    }
+
+    void ReportRuns(const std::vector<Run> &reports) override
+    {
+        ConsoleReporter::ReportRuns(reports);
+        for (const Run &run : reports) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                m_ms[run.benchmark_name()] = msPerIteration(run);
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::printf("\n");
+        for (const Goal &goal : m_goals) {
+            const auto top = m_ms.find(goal.numerator);
+            const auto bottom = m_ms.find(goal.denominator);
+            if (top == m_ms.end() || (!goal.denominator.empty() && bottom == m_ms.end()))
+                continue; // filtered out of this run
+            const double value = goal.denominator.empty() ? top->second : top->second / bottom->second;
+            if (goal.limit > 0)
+                std::printf("%-50s %8.2f  (goal <= %.2f: %s)\n", goal.what.c_str(), value, goal.limit,
+                            value <= goal.limit ? "met" : "MISSED");
+            else
+                std::printf("%-50s %8.2f\n", goal.what.c_str(), value);
+        }
+        std::fflush(stdout);
+    }
+
+private:
+    static double msPerIteration(const Run &run)
+    {
+        // Real time, whatever unit the benchmark reports in.
+        const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
+        return seconds * 1000.0;
+    }
+
+    std::vector<Goal> m_goals;
+    std::map<std::string, double> m_ms;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/appexit.h"
+
+class QtAppExit : public AppExit {
+public:
+    void exitNow(int code) override;
+};

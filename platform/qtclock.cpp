@@ -1,0 +1,6 @@
+#include "platform/qtclock.h"
+
+QDateTime QtClock::now() const
+{
+    return QDateTime::currentDateTime();
+}

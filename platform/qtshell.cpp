@@ -1,0 +1,8 @@
+#include "platform/qtshell.h"
+
+#include <QDesktopServices>
+
+void QtShell::openUrl(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Sound service (the window's `W1`): plays a file once in the background.
+// A new request replaces what is playing; a missing or unreadable file plays nothing.
+class Sound {
+public:
+    virtual ~Sound() = default;
+    virtual void play(const QString &path) = 0;
+};

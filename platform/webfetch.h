@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// What one HTTP GET brought back. The body is already text (see AnswerDecoder).
+struct FetchResult {
+    enum class Outcome {
+        Ok,           // a 2xx/3xx answer arrived whole
+        HttpError,    // the server answered with a status of 400 or more
+        NetworkError, // no connection, connection cut, redirect loop
+        Timeout,      // the total deadline passed
+        TooLarge,     // the body grew past the size limit
+    };
+
+    Outcome outcome = Outcome::NetworkError;
+    int httpStatus = 0;
+    QString body;
+
+    bool ok() const { return outcome == Outcome::Ok; }
+};
+
+// Web fetch service (the window's `Inet1`): GET a URL and wait for the whole answer.
+class WebFetch {
+public:
+    virtual ~WebFetch() = default;
+
+    // Returns only when the answer is in, the deadline has passed or the size limit was hit.
+    // While it waits the windows repaint, but no user input reaches them.
+    virtual FetchResult get(const QUrl &url) = 0;
+};

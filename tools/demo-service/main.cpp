@@ -1,0 +1,45 @@
+#include "demoservice.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quillon-demo-service"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Local stand-in for the tracking service, the update server and the outlet page."));
+    parser.addHelpOption();
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Port to listen on (default 18765)."),
+                                        QStringLiteral("N"), QStringLiteral("18765"));
+    const QCommandLineOption versionOption(QStringLiteral("update-version"),
+                                           QStringLiteral("Content of the update file (default V3.0)."),
+                                           QStringLiteral("TEXT"));
+    parser.addOption(portOption);
+    parser.addOption(versionOption);
+    parser.process(app);
+
+    bool valid = false;
+    const uint port = parser.value(portOption).toUInt(&valid);
+    if (!valid || port > 65535) {
+        std::fprintf(stderr, "Invalid port: %s\n", qPrintable(parser.value(portOption)));
+        return 2;
+    }
+
+    DemoService service;
+    if (parser.isSet(versionOption))
+        service.setUpdateAnswer(parser.value(versionOption).toUtf8());
+    const quint16 bound = service.listen(quint16(port));
+    if (bound == 0) {
+        std::fprintf(stderr, "Cannot listen on 127.0.0.1:%u\n", port);
+        return 1;
+    }
+    std::printf("Quillon demo service on 127.0.0.1:%u\n", unsigned(bound));
+    std::fflush(stdout);
+    return app.exec();
+}

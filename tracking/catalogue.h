@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The 127 courier companies, in the one fixed order that joins a display name to its service code.
+class Catalogue {
+public:
+    static int count();
+    static QString name(int position);  // display name shown in `Combo1`; empty outside 0..count()-1
+    static QString code(int position);  // service code sent to the tracking service; empty outside the range
+    static QStringList names();         // all display names in catalogue order
+};

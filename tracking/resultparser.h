@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+// One step of a parcel's journey as the result list shows it.
+struct ResultRow {
+    QString time;
+    QString progress;
+    friend bool operator==(const ResultRow &, const ResultRow &) = default;
+};
+
+// Reads the tracking service's HTML answer by its fixed markers (it is not an HTML parser).
+class ResultParser {
+public:
+    // Number of "<tr><td>" markers: the rows the answer holds (`hx2`).
+    static int countRows(QStringView answer);
+
+    // The rows in answer order (first row of the answer first). Each row is read from its own
+    // piece: its time is the text before the row's first "</td><td>" with every "<" removed
+    // (empty without that marker); its progress is the text after it up to the next row's "<td>",
+    // with "</td></tr><tr>" and "</td></tr></table>" removed. Anything after the table stays
+    // at the end of the last row's progress.
+    static QList<ResultRow> parse(QStringView answer);
+
+    // Delivery status caption for the top row's progress text.
+    static QString deliveryStatus(const QString &topProgress);
+};
