@@ -82,6 +82,21 @@ void BM_ParseAndShow(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * rows);
 }
 
+// Showing rows parsed beforehand: the list's share.
+void BM_ShowOnly(benchmark::State &state)
+{
+    const int rows = static_cast<int>(state.range(0));
+    const QList<ResultRow> parsed = ResultParser::parse(answerOf(rows));
+
+    QTreeWidget tree;
+    ResultList::prepare(&tree);
+    for (auto _ : state)
+        ResultList::show(&tree, parsed);
+    if (tree.topLevelItemCount() != rows)
+        state.SkipWithError("wrong row count");
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+
 // Parsing alone, to tell the parser's share from the list's.
 void BM_ParseOnly(benchmark::State &state)
 {
@@ -98,6 +113,7 @@ void BM_ParseOnly(benchmark::State &state)
 
 BENCHMARK(BM_BareAddTopLevelItems)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParseAndShow)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParseOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
@@ -120,6 +136,7 @@ int main(int argc, char **argv)
         {"BM_ParseAndShow/10000", "BM_BareAddTopLevelItems/10000", 1.5, "parse+show 10k / bare 10k"},
         {"BM_ParseAndShow/100000", "BM_ParseAndShow/10000", 12.0, "parse+show 100k / parse+show 10k"},
         {"BM_BareAddTopLevelItems/100000", "BM_BareAddTopLevelItems/10000", 0, "bare 100k / bare 10k"},
+        {"BM_ShowOnly/10000", "BM_BareAddTopLevelItems/10000", 0, "show alone 10k / bare 10k"},
         {"BM_ParseOnly/10000", "BM_BareAddTopLevelItems/10000", 0, "parse alone 10k / bare 10k"},
     });
     benchmark::RunSpecifiedBenchmarks(&reporter);

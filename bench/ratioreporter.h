@@ -27,8 +27,13 @@ public:
     {
         ConsoleReporter::ReportRuns(reports);
         for (const Run &run : reports) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_ms[run.benchmark_name()] = msPerIteration(run);
+            if (run.error_occurred)
+                continue;
+            // With repetitions the median stands for the benchmark; alone, its one run does.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                m_medianMs[run.run_name.str()] = msPerIteration(run);
+            else if (run.run_type == Run::RT_Iteration)
+                m_ms[run.run_name.str()] = msPerIteration(run);
         }
     }
 
@@ -36,6 +41,8 @@ public:
     {
         ConsoleReporter::Finalize();
         std::printf("\n");
+        for (const auto &[name, ms] : m_medianMs)
+            m_ms[name] = ms;
         for (const Goal &goal : m_goals) {
             const auto top = m_ms.find(goal.numerator);
             const auto bottom = m_ms.find(goal.denominator);
@@ -61,4 +68,5 @@ private:
 
     std::vector<Goal> m_goals;
     std::map<std::string, double> m_ms;
+    std::map<std::string, double> m_medianMs;
 };

@@ -32,7 +32,7 @@ note() {
     # Triangle under the sine gives the note a little body without harshness.
     sox -n -r "$rate" -c 1 -b 16 "$work/body.wav" synth "$length" triangle "$freq" vol 0.06
     sox -m -v 1 "$work/fund.wav" -v 1 "$work/over.wav" -v 1 "$work/body.wav" "$work/raw.wav"
-    # Exponential-looking decay: a quarter-sine fade over the whole note after a 5 ms attack.
+    # A 5 ms attack, then a quarter-sine fade over the rest of the note, like a struck bell.
     sox "$work/raw.wav" "$file" fade q 0.005 "$length" "$(awk -v l="$length" 'BEGIN { print l - 0.005 }')" \
         pad "$delay"
 }
@@ -52,7 +52,7 @@ mix() {
     lame --quiet -m m -b 96 --cbr --resample 44.1 -q 2 --noreplaygain "$work/final.wav" "$result"
 }
 
-# Chime: G5, C6, E6 rising, each a little softer tail.
+# Chime: G5, C6, E6 rising, each note ringing a little longer.
 note "$work/c1.wav" 0.00 0.50 783.99
 note "$work/c2.wav" 0.11 0.55 1046.50
 note "$work/c3.wav" 0.22 0.58 1318.51
