@@ -13,7 +13,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 const QString boxTitle = QStringLiteral("Orvo系列软件");
@@ -52,7 +52,7 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const QString
     dq();
     m_platform.skin.attach(programFile(QStringLiteral("skinh.she")), QString());
     m_platform.skin.adjustHsv(-157, 0, 0);
-    ResultList::prepare(ui->ListView1);
+    m_results = ResultList::prepare(ui->ListView1);
     playSound(QStringLiteral("orvo.mp3"));
     ui->Frame4->fillLists();
     ui->Frame6->fillLists();
@@ -134,7 +134,7 @@ void Form1::command1Click()
     m_timer1.stop();
     csh();
     m_historySaveFailed = false;
-    ui->ListView1->clear();
+    m_results->clear();
 
     if (!kdgs(number)) {
         endQueryWithoutRows(QStringLiteral("查询失败,请检查网络后重试!"));
@@ -220,14 +220,13 @@ void Form1::xr()
 void Form1::timer1Tick()
 {
     m_timer1.stop();
-    ResultList::show(ui->ListView1, ResultParser::parse(m_resultPage));
+    m_results->setRows(ResultParser::parse(m_resultPage));
     csh();
     m_previousRowCount = m_currentRowCount;
-    m_currentRowCount = ui->ListView1->topLevelItemCount();
+    m_currentRowCount = m_results->rowCount();
     setMessageLine(m_historySaveFailed ? QStringLiteral("单号记录保存失败!") : QStringLiteral("查询完毕..."));
     ui->Command1->setEnabled(true);
-    const QTreeWidgetItem *top = ui->ListView1->topLevelItem(0);
-    ui->Label3->setText(ResultParser::deliveryStatus(top ? top->text(ResultList::progressColumn) : QString()));
+    ui->Label3->setText(ResultParser::deliveryStatus(m_results->cell(0, ResultModel::progressColumn)));
     gxtj();
 }
 
@@ -303,15 +302,15 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ui->ListView1->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        listView1Click(ui->ListView1->itemAt(mouse->position().toPoint()));
+        listView1Click(ui->ListView1->indexAt(mouse->position().toPoint()).row());
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::listView1Click(QTreeWidgetItem *item)
+void Form1::listView1Click(int row)
 {
-    if (!item || item->text(ResultList::numberColumn).isEmpty()) {
-        if (!item)
+    if (row < 0 || m_results->cell(row, ResultModel::numberColumn).isEmpty()) {
+        if (row < 0)
             ui->ListView1->clearSelection();
         setMessageLine(QStringLiteral("当前没有物流信息"));
         return;
@@ -320,7 +319,8 @@ void Form1::listView1Click(QTreeWidgetItem *item)
         m_listTip = std::make_unique<Class1>();
     m_listTip->setParentControl(ui->ListView1);
     m_listTip->setToolTipTitle(QStringLiteral("物流跟踪信息"));
-    m_listTip->setToolTipText(QStringLiteral("时间:") + item->text(ResultList::timeColumn) + QStringLiteral("\r\n") +
-                              QStringLiteral("物流进度:") + item->text(ResultList::progressColumn));
+    m_listTip->setToolTipText(QStringLiteral("时间:") + m_results->cell(row, ResultModel::timeColumn) +
+                              QStringLiteral("\r\n") + QStringLiteral("物流进度:") +
+                              m_results->cell(row, ResultModel::progressColumn));
     m_listTip->create();
 }

@@ -11,7 +11,7 @@
 namespace Ui {
 class Form1;
 }
-class QTreeWidgetItem;
+class ResultModel;
 
 // `Form1`, the main window: it lays out the controls and wires the subsystems together.
 class Form1 : public QWidget {
@@ -52,7 +52,7 @@ private:
     void xr();                            // records the number and company in the history
     void gxtj();                          // the change notice
     void combo1Click(int index);          // selection of `Combo1`: keeps `companyCode`
-    void listView1Click(QTreeWidgetItem *item);
+    void listView1Click(int row); // -1: a click on no row
     void playSound(const QString &fileName);
     FetchResult fetch(const QUrl &url);
     void endQueryWithoutRows(const QString &message);
@@ -63,6 +63,7 @@ private:
     Endpoints m_endpoints;
     QString m_programFolder;
     HistoryStore m_history;
+    ResultModel *m_results = nullptr; // rows of `ListView1`
 
     QString m_companyCode;      // `companyCode`: service code of the selected company
     QString m_resultPage;       // `resultPage`: the latest answer until it is parsed

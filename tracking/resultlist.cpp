@@ -1,9 +1,7 @@
 #include "tracking/resultlist.h"
 
-#include <QBrush>
-#include <QColor>
 #include <QHeaderView>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 // Column widths in pixels: 1440, 2000 and 5200 twips at 15 twips a pixel.
@@ -12,10 +10,10 @@ constexpr int timeWidth = 133;
 constexpr int progressWidth = 347;
 } // namespace
 
-void ResultList::prepare(QTreeWidget *list)
+ResultModel *ResultList::prepare(QTreeView *list)
 {
-    list->setColumnCount(3);
-    list->setHeaderLabels({QStringLiteral("序号"), QStringLiteral("时间"), QStringLiteral("物流进度")});
+    auto *model = new ResultModel(list);
+    list->setModel(model);
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
@@ -30,27 +28,8 @@ void ResultList::prepare(QTreeWidget *list)
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
     header->setSectionResizeMode(QHeaderView::Fixed);
-    header->resizeSection(numberColumn, numberWidth);
-    header->resizeSection(timeColumn, timeWidth);
-    header->resizeSection(progressColumn, progressWidth);
-}
-
-void ResultList::show(QTreeWidget *list, const QList<ResultRow> &rows)
-{
-    list->clear();
-    const qsizetype count = rows.size();
-    if (count == 0)
-        return;
-
-    QList<QTreeWidgetItem *> items;
-    items.reserve(count);
-    // Newest on top: the answer's last row is number 1.
-    for (qsizetype i = count - 1; i >= 0; --i) {
-        const ResultRow &row = rows.at(i);
-        items.append(new QTreeWidgetItem(QStringList{QString::number(count - i), row.time, row.progress}));
-    }
-    const QBrush red(QColor(255, 0, 0));
-    items.first()->setForeground(timeColumn, red);
-    items.first()->setForeground(progressColumn, red);
-    list->addTopLevelItems(items);
+    header->resizeSection(ResultModel::numberColumn, numberWidth);
+    header->resizeSection(ResultModel::timeColumn, timeWidth);
+    header->resizeSection(ResultModel::progressColumn, progressWidth);
+    return model;
 }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTimer>
+#include <QTreeView>
 
 WindowHarness::WindowHarness() : WindowHarness(Options()) {}
 
@@ -86,4 +87,20 @@ void WindowHarness::writeHistory(const QByteArray &bytes) const
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot write the history file");
     file.write(bytes);
+}
+
+int WindowHarness::rowCount() const
+{
+    return find<QTreeView>("ListView1")->model()->rowCount();
+}
+
+QString WindowHarness::cell(int row, int column) const
+{
+    return cellData(row, column, Qt::DisplayRole).toString();
+}
+
+QVariant WindowHarness::cellData(int row, int column, int role) const
+{
+    const QAbstractItemModel *model = find<QTreeView>("ListView1")->model();
+    return model->index(row, column).data(role);
 }

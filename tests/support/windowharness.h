@@ -45,6 +45,11 @@ public:
     // Runs the parser's tick if a parse is pending.
     bool finishParse();
 
+    // The result list's rows as shown.
+    int rowCount() const;
+    QString cell(int row, int column) const;
+    QVariant cellData(int row, int column, int role) const;
+
     QString folder() const { return m_dir.path(); }
     QString historyPath() const;
     QByteArray historyBytes() const;
