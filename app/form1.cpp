@@ -2,6 +2,7 @@
 
 #include "app/layoutfit.h"
 #include "app/updatecheck.h"
+#include "history/historybox.h"
 #include "monitor/changenotice.h"
 #include "tracking/catalogue.h"
 #include "tracking/resultlist.h"
@@ -21,7 +22,8 @@ const QString boxTitle = QStringLiteral("Orvo系列软件");
 constexpr int numberBoxMaxLength = 16 * 1024 * 1024;
 } // namespace
 
-Form1::Form1(const Platform &platform, const Endpoints &endpoints, const QString &programFolder, QWidget *parent)
+Form1::Form1(const Platform &platform, const Endpoints &endpoints, const QString &programFolder,
+             QWidget *parent)
     : QWidget(parent), ui(new Ui::Form1), m_platform(platform), m_endpoints(endpoints),
       m_programFolder(programFolder), m_history(QDir(programFolder).filePath(QStringLiteral("wlnum.ini"))),
       m_timer1(this), m_timer3(this)
@@ -90,14 +92,13 @@ void Form1::kdlb()
         ui->Combo1->addItems(Catalogue::names());
         ui->Combo1->setCurrentIndex(-1);
     }
-    ui->Frame2->setTitle(QStringLiteral("物流信息 [当前支持:%1家物流公司]F8快捷粘贴单号").arg(ui->Combo1->count()));
+    ui->Frame2->setTitle(
+        QStringLiteral("物流信息 [当前支持:%1家物流公司]F8快捷粘贴单号").arg(ui->Combo1->count()));
 }
 
 void Form1::dq()
 {
-    ui->Text1->addItems(m_history.load());
-    ui->Text1->setCurrentIndex(-1);
-    ui->Text1->clearEditText();
+    HistoryBox::setEntries(ui->Text1, m_history.load());
 }
 
 void Form1::combo1Click(int index)
@@ -167,8 +168,7 @@ void Form1::endQueryWithoutRows(const QString &message)
 bool Form1::kdgs(const QString &number)
 {
     setMessageLine(ui->Combo1->currentText() + QStringLiteral("快递查询中..."));
-    const FetchResult result =
-        fetch(TrackingRequest::url(m_endpoints.trackingHost, m_companyCode, number));
+    const FetchResult result = fetch(TrackingRequest::url(m_endpoints.trackingHost, m_companyCode, number));
     m_resultPage = result.ok() ? result.body : QString();
     return !m_resultPage.isEmpty();
 }
@@ -201,16 +201,8 @@ void Form1::csh()
 void Form1::xr()
 {
     const auto result = m_history.add(ui->Text1->currentText(), ui->Combo1->currentText());
-    if (result == HistoryStore::AddResult::Added || result == HistoryStore::AddResult::SaveFailed) {
-        // Adding to an empty combo box selects the entry; the box must keep the typed number.
-        const QString typed = ui->Text1->currentText();
-        const QSignalBlocker blocker(ui->Text1);
-        ui->Text1->addItem(m_history.entries().constLast());
-        if (ui->Text1->currentIndex() != -1 || ui->Text1->currentText() != typed) {
-            ui->Text1->setCurrentIndex(-1);
-            ui->Text1->setEditText(typed);
-        }
-    }
+    if (result == HistoryStore::AddResult::Added || result == HistoryStore::AddResult::SaveFailed)
+        HistoryBox::append(ui->Text1, m_history.entries().constLast());
     if (result == HistoryStore::AddResult::SaveFailed) {
         m_historySaveFailed = true;
         setMessageLine(QStringLiteral("单号记录保存失败!"));
@@ -284,10 +276,12 @@ void Form1::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    const QString text = QStringLiteral("感谢您对Pell、对Orvo系列的软件的支持!") + QLatin1Char('\n') + QLatin1Char(' ') +
-                         QLatin1Char('\n') + QStringLiteral("是否退出并到论坛可以下载更多Orvo系列原创免费软件?");
-    const BoxButton answer = m_platform.boxes.show(
-        {boxTitle, text, BoxIcon::Information, BoxButton::Yes | BoxButton::No | BoxButton::Cancel, BoxButton::NoButton});
+    const QString text = QStringLiteral("感谢您对Pell、对Orvo系列的软件的支持!") + QLatin1Char('\n') +
+                         QLatin1Char(' ') + QLatin1Char('\n') +
+                         QStringLiteral("是否退出并到论坛可以下载更多Orvo系列原创免费软件?");
+    const BoxButton answer =
+        m_platform.boxes.show({boxTitle, text, BoxIcon::Information,
+                               BoxButton::Yes | BoxButton::No | BoxButton::Cancel, BoxButton::NoButton});
     if (answer == BoxButton::Yes) {
         m_platform.shell.openUrl(m_endpoints.forumUrl);
         event->accept();

@@ -44,15 +44,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void kdlb();                          // fills the courier list
-    void dq();                            // loads the history into the number box
-    bool kdgs(const QString &number);     // sends the query; false when no usable answer came
-    void hx2();                           // counts the answer's rows and starts the parser
-    void csh();                           // resets the parser's working state
-    void xr();                            // records the number and company in the history
-    void gxtj();                          // the change notice
-    void combo1Click(int index);          // selection of `Combo1`: keeps `companyCode`
-    void listView1Click(int row); // -1: a click on no row
+    void kdlb();                      // fills the courier list
+    void dq();                        // loads the history into the number box
+    bool kdgs(const QString &number); // sends the query; false when no usable answer came
+    void hx2();                       // counts the answer's rows and starts the parser
+    void csh();                       // resets the parser's working state
+    void xr();                        // records the number and company in the history
+    void gxtj();                      // the change notice
+    void combo1Click(int index);      // selection of `Combo1`: keeps `companyCode`
+    void listView1Click(int row);     // -1: a click on no row
     void playSound(const QString &fileName);
     FetchResult fetch(const QUrl &url);
     void endQueryWithoutRows(const QString &message);
@@ -65,17 +65,17 @@ private:
     HistoryStore m_history;
     ResultModel *m_results = nullptr; // rows of `ListView1`
 
-    QString m_companyCode;      // `companyCode`: service code of the selected company
-    QString m_resultPage;       // `resultPage`: the latest answer until it is parsed
-    int m_pendingRowCount = 0;  // `pendingRowCount`: rows found and not yet parsed
-    int m_previousRowCount = 0; // `previousRowCount`: rows left by the query before the latest
-    int m_currentRowCount = 0;  // `currentRowCount`: rows left by the latest query
+    QString m_companyCode;            // `companyCode`: service code of the selected company
+    QString m_resultPage;             // `resultPage`: the latest answer until it is parsed
+    int m_pendingRowCount = 0;        // `pendingRowCount`: rows found and not yet parsed
+    int m_previousRowCount = 0;       // `previousRowCount`: rows left by the query before the latest
+    int m_currentRowCount = 0;        // `currentRowCount`: rows left by the latest query
     bool m_historySaveFailed = false; // the latest query's number could not be written to disk
 
     std::unique_ptr<Class1> m_listTip; // `listTip`, made on first use
-    QTimer m_timer1;                    // `Timer1`
-    QTimer m_timer3;                    // `Timer3`
+    QTimer m_timer1;                   // `Timer1`
+    QTimer m_timer3;                   // `Timer3`
 
-    bool m_fetching = false;    // a fetch is waiting: nothing may start another query
+    bool m_fetching = false;     // a fetch is waiting: nothing may start another query
     bool m_closePending = false; // the user closed the window during a fetch
 };

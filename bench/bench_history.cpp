@@ -2,10 +2,11 @@
 // the GB18030 history file first; adding one entry to a 100,000-entry history (which
 // rewrites the file) against a plain write of the same bytes.
 //
-// Goal: one add to a 100,000-entry history takes under 30 ms. The other ratios are shown
-// for comparison.
+// Goals: loading 100,000 entries into the box takes at most 1.5 x QComboBox::addItems of the
+// same strings; one add to a 100,000-entry history takes under 30 ms.
 
 #include "bench/ratioreporter.h"
+#include "history/historybox.h"
 #include "history/historystore.h"
 
 #include <QApplication>
@@ -85,7 +86,7 @@ void BM_LoadHistoryIntoBox(benchmark::State &state)
         state.ResumeTiming();
 
         HistoryStore store(path);
-        box->addItems(store.load());
+        HistoryBox::setEntries(box.get(), store.load());
 
         state.PauseTiming();
         if (box->count() != count)
@@ -155,7 +156,7 @@ int main(int argc, char **argv)
     }
 
     RatioReporter reporter({
-        {"BM_LoadHistoryIntoBox/100000", "BM_ComboAddItems/100000", 0, "load+fill 100k / bare fill 100k"},
+        {"BM_LoadHistoryIntoBox/100000", "BM_ComboAddItems/100000", 1.5, "load+fill 100k / bare fill 100k"},
         {"BM_AddOneEntry/100000", "", 30.0, "ms per add to a 100k history"},
         {"BM_AddOneEntry/100000", "BM_PlainWrite/100000", 0, "add to 100k history / plain write of 100k"},
     });

@@ -4,7 +4,6 @@
 #include <QColor>
 #include <QFile>
 #include <QPalette>
-
 #include <algorithm>
 
 void QtSkin::attach(const QString &path, const QString &)

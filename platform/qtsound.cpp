@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
-
 #include <utility>
 
 QtSound::QtSound() = default;
@@ -21,7 +20,6 @@ QtSound::~QtSound()
 void QtSound::startAfterFirstFrame(QWidget *window)
 {
     m_window = window;
-    m_waiting = true;
     window->installEventFilter(this);
 }
 

@@ -9,15 +9,15 @@ class QAudioOutput;
 class QMediaPlayer;
 class QWidget;
 
-// Plays through QMediaPlayer at half volume. The player is heavy to start, so it is made only
-// after the main window's first frame; a sound asked for before that waits until then.
+// Plays through QMediaPlayer at half volume. The player is heavy to start, so every sound is
+// held until the main window has painted its first frame; the last one asked for then plays.
 class QtSound : public QObject, public Sound {
     Q_OBJECT
 public:
     QtSound();
     ~QtSound() override;
 
-    // Holds every sound until `window` has painted once.
+    // Releases the held sounds once `window` has painted.
     void startAfterFirstFrame(QWidget *window);
     void play(const QString &path) override;
 
@@ -31,6 +31,6 @@ private:
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_output = nullptr;
     QPointer<QWidget> m_window;
-    bool m_waiting = false;
+    bool m_waiting = true;
     QString m_pending;
 };

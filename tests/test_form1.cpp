@@ -29,7 +29,8 @@ private slots:
         QCOMPARE(w.messageLine(), QStringLiteral("程序检测更新中.."));
         QCOMPARE(h.find<QLabel>("Label3")->text(), QStringLiteral("快件状态：未查询"));
         QCOMPARE(h.find<QLabel>("Label7")->text(), QStringLiteral("是否更新：未查询"));
-        QCOMPARE(h.find<QGroupBox>("Frame2")->title(), QStringLiteral("物流信息 [当前支持:127家物流公司]F8快捷粘贴单号"));
+        QCOMPARE(h.find<QGroupBox>("Frame2")->title(),
+                 QStringLiteral("物流信息 [当前支持:127家物流公司]F8快捷粘贴单号"));
 
         auto *combo1 = h.find<QComboBox>("Combo1");
         QCOMPARE(combo1->count(), 127);
@@ -182,7 +183,8 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << int(B::Normal) << "failed";
         QTest::newRow("error page") << QByteArray("V3.1") << int(B::NotFound) << "failed";
         QTest::newRow("server error") << QByteArray("V3.1") << int(B::ServerError) << "failed";
-        QTest::newRow("html as 200") << QByteArray("<html><body>Moved</body></html>") << int(B::Normal) << "failed";
+        QTest::newRow("html as 200") << QByteArray("<html><body>Moved</body></html>") << int(B::Normal)
+                                     << "failed";
         QTest::newRow("no answer") << QByteArray("V3.1") << int(B::Hang) << "failed";
         QTest::newRow("cut") << QByteArray("V3.1") << int(B::Cut) << "failed";
     }
@@ -215,7 +217,8 @@ private slots:
         } else {
             QCOMPARE(h.boxes.shown.size(), 1);
             QCOMPARE(h.boxes.shown[0].title, QStringLiteral("Tiko提示"));
-            QCOMPARE(h.boxes.shown[0].text, QStringLiteral("发现最新版本![V3.1]\r\n \r\n确定后自动打开官方论坛!"));
+            QCOMPARE(h.boxes.shown[0].text,
+                     QStringLiteral("发现最新版本![V3.1]\r\n \r\n确定后自动打开官方论坛!"));
             QCOMPARE(h.shell.opened, QList<QUrl>{h.endpoints.forumUrl});
             QCOMPARE(h.appExit.codes, QList<int>{0});
         }

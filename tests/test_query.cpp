@@ -41,8 +41,8 @@ private slots:
 
         QCOMPARE(h.service().lastRequestTarget(),
                  QByteArray("/?com=shunfeng&nu=1234567890&id=3C7E1A90B4D25F6E8A0C19D7E25B4F31&type=html"));
-        const QList<ResultRow> rows =
-            ResultParser::parse(h.service().trackingAnswer(QStringLiteral("shunfeng"), QStringLiteral("1234567890")));
+        const QList<ResultRow> rows = ResultParser::parse(
+            h.service().trackingAnswer(QStringLiteral("shunfeng"), QStringLiteral("1234567890")));
         QVERIFY(rows.size() >= 3);
         QCOMPARE(h.rowCount(), rows.size());
         for (int i = 0; i < rows.size(); ++i) {
@@ -76,10 +76,14 @@ private slots:
     {
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("status");
-        QTest::newRow("signed") << "1234567890" << "快件状态：已签收";
-        QTest::newRow("out for delivery") << "9876543210" << "快件状态：派件中";
-        QTest::newRow("in transit") << "5550001111" << "快件状态：运送中";
-        QTest::newRow("gbk without charset") << "gbk" << "快件状态：已签收";
+        QTest::newRow("signed") << "1234567890"
+                                << "快件状态：已签收";
+        QTest::newRow("out for delivery") << "9876543210"
+                                          << "快件状态：派件中";
+        QTest::newRow("in transit") << "5550001111"
+                                    << "快件状态：运送中";
+        QTest::newRow("gbk without charset") << "gbk"
+                                             << "快件状态：已签收";
     }
     void deliveryStatus()
     {
@@ -97,8 +101,8 @@ private slots:
         WindowHarness h;
         h.startReady();
         h.query(shunfeng, QStringLiteral("gbk"));
-        const QList<ResultRow> rows =
-            ResultParser::parse(h.service().trackingAnswer(QStringLiteral("shunfeng"), QStringLiteral("1234567890")));
+        const QList<ResultRow> rows = ResultParser::parse(
+            h.service().trackingAnswer(QStringLiteral("shunfeng"), QStringLiteral("1234567890")));
         QCOMPARE(h.rowCount(), rows.size());
         QCOMPARE(h.cell(0, 2), rows.last().progress);
     }
@@ -108,13 +112,18 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("emptied");
-        QTest::newRow("format") << "<p>单号格式错误</p>" << "单号格式错误!请检查!" << true;
-        QTest::newRow("unknown") << "<p>此单号不存在</p>" << "单号不存在!请检查!" << true;
-        QTest::newRow("both, second first") << "不存在 单号格式错误" << "单号格式错误!请检查!" << true;
-        QTest::newRow("company") << "<p>不支持的快递公司</p>" << "系统问题,暂不支持当前快递公司!" << false;
-        QTest::newRow("valid number") << "请输入正确的单号" << "请输入正确的单号!" << true;
-        QTest::newRow("word inside a row")
-            << "<table><tr><td>T</td><td>收件人不存在，退回</td></tr></table>" << "单号不存在!请检查!" << true;
+        QTest::newRow("format") << "<p>单号格式错误</p>"
+                                << "单号格式错误!请检查!" << true;
+        QTest::newRow("unknown") << "<p>此单号不存在</p>"
+                                 << "单号不存在!请检查!" << true;
+        QTest::newRow("both, second first") << "不存在 单号格式错误"
+                                            << "单号格式错误!请检查!" << true;
+        QTest::newRow("company") << "<p>不支持的快递公司</p>"
+                                 << "系统问题,暂不支持当前快递公司!" << false;
+        QTest::newRow("valid number") << "请输入正确的单号"
+                                      << "请输入正确的单号!" << true;
+        QTest::newRow("word inside a row") << "<table><tr><td>T</td><td>收件人不存在，退回</td></tr></table>"
+                                           << "单号不存在!请检查!" << true;
     }
     void refusals()
     {
@@ -142,9 +151,18 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("numberAfter");
-        QTest::newRow("no number") << shunfeng << "" << "请输入快递单号!" << "Text1" << "";
-        QTest::newRow("placeholder") << shunfeng << "双击文本可粘贴单号" << "请输入快递单号!" << "Text1" << "";
-        QTest::newRow("no company") << -1 << "123" << "请选择快递公司!" << "Combo1" << "123";
+        QTest::newRow("no number") << shunfeng << ""
+                                   << "请输入快递单号!"
+                                   << "Text1"
+                                   << "";
+        QTest::newRow("placeholder") << shunfeng << "双击文本可粘贴单号"
+                                     << "请输入快递单号!"
+                                     << "Text1"
+                                     << "";
+        QTest::newRow("no company") << -1 << "123"
+                                    << "请选择快递公司!"
+                                    << "Combo1"
+                                    << "123";
     }
     void inputChecks()
     {
@@ -225,8 +243,9 @@ private slots:
     {
         WindowHarness h;
         h.startReady();
-        h.service().setTrackingAnswer(QStringLiteral("777"),
-                                      QStringLiteral("<table><tr><td><b>T</b></td><td><img src=x> 已签收</td></tr></table>"));
+        h.service().setTrackingAnswer(
+            QStringLiteral("777"),
+            QStringLiteral("<table><tr><td><b>T</b></td><td><img src=x> 已签收</td></tr></table>"));
         h.query(shunfeng, QStringLiteral("777"));
         QCOMPARE(h.cell(0, 1), QStringLiteral("b>T/b>"));
         QCOMPARE(h.cell(0, 2), QStringLiteral("<img src=x> 已签收"));
@@ -281,19 +300,23 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         const QByteArray sf = gbk(QStringLiteral("顺丰快递"));
         const QByteArray st = gbk(QStringLiteral("申通快递"));
-        QTest::newRow("same number twice") << "1234567890|" + sf + "\r\n" << shunfeng << "1234567890"
+        QTest::newRow("same number twice") << "1234567890|" + sf + "\r\n"
+                                           << shunfeng << "1234567890"
                                            << "1234567890|" + sf + "\r\n";
-        QTest::newRow("same number, other company")
-            << "1234567890|" + sf + "\r\n" << shentong << "1234567890" << "1234567890|" + sf + "\r\n";
-        QTest::newRow("part of a stored number") << "3124|" + sf + "\r\n" << shunfeng << "12"
+        QTest::newRow("same number, other company") << "1234567890|" + sf + "\r\n"
+                                                    << shentong << "1234567890"
+                                                    << "1234567890|" + sf + "\r\n";
+        QTest::newRow("part of a stored number") << "3124|" + sf + "\r\n"
+                                                 << shunfeng << "12"
                                                  << "3124|" + sf + "\r\n12|" + sf + "\r\n";
         QTest::newRow("old, old, old, new") << QByteArray("1|a\r\n2|b\r\n3|c\r\n") << shentong << "4"
                                             << QByteArray("1|a\r\n2|b\r\n3|c\r\n4|") + st + "\r\n";
-        QTest::newRow("line break pasted") << QByteArray() << shunfeng << "9876\r\n" << QByteArray("9876|") + sf + "\r\n";
-        QTest::newRow("file without final line end") << QByteArray("1|a") << shunfeng << "5"
-                                                     << QByteArray("1|a\r\n5|") + sf + "\r\n";
-        QTest::newRow("LF-only file") << QByteArray("1|a\n2|b\n") << shunfeng << "5"
-                                      << QByteArray("1|a\r\n2|b\r\n5|") + sf + "\r\n";
+        QTest::newRow("line break pasted") << QByteArray() << shunfeng << "9876\r\n"
+                                           << QByteArray("9876|") + sf + "\r\n";
+        QTest::newRow("file without final line end")
+            << QByteArray("1|a") << shunfeng << "5" << QByteArray("1|a\r\n5|") + sf + "\r\n";
+        QTest::newRow("LF-only file")
+            << QByteArray("1|a\n2|b\n") << shunfeng << "5" << QByteArray("1|a\r\n2|b\r\n5|") + sf + "\r\n";
     }
     void historyRules()
     {
@@ -352,8 +375,9 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         QTest::newRow("empty") << QByteArray() << QStringList();
         QTest::newRow("not GBK") << QByteArray("12|\xff\r\n") << QStringList{QStringLiteral("12|\uFFFD")};
-        QTest::newRow("empty line kept") << QByteArray("1|a\r\n\r\n2|b\r\n")
-                                         << QStringList{QStringLiteral("1|a"), QString(), QStringLiteral("2|b")};
+        QTest::newRow("empty line kept")
+            << QByteArray("1|a\r\n\r\n2|b\r\n")
+            << QStringList{QStringLiteral("1|a"), QString(), QStringLiteral("2|b")};
     }
     void historyFiles()
     {

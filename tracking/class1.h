@@ -8,10 +8,10 @@
 // shown by the platform's own hover rules. Text is always shown as plain text.
 class Class1 {
 public:
-    void setParentControl(QWidget *control); // `ParentControl`
+    void setParentControl(QWidget *control);    // `ParentControl`
     void setToolTipTitle(const QString &title); // `ToolTipTitle`
     void setToolTipText(const QString &text);   // `ToolTipText`
-    void create();                              // `Create`: replaces the balloon by one with the current values
+    void create(); // `Create`: replaces the balloon by one with the current values
 
     QString toolTipTitle() const { return m_title; }
     QString toolTipText() const { return m_text; }

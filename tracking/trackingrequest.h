@@ -21,6 +21,6 @@ public:
     // The first error word of the service found anywhere in the answer, in the fixed order:
     // "单号格式错误", "不存在", "不支持的快递公司", "请输入正确的单号".
     static Refusal refusal(const QString &answer);
-    static QString refusalStatus(Refusal refusal);      // status text for the message line
-    static bool refusalEmptiesNumber(Refusal refusal);  // whether the number box is emptied
+    static QString refusalStatus(Refusal refusal);     // status text for the message line
+    static bool refusalEmptiesNumber(Refusal refusal); // whether the number box is emptied
 };

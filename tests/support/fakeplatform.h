@@ -6,7 +6,6 @@
 #include <QQueue>
 #include <QStringList>
 #include <QUrl>
-
 #include <functional>
 
 class FakeSound : public Sound {

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 // The real main window with fake platform services, a temporary program folder and, unless
