@@ -152,19 +152,6 @@ private slots:
         QCOMPARE(readAll(folder + "/other.ini"), QByteArray("1|a\r\n"));
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"other.ini"});
     }
-
-    void largeFile()
-    {
-        QByteArray bytes;
-        for (int i = 0; i < 100000; ++i)
-            bytes += QByteArray::number(i) + "|" + shunfengGbk + "\r\n";
-        writeAll(path(), bytes);
-        HistoryStore store(path());
-        QCOMPARE(store.load().size(), 100000);
-        QCOMPARE(store.entries().last(), QString("99999|顺丰快递"));
-        QCOMPARE(store.add("100000", "顺丰快递"), HistoryStore::AddResult::Added);
-        QCOMPARE(readAll(path()), bytes + "100000|" + shunfengGbk + "\r\n");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestHistoryStore)
