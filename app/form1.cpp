@@ -10,8 +10,11 @@
 #include "tracking/trackingrequest.h"
 #include "ui_form1.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTreeView>
@@ -49,6 +52,8 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const QString
     connect(ui->Command1, &QPushButton::clicked, this, &Form1::command1Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form1::command4Click);
     ui->ListView1->viewport()->installEventFilter(this);
+    // Key preview: the window sees each key before the control that has the focus.
+    qApp->installEventFilter(this);
 
     kdlb();
     dq();
@@ -294,11 +299,23 @@ void Form1::closeEvent(QCloseEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() == this) {
+        formKeyDown(static_cast<QKeyEvent *>(event)->key());
+        return false; // observed, never consumed
+    }
     if (watched == ui->ListView1->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         listView1Click(ui->ListView1->indexAt(mouse->position().toPoint()).row());
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form1::formKeyDown(int key)
+{
+    // F8 pastes a number, whatever control has the focus and even while the box is disabled.
+    if (key == Qt::Key_F8)
+        ui->Text1->setEditText(QGuiApplication::clipboard()->text());
 }
 
 void Form1::listView1Click(int row)

@@ -52,6 +52,7 @@ private:
     void xr();                        // records the number and company in the history
     void gxtj();                      // the change notice
     void combo1Click(int index);      // selection of `Combo1`: keeps `companyCode`
+    void formKeyDown(int key);        // sees every key of the window first (key preview)
     void listView1Click(int row);     // -1: a click on no row
     void playSound(const QString &fileName);
     FetchResult fetch(const QUrl &url);

@@ -3,6 +3,7 @@
 #include "tracking/catalogue.h"
 #include "windowharness.h"
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -118,6 +119,38 @@ private slots:
         const QString pasted(100000, QLatin1Char('7'));
         text1->setEditText(pasted);
         QCOMPARE(text1->currentText().size(), pasted.size());
+    }
+
+    // F8 pastes from any control, even before the number box is enabled.
+    void f8Paste_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("number, company list focused") << "9876"
+                                                      << "Combo1";
+        QTest::newRow("line break kept") << "9876\r\n"
+                                         << "ListView1";
+        QTest::newRow("no text") << ""
+                                 << "Combo1";
+        QTest::newRow("a megabyte") << QString(1 << 20, QLatin1Char('8')) << "Combo2";
+    }
+    void f8Paste()
+    {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, focus);
+        WindowHarness h(WindowHarness::Options{.scriptedFetch = true});
+        Form1 &w = h.start();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        h.typeNumber(QStringLiteral("old"));
+        QGuiApplication::clipboard()->setText(clipboard);
+        QWidget *target = h.find<QWidget>(focus.toLatin1().constData());
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_F8);
+        QCOMPARE(h.find<QComboBox>("Text1")->currentText(), clipboard);
+        QVERIFY(!h.find<QComboBox>("Text1")->isEnabled());
+        QTest::keyClick(target, Qt::Key_F7);
+        QCOMPARE(h.find<QComboBox>("Text1")->currentText(), clipboard);
     }
 
     void queryRunsWhileButtonDisabled()
