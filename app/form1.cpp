@@ -2,9 +2,11 @@
 
 #include "app/layoutfit.h"
 #include "app/updatecheck.h"
+#include "history/historyactions.h"
 #include "history/historybox.h"
 #include "monitor/changenotice.h"
 #include "tracking/catalogue.h"
+#include "tracking/resultexport.h"
 #include "tracking/resultlist.h"
 #include "tracking/resultparser.h"
 #include "tracking/trackingrequest.h"
@@ -50,7 +52,41 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const QString
     ui->Text1->lineEdit()->setMaxLength(numberBoxMaxLength);
     connect(ui->Combo1, &QComboBox::currentIndexChanged, this, &Form1::combo1Click);
     connect(ui->Command1, &QPushButton::clicked, this, &Form1::command1Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &Form1::command3Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form1::command4Click);
+
+    m_historyActions = new HistoryActions(ui->Text1, ui->Combo1, m_history, m_platform.boxes, this);
+    // `activated` comes only from the user's choice in the list, never from typing or from code.
+    connect(ui->Text1, &QComboBox::activated, m_historyActions, &HistoryActions::pick);
+    connect(ui->Command9, &QPushButton::clicked, m_historyActions, &HistoryActions::command9Click);
+    connect(ui->Command7, &QPushButton::clicked, m_historyActions, &HistoryActions::command7Click);
+    connect(m_historyActions, &HistoryActions::message, this, &Form1::setMessageLine);
+    connect(m_historyActions, &HistoryActions::picked, this, [this] {
+        m_previousRowCount = 0;
+        m_currentRowCount = 0;
+    });
+
+    MonitorContext monitor;
+    monitor.boxes = &m_platform.boxes;
+    monitor.clock = &m_platform.clock;
+    monitor.inputs = {ui->Text1, ui->Combo1, ui->Command9, ui->Command7, ui->Command2};
+    monitor.company = [this] { return ui->Combo1->currentText(); };
+    monitor.number = [this] { return ui->Text1->currentText(); };
+    monitor.runQuery = [this] { command1Click(); };
+    monitor.busy = [this] { return m_fetching; };
+    ui->Frame4->attach(monitor);
+    ui->Frame6->attach(monitor);
+    // The two panels take turns in one place.
+    connect(ui->Frame4, &SchedulePanel::switchToLoop, this, [this] {
+        ui->Frame6->show();
+        ui->Frame6->move(ui->Frame4->pos());
+        ui->Frame4->hide();
+    });
+    connect(ui->Frame6, &LoopPanel::switchToSchedule, this, [this] {
+        ui->Frame4->show();
+        ui->Frame4->move(ui->Frame6->pos());
+        ui->Frame6->hide();
+    });
     ui->ListView1->viewport()->installEventFilter(this);
     // Key preview: the window sees each key before the control that has the focus.
     qApp->installEventFilter(this);
@@ -266,6 +302,33 @@ void Form1::timer3Tick()
     setMessageLine(QStringLiteral("程序已加载完毕..."));
     ui->Command1->setEnabled(true);
     ui->Text1->setEnabled(true);
+}
+
+QString Form1::exportPath() const
+{
+    return programFile(QStringLiteral("物流信息.txt"));
+}
+
+void Form1::command3Click()
+{
+    const auto outcome = ResultExport::ExportListViewContent(*m_results, exportPath());
+    QString box, status;
+    switch (outcome) {
+    case ResultExport::Outcome::Written:
+        box = QStringLiteral("成功导出全部数据!");
+        status = QStringLiteral("成功导出全部数据..");
+        break;
+    case ResultExport::Outcome::Empty:
+        box = QStringLiteral("没有可导出的数据!");
+        status = QStringLiteral("没有可导出的数据..");
+        break;
+    case ResultExport::Outcome::Failed:
+        box = QStringLiteral("数据导出失败!");
+        status = QStringLiteral("数据导出失败..");
+        break;
+    }
+    m_platform.boxes.show({boxTitle, box, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+    setMessageLine(status);
 }
 
 void Form1::command4Click()

@@ -11,6 +11,7 @@
 namespace Ui {
 class Form1;
 }
+class HistoryActions;
 class ResultModel;
 
 // `Form1`, the main window: it lays out the controls and wires the subsystems together.
@@ -25,6 +26,7 @@ public:
     void command1Click(); // the query, also run by the scheduled and loop queries
     void timer1Tick();    // `Timer1`: parses the answer once
     void timer3Tick();    // `Timer3`: the update check, once
+    void command3Click(); // exports the result list
     void command4Click(); // opens the maker's forum page
 
     QString messageLine() const; // panel 2 of `S1`
@@ -36,6 +38,7 @@ public:
     int previousRowCount() const { return m_previousRowCount; }
     int currentRowCount() const { return m_currentRowCount; }
     bool isFetching() const { return m_fetching; }
+    QString exportPath() const; // "物流信息.txt" in the program's folder
     const HistoryStore &history() const { return m_history; }
     const Class1 *listTip() const { return m_listTip.get(); }
 
@@ -64,7 +67,8 @@ private:
     Endpoints m_endpoints;
     QString m_programFolder;
     HistoryStore m_history;
-    ResultModel *m_results = nullptr; // rows of `ListView1`
+    ResultModel *m_results = nullptr;           // rows of `ListView1`
+    HistoryActions *m_historyActions = nullptr; // pick, delete and clear on `Text1`
 
     QString m_companyCode;            // `companyCode`: service code of the selected company
     QString m_resultPage;             // `resultPage`: the latest answer until it is parsed

@@ -191,6 +191,7 @@ private slots:
                  (QStringList{QStringLiteral("感谢您对Pell、对Orvo系列的软件的支持!"), QStringLiteral(" "),
                               QStringLiteral("是否退出并到论坛可以下载更多Orvo系列原创免费软件?")}));
         QCOMPARE(box.buttons, BoxButton::Yes | BoxButton::No | BoxButton::Cancel);
+        QCOMPARE(box.defaultButton, BoxButton::Yes);
         QVERIFY(box.icon == BoxIcon::Information);
         QCOMPARE(h.shell.opened, opensForum ? QList<QUrl>{h.endpoints.forumUrl} : QList<QUrl>{});
         QVERIFY(h.appExit.codes.isEmpty());

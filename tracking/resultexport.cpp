@@ -1,0 +1,72 @@
+#include "tracking/resultexport.h"
+
+#include <QAbstractItemModel>
+#include <QSaveFile>
+#include <QStringEncoder>
+
+namespace {
+constexpr int numberWidth = 8;
+const QString separator = QStringLiteral("   ");
+
+// Blanks only, as the number cell is trimmed; other white space stays.
+QString trimBlanks(const QString &text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text.at(start) == u' ')
+        ++start;
+    while (end > start && text.at(end - 1) == u' ')
+        --end;
+    return text.sliced(start, end - start);
+}
+} // namespace
+
+qsizetype ResultExport::gbkLength(const QString &text)
+{
+    QStringEncoder encoder("GB18030", QStringEncoder::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    return bytes.size();
+}
+
+QString ResultExport::SetStringFixedLength(const QString &text, int width)
+{
+    const QString trimmed = trimBlanks(text);
+    const qsizetype length = gbkLength(trimmed);
+    if (length < 1 || width < 1 || width - length < 1)
+        return trimmed;
+    return trimmed + QString(width - length, u' ');
+}
+
+QByteArray ResultExport::exportBytes(const QAbstractItemModel &list)
+{
+    QString text;
+    const int rows = list.rowCount();
+    const int columns = list.columnCount();
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const QString cell = list.index(row, column).data().toString();
+            text += column == 0 ? SetStringFixedLength(cell, numberWidth) : cell;
+            if (column + 1 < columns)
+                text += separator;
+        }
+        text += QLatin1String("\r\n");
+    }
+    QStringEncoder encoder("GB18030", QStringEncoder::Flag::Stateless);
+    return encoder.encode(text);
+}
+
+ResultExport::Outcome ResultExport::ExportListViewContent(const QAbstractItemModel &list,
+                                                          const QString &filePath)
+{
+    if (list.rowCount() == 0)
+        return Outcome::Empty;
+    const QByteArray bytes = exportBytes(list);
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return Outcome::Failed;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return Outcome::Failed;
+    }
+    return file.commit() ? Outcome::Written : Outcome::Failed;
+}
