@@ -114,6 +114,27 @@ void BM_AddOneEntry(benchmark::State &state)
     }
 }
 
+// Deleting one number: the equality test over the whole history and the atomic rewrite.
+void BM_DeleteOneNumber(benchmark::State &state)
+{
+    const QString path = historyFile(QStringLiteral("delete.ini"), static_cast<int>(state.range(0)));
+    HistoryStore loaded(path);
+    if (path.isEmpty() || loaded.load().size() != state.range(0)) {
+        state.SkipWithError("cannot prepare the history file");
+        return;
+    }
+    const QString number = HistoryStore::entryNumber(loaded.entries().at(loaded.entries().size() / 2));
+    for (auto _ : state) {
+        state.PauseTiming();
+        HistoryStore store = loaded;
+        state.ResumeTiming();
+        if (store.removeNumber(number) != 1 || !store.save()) {
+            state.SkipWithError("delete failed");
+            break;
+        }
+    }
+}
+
 void BM_PlainWrite(benchmark::State &state)
 {
     const QByteArray bytes = HistoryStore::serialize(entriesOf(static_cast<int>(state.range(0))));
@@ -133,6 +154,7 @@ void BM_PlainWrite(benchmark::State &state)
 BENCHMARK(BM_ComboAddItems)->Arg(entryCount)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadHistoryIntoBox)->Arg(entryCount)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddOneEntry)->Arg(entryCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteOneNumber)->Arg(entryCount)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainWrite)->Arg(entryCount)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
@@ -159,6 +181,7 @@ int main(int argc, char **argv)
         {"BM_LoadHistoryIntoBox/100000", "BM_ComboAddItems/100000", 1.5, "load+fill 100k / bare fill 100k"},
         {"BM_AddOneEntry/100000", "", 30.0, "ms per add to a 100k history"},
         {"BM_AddOneEntry/100000", "BM_PlainWrite/100000", 0, "add to 100k history / plain write of 100k"},
+        {"BM_DeleteOneNumber/100000", "BM_PlainWrite/100000", 0, "delete from 100k history / plain write"},
     });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
