@@ -349,7 +349,7 @@ void Form1::closeEvent(QCloseEvent *event)
                          QStringLiteral("是否退出并到论坛可以下载更多Orvo系列原创免费软件?");
     const BoxButton answer =
         m_platform.boxes.show({boxTitle, text, BoxIcon::Information,
-                               BoxButton::Yes | BoxButton::No | BoxButton::Cancel, BoxButton::NoButton});
+                               BoxButton::Yes | BoxButton::No | BoxButton::Cancel, BoxButton::Yes});
     if (answer == BoxButton::Yes) {
         m_platform.shell.openUrl(m_endpoints.forumUrl);
         event->accept();

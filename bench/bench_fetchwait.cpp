@@ -38,6 +38,8 @@ const char *outcomeName(FetchResult::Outcome outcome)
         return "Timeout";
     case FetchResult::Outcome::TooLarge:
         return "TooLarge";
+    case FetchResult::Outcome::Aborted:
+        return "Aborted";
     }
     return "?";
 }

@@ -20,12 +20,35 @@ QtWebFetch::~QtWebFetch()
 
 FetchResult QtWebFetch::get(const QUrl &url)
 {
+    return fetch(url, {}, false);
+}
+
+FetchResult QtWebFetch::getResponsive(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers)
+{
+    return fetch(url, headers, true);
+}
+
+void QtWebFetch::abortResponsive()
+{
+    const auto waits = m_responsiveWaits;
+    for (const QPointer<QObject> &reply : waits) {
+        if (reply)
+            static_cast<QNetworkReply *>(reply.data())->abort();
+    }
+}
+
+FetchResult QtWebFetch::fetch(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers, bool responsive)
+{
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setRawHeader("User-Agent", "Quillon/3.0");
+    for (const auto &[name, value] : headers)
+        request.setRawHeader(name, value);
 
     QNetworkReply *reply = m_manager->get(request);
+    if (responsive)
+        m_responsiveWaits.append(reply);
 
     // All state is local, so a get() started from a repaint or timer inside this wait stays independent.
     bool timedOut = false;
@@ -59,13 +82,17 @@ FetchResult QtWebFetch::get(const QUrl &url)
     deadline.start(m_deadlineMs);
     // A quit() before exec() would be lost, so a reply that is already done must not enter the loop.
     if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec(responsive ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     deadline.stop();
+    if (responsive)
+        m_responsiveWaits.removeAll(reply);
 
     FetchResult result;
     result.httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (timedOut) {
         result.outcome = FetchResult::Outcome::Timeout;
+    } else if (reply->error() == QNetworkReply::OperationCanceledError && !tooLarge) {
+        result.outcome = FetchResult::Outcome::Aborted;
     } else if (tooLarge) {
         result.outcome = FetchResult::Outcome::TooLarge;
     } else {

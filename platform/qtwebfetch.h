@@ -2,12 +2,14 @@
 
 #include "platform/webfetch.h"
 
+#include <QList>
+#include <QPointer>
 #include <QtGlobal>
 
 class QNetworkAccessManager;
 
-// WebFetch over QNetworkAccessManager: waits in a local event loop that repaints windows
-// but lets no user input through, bounded by a total deadline and a size limit.
+// WebFetch over QNetworkAccessManager: waits in a local event loop, bounded by a total
+// deadline and a size limit. get() lets no user input through; getResponsive() does.
 class QtWebFetch : public WebFetch {
 public:
     explicit QtWebFetch(int deadlineMs = 15000, qint64 maxBytes = 32 * 1024 * 1024);
@@ -17,9 +19,14 @@ public:
     QtWebFetch &operator=(const QtWebFetch &) = delete;
 
     FetchResult get(const QUrl &url) override;
+    FetchResult getResponsive(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers = {}) override;
+    void abortResponsive() override;
 
 private:
+    FetchResult fetch(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers, bool responsive);
+
     QNetworkAccessManager *m_manager;
     int m_deadlineMs;
     qint64 m_maxBytes;
+    QList<QPointer<QObject>> m_responsiveWaits; // the replies of the responsive waits under way
 };

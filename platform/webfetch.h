@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QUrl>
 
@@ -11,6 +14,7 @@ struct FetchResult {
         NetworkError, // no connection, connection cut, redirect loop
         Timeout,      // the total deadline passed
         TooLarge,     // the body grew past the size limit
+        Aborted,      // abortResponsive() ended the wait
     };
 
     Outcome outcome = Outcome::NetworkError;
@@ -28,4 +32,10 @@ public:
     // Returns only when the answer is in, the deadline has passed or the size limit was hit.
     // While it waits the windows repaint, but no user input reaches them.
     virtual FetchResult get(const QUrl &url) = 0;
+
+    // Like get(), but user input keeps flowing while it waits, so a dialog stays usable;
+    // `headers` are sent with the request.
+    virtual FetchResult getResponsive(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers = {}) = 0;
+    // Ends every responsive wait at once with Outcome::Aborted.
+    virtual void abortResponsive() = 0;
 };

@@ -58,6 +58,11 @@ public:
 class ScriptedFetch : public WebFetch {
 public:
     FetchResult get(const QUrl &url) override;
+    FetchResult getResponsive(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &) override
+    {
+        return get(url);
+    }
+    void abortResponsive() override {}
     QList<QUrl> requested;
     QQueue<FetchResult> answers;
 };
