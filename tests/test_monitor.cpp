@@ -39,6 +39,16 @@ int signedRows(WindowHarness &h)
     return ResultParser::parse(h.service().trackingAnswer(QStringLiteral("shunfeng"), signedNumber)).size();
 }
 
+// A box's fields in one line, so that a comparison shows every difference at once.
+QString describe(const BoxRequest &box)
+{
+    return QStringLiteral("%1 | %2 | icon %3 | buttons %4 | default %5")
+        .arg(box.title, box.text)
+        .arg(int(box.icon))
+        .arg(box.buttons)
+        .arg(int(box.defaultButton));
+}
+
 QDateTime at(int day, int hour, int minute, int second = 0)
 {
     return QDateTime(QDate(2026, 12, day), QTime(hour, minute, second));
@@ -59,20 +69,17 @@ private slots:
         QTest::addColumn<QString>("text");
         const QString schedule = QStringLiteral("请先查询单号后在使用定时功能!");
         const QString loop = QStringLiteral("请先查询单号后在使用本功能!");
-        QTest::newRow("schedule, no number") << false << shunfeng << ""
-                                             << "" << schedule;
-        QTest::newRow("schedule, no company") << false << -1 << signedNumber << "" << schedule;
-        QTest::newRow("schedule, neither") << false << -1 << ""
-                                           << "" << schedule;
+        const QString none;
+        QTest::newRow("schedule, no number") << false << shunfeng << none << none << schedule;
+        QTest::newRow("schedule, no company") << false << -1 << signedNumber << none << schedule;
+        QTest::newRow("schedule, neither") << false << -1 << none << none << schedule;
         QTest::newRow("schedule, no hour") << false << shunfeng << signedNumber << "Combo2"
                                            << "请设定查询时间!";
         QTest::newRow("schedule, no minute") << false << shunfeng << signedNumber << "Combo3"
                                              << "请设定查询时间!";
-        QTest::newRow("loop, no number") << true << shunfeng << ""
-                                         << "" << loop;
-        QTest::newRow("loop, no company") << true << -1 << signedNumber << "" << loop;
-        QTest::newRow("loop, neither") << true << -1 << ""
-                                       << "" << loop;
+        QTest::newRow("loop, no number") << true << shunfeng << none << none << loop;
+        QTest::newRow("loop, no company") << true << -1 << signedNumber << none << loop;
+        QTest::newRow("loop, neither") << true << -1 << none << none << loop;
         QTest::newRow("loop, no interval") << true << shunfeng << signedNumber << "Combo4"
                                            << "请先设定时间!";
     }
@@ -93,14 +100,10 @@ private slots:
         auto *button = h.find<QPushButton>(loop ? "Command5" : "Command8");
         const QString caption = button->text();
         const qsizetype boxes = h.boxes.shown.size();
-
         button->click();
         QCOMPARE(h.boxes.shown.size(), boxes + 1);
-        const BoxRequest &box = h.boxes.shown.last();
-        QCOMPARE(box.title, boxTitle);
-        QCOMPARE(box.text, text);
-        QCOMPARE(box.icon, BoxIcon::Information);
-        QCOMPARE(box.buttons, int(BoxButton::Ok));
+        QCOMPARE(describe(h.boxes.shown.last()),
+                 describe({boxTitle, text, BoxIcon::Information, BoxButton::Ok}));
         QCOMPARE(button->text(), caption);
         QVERIFY(!h.find<QTimer>(loop ? "Timer6" : "Timer4")->isActive());
         QCOMPARE(lockMismatches(h, loop, true), QStringList());
@@ -112,10 +115,9 @@ private slots:
         QTest::addColumn<QString>("disarmed");
         QTest::addColumn<QString>("armed");
         QTest::addColumn<int>("interval");
-        QTest::newRow("schedule") << false << "开始定时"
-                                  << "关闭定时" << 1000;
-        QTest::newRow("loop") << true << "开始循环"
-                              << "停止循环" << 60000;
+        QTest::newRow("schedule") << false << QStringLiteral("开始定时") << QStringLiteral("关闭定时")
+                                  << 1000;
+        QTest::newRow("loop") << true << QStringLiteral("开始循环") << QStringLiteral("停止循环") << 60000;
     }
     void armAndDisarm()
     {
@@ -133,20 +135,15 @@ private slots:
         auto *timer = h.find<QTimer>(loop ? "Timer6" : "Timer4");
         auto *command1 = h.find<QPushButton>("Command1");
         QCOMPARE(button->text(), disarmed);
-
-        button->click();
-        QCOMPARE(button->text(), armed);
-        QVERIFY(timer->isActive());
+        for (const bool on : {true, false}) {
+            button->click();
+            QCOMPARE(button->text(), on ? armed : disarmed);
+            QCOMPARE(timer->isActive(), on);
+            QCOMPARE(lockMismatches(h, loop, !on), QStringList());
+            QVERIFY(button->isEnabled());
+            QVERIFY(command1->isEnabled());
+        }
         QCOMPARE(timer->interval(), interval);
-        QCOMPARE(lockMismatches(h, loop, false), QStringList());
-        QVERIFY(button->isEnabled());
-        QVERIFY(command1->isEnabled());
-
-        button->click();
-        QCOMPARE(button->text(), disarmed);
-        QVERIFY(!timer->isActive());
-        QCOMPARE(lockMismatches(h, loop, true), QStringList());
-        QVERIFY(command1->isEnabled());
         QVERIFY(h.boxes.shown.isEmpty());
     }
 
@@ -183,7 +180,6 @@ private slots:
         h.clock.current = armedAt;
         panel->command8Click();
         const int before = h.service().requestCount();
-
         for (const QDateTime &tick : ticks.first(ticks.size() - 1)) {
             h.clock.current = tick;
             panel->timer4Tick();
@@ -251,7 +247,6 @@ private slots:
         panel->timer6Tick();
         panel->timer6Tick();
         QCOMPARE(h.service().requestCount(), before);
-
         w.command1Click();
         h.finishParse();
         QCOMPARE(h.service().requestCount(), before + 1);
@@ -265,12 +260,17 @@ private slots:
     void slowAnswer_data()
     {
         QTest::addColumn<bool>("loop");
-        QTest::newRow("scheduled") << false;
-        QTest::newRow("loop") << true;
+        QTest::addColumn<bool>("manual"); // the query button starts the query, after one loop minute
+        QTest::addColumn<int>("countAfter");
+        QTest::newRow("scheduled") << false << false << 0;
+        QTest::newRow("loop") << true << false << 0;
+        QTest::newRow("manual query while looping") << true << true << 1;
     }
     void slowAnswer()
     {
         QFETCH(bool, loop);
+        QFETCH(bool, manual);
+        QFETCH(int, countAfter);
         WindowHarness h(WindowHarness::Options{.deadlineMs = 1500});
         prepare(h);
         Form1 &w = h.window();
@@ -281,13 +281,14 @@ private slots:
         h.clock.current = at(6, 9, 30);
         h.find<QComboBox>("Combo2")->setCurrentIndex(9);
         h.find<QComboBox>("Combo3")->setCurrentIndex(30);
-        h.find<QComboBox>("Combo4")->setCurrentIndex(0);
+        h.find<QComboBox>("Combo4")->setCurrentIndex(manual ? 1 : 0);
         timer6->setInterval(200); // a minute would never pass inside the wait
-        QSignalSpy loopTicks(timer6, &QTimer::timeout);
         loop ? loopPanel->command5Click() : schedule->command8Click();
+        if (manual)
+            loopPanel->timer6Tick();
         const int before = h.service().requestCount();
-
-        loop ? loopPanel->timer6Tick() : schedule->timer4Tick();
+        QSignalSpy loopTicks(timer6, &QTimer::timeout);
+        manual ? w.command1Click() : loop ? loopPanel->timer6Tick() : schedule->timer4Tick();
         QCOMPARE(h.service().requestCount(), before + 1);
         QCOMPARE(w.messageLine(), QStringLiteral("查询失败,请检查网络后重试!"));
         QVERIFY(h.find<QPushButton>("Command1")->isEnabled());
@@ -295,7 +296,7 @@ private slots:
             QVERIFY(loopTicks.size() > 0);
             QVERIFY(loopPanel->isArmed());
             QVERIFY(timer6->isActive());
-            QCOMPARE(loopPanel->loopMinuteCount(), 0);
+            QCOMPARE(loopPanel->loopMinuteCount(), countAfter);
             QCOMPARE(lockMismatches(h, true, false), QStringList());
             return;
         }
@@ -335,7 +336,6 @@ private slots:
         QWidget *current = fromLoop ? static_cast<QWidget *>(loop) : schedule;
         QWidget *other = fromLoop ? static_cast<QWidget *>(schedule) : loop;
         auto *timer = h.find<QTimer>(fromLoop ? "Timer6" : "Timer4");
-        auto switchAway = [&] { fromLoop ? loop->command11Click() : schedule->command10Click(); };
         auto isArmed = [&] { return fromLoop ? loop->isArmed() : schedule->isArmed(); };
         if (armed)
             fromLoop ? loop->command5Click() : schedule->command8Click();
@@ -345,38 +345,25 @@ private slots:
         const qsizetype boxes = h.boxes.shown.size();
         if (answer != BoxButton::NoButton)
             h.boxes.answers.enqueue(BoxButton(answer));
-
-        switchAway();
+        fromLoop ? loop->command11Click() : schedule->command10Click();
+        QCOMPARE(h.boxes.shown.size(), boxes + (armed ? 1 : 0));
         if (armed) {
-            QCOMPARE(h.boxes.shown.size(), boxes + 1);
-            const BoxRequest &box = h.boxes.shown.last();
-            QCOMPARE(box.title, boxTitle);
-            QCOMPARE(box.text, fromLoop ? QStringLiteral("当前正在循环查询,是否终止?")
-                                        : QStringLiteral("当前正在定时查询,是否终止?"));
-            QCOMPARE(box.icon, BoxIcon::Information);
-            QCOMPARE(box.buttons, BoxButton::Yes | BoxButton::No);
-            QCOMPARE(box.defaultButton, BoxButton::Yes);
-        } else {
-            QCOMPARE(h.boxes.shown.size(), boxes);
+            const QString text = fromLoop ? QStringLiteral("当前正在循环查询,是否终止?")
+                                          : QStringLiteral("当前正在定时查询,是否终止?");
+            QCOMPARE(describe(h.boxes.shown.last()),
+                     describe({boxTitle, text, BoxIcon::Information, BoxButton::Yes | BoxButton::No,
+                               BoxButton::Yes}));
         }
-        if (answer == BoxButton::No) {
-            QVERIFY(isArmed());
-            QVERIFY(timer->isActive());
-            QCOMPARE(loop->loopMinuteCount(), count);
-            QCOMPARE(lockMismatches(h, fromLoop, false), QStringList());
-            QVERIFY(!current->isHidden());
-            QVERIFY(other->isHidden());
-            QCOMPARE(current->pos(), home);
+        const bool leaves = answer != BoxButton::No;
+        QCOMPARE(isArmed(), !leaves);
+        QCOMPARE(timer->isActive(), !leaves);
+        QCOMPARE(loop->loopMinuteCount(), leaves ? 0 : count);
+        QCOMPARE(lockMismatches(h, fromLoop, leaves), QStringList());
+        QCOMPARE(current->isHidden(), leaves);
+        QCOMPARE(other->isHidden(), !leaves);
+        QCOMPARE((leaves ? other : current)->pos(), home);
+        if (!leaves)
             return;
-        }
-        QVERIFY(!isArmed());
-        QVERIFY(!timer->isActive());
-        QCOMPARE(loop->loopMinuteCount(), 0);
-        QCOMPARE(lockMismatches(h, fromLoop, true), QStringList());
-        QVERIFY(current->isHidden());
-        QVERIFY(!other->isHidden());
-        QCOMPARE(other->pos(), home);
-
         fromLoop ? schedule->command10Click() : loop->command11Click();
         QCOMPARE(h.boxes.shown.size(), boxes + (armed ? 1 : 0));
         QVERIFY(!current->isHidden());
