@@ -1,10 +1,13 @@
 #include "app/form1.h"
 
+#include "app/form4.h"
 #include "app/layoutfit.h"
 #include "app/updatecheck.h"
 #include "history/historyactions.h"
 #include "history/historybox.h"
 #include "monitor/changenotice.h"
+#include "outlet/form5.h"
+#include "search/form2.h"
 #include "tracking/catalogue.h"
 #include "tracking/resultexport.h"
 #include "tracking/resultlist.h"
@@ -52,7 +55,10 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const QString
     ui->Text1->lineEdit()->setMaxLength(numberBoxMaxLength);
     connect(ui->Combo1, &QComboBox::currentIndexChanged, this, &Form1::combo1Click);
     connect(ui->Command1, &QPushButton::clicked, this, &Form1::command1Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &Form1::command2Click);
     connect(ui->Command3, &QPushButton::clicked, this, &Form1::command3Click);
+    connect(ui->Command6, &QPushButton::clicked, this, &Form1::command6Click);
+    connect(ui->Command12, &QPushButton::clicked, this, &Form1::command12Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form1::command4Click);
 
     m_historyActions = new HistoryActions(ui->Text1, ui->Combo1, m_history, m_platform.boxes, this);
@@ -302,6 +308,26 @@ void Form1::timer3Tick()
     setMessageLine(QStringLiteral("程序已加载完毕..."));
     ui->Command1->setEnabled(true);
     ui->Text1->setEnabled(true);
+}
+
+// Each dialog is made when it is shown and gone when it closes, so every opening starts fresh.
+void Form1::command2Click()
+{
+    Form2 dialog(
+        ui->Combo1, [this](const QString &text) { setMessageLine(text); }, m_platform.boxes, this);
+    dialog.exec();
+}
+
+void Form1::command6Click()
+{
+    Form4 dialog(m_platform.shell, m_endpoints.forumUrl, this);
+    dialog.exec();
+}
+
+void Form1::command12Click()
+{
+    Form5 dialog(m_platform.fetch, m_endpoints.outletHost, m_platform.boxes, this);
+    dialog.exec();
 }
 
 QString Form1::exportPath() const

@@ -23,11 +23,14 @@ public:
     ~Form1() override;
 
     // Handlers, public because the monitoring panels and the tests run them as the program does.
-    void command1Click(); // the query, also run by the scheduled and loop queries
-    void timer1Tick();    // `Timer1`: parses the answer once
-    void timer3Tick();    // `Timer3`: the update check, once
-    void command3Click(); // exports the result list
-    void command4Click(); // opens the maker's forum page
+    void command1Click();  // the query, also run by the scheduled and loop queries
+    void timer1Tick();     // `Timer1`: parses the answer once
+    void timer3Tick();     // `Timer3`: the update check, once
+    void command2Click();  // the company search dialog
+    void command3Click();  // exports the result list
+    void command6Click();  // the about dialog
+    void command12Click(); // the outlet lookup dialog
+    void command4Click();  // opens the maker's forum page
 
     QString messageLine() const; // panel 2 of `S1`
     void setMessageLine(const QString &text);

@@ -4,6 +4,7 @@
 #include "windowharness.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -195,6 +196,39 @@ private slots:
         QVERIFY(box.icon == BoxIcon::Information);
         QCOMPARE(h.shell.opened, opensForum ? QList<QUrl>{h.endpoints.forumUrl} : QList<QUrl>{});
         QVERIFY(h.appExit.codes.isEmpty());
+    }
+
+    // Each dialog button opens its dialog modally and returns when it closes.
+    void dialogButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("search") << "Command2"
+                                << "搜索物流公司";
+        QTest::newRow("about") << "Command6"
+                               << "关于程序";
+        QTest::newRow("outlet") << "Command12"
+                                << "网店信息查询";
+    }
+    void dialogButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, title);
+        WindowHarness h(WindowHarness::Options{.scriptedFetch = true});
+        Form1 &w = h.startReady();
+        w.show();
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            seen = dialog->windowTitle();
+            dialog->close();
+        });
+        h.find<QPushButton>(button.toLatin1().constData())->click();
+        QCOMPARE(seen, title);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(w.findChildren<QDialog *>().isEmpty());
     }
 
     void forumButton()

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPair>
 #include <QStringEncoder>
+#include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -136,6 +137,36 @@ QByteArray toGbk(const QByteArray &utf8)
     if (!encoder.isValid())
         encoder = QStringEncoder("GB18030"); // a superset that encodes the same Chinese text identically
     return encoder(QString::fromUtf8(utf8));
+}
+
+// The outlet page: a title row, then one caption cell and one value cell per row. The padding of
+// each value cell's opening tag puts its value at the character the dialog starts reading from
+// (20 after the "td", the last one 21); values must hold neither "td" nor "</" to arrive whole.
+QString outletTable(const QStringList &values)
+{
+    static const QString captions[6] = {u"网点名称"_s, u"负责人"_s,   u"所属分公司"_s,
+                                        u"联系电话"_s, u"派送范围"_s, u"不派送范围"_s};
+    static const char *const valueTags[6] = {"<td class=\"v\" id=\"nm\">", "<td class=\"v\" id=\"mg\">",
+                                             "<td class=\"v\" id=\"co\">", "<td class=\"v\" id=\"tl\">",
+                                             "<td class=\"v\" id=\"ar\">", "<td class=\"v\" id=\"nar\">"};
+    QString html = u"<html><head><title>申通快递 网点查询</title>"
+                   u"<style>td{border:1px solid #999;padding:2px 6px}</style></head><body>"
+                   u"<table class=\"outlet\"><tr><td class=\"title\" colspan=\"2\">网点查询结果</td></tr>"_s;
+    for (int i = 0; i < 6; ++i)
+        html += u"<tr><td class=\"k\">"_s + captions[i] + u"</td>"_s + QLatin1String(valueTags[i]) +
+                values.value(i) + u"</td></tr>"_s;
+    return html + u"</table></body></html>"_s;
+}
+
+// A delivery area far longer than the dialog's label.
+QString longDeliveryArea()
+{
+    static const QString roads[] = {u"莘庄镇"_s, u"七宝镇"_s, u"梅陇镇"_s, u"虹桥镇"_s,     u"华漕镇"_s,
+                                    u"颛桥镇"_s, u"吴泾镇"_s, u"浦江镇"_s, u"古美路街道"_s, u"江川路街道"_s};
+    QStringList parts;
+    for (const QString &road : roads)
+        parts << road + u"全境（含各工业园区、住宅小区及沿街商铺，单号1至999号、双号2至1000号）"_s;
+    return parts.join(u'、');
 }
 
 } // namespace
@@ -282,8 +313,20 @@ QString DemoService::growingParcelAnswer() const
 
 QString DemoService::outletPage(const QString &name) const
 {
-    Q_UNUSED(name)
-    return u"<html><body><p>网点查询</p></body></html>"_s;
+    if (name == u"浦东"_s)
+        return outletTable({u"浦东张江营业部"_s, u"张伟"_s, u"申通快递上海浦东分公司"_s, u"021-58951234"_s,
+                            u"张江镇、川沙新镇、唐镇"_s, u"合庆镇、曹路镇"_s});
+    if (name == u"长区"_s)
+        return outletTable({u"闵行莘庄营业部"_s, u"刘洋"_s, u"申通快递上海闵行分公司"_s, u"021-64921177"_s,
+                            longDeliveryArea(), u"马桥镇"_s});
+    if (name == u"标记"_s)
+        return outletTable({u"<b>王</b>家营业部"_s, u"<a href=x>李强"_s, u"<i>申通</i>"_s,
+                            u"<img src=x>0571-88001122"_s, u"<script>alert(1)</script>"_s, u"&lt;无&gt;"_s});
+    if (name == u"外企"_s)
+        return outletTable({u"外高桥营业部"_s, u"Eastwind Ltd"_s, u"申通快递上海浦东分公司"_s,
+                            u"021-50461234"_s, u"外高桥保税区"_s, u"高东镇"_s});
+    // The page answers an unknown name with its table and no outlet in it.
+    return outletTable({{}, {}, {}, {}, {}, {}});
 }
 
 void DemoService::onNewConnection()

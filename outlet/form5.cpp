@@ -1,0 +1,144 @@
+#include "outlet/form5.h"
+
+#include "app/layoutfit.h"
+#include "outlet/outletname.h"
+#include "ui_form5.h"
+
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPointer>
+
+namespace {
+const QString boxTitle = QStringLiteral("Orvo系列软件");
+const QString notQueried = QStringLiteral("未查询");
+const QString notFound = QStringLiteral("您查询的网点不存在!");
+} // namespace
+
+Form5::Form5(WebFetch &fetch, const QString &outletHost, MessageBoxes &boxes, QWidget *parent)
+    : QDialog(parent), ui(new Ui::Form5), m_fetch(fetch), m_outletHost(outletHost), m_boxes(boxes)
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    growLabelsToLineHeight(this);
+    // No icon of its own: an empty pixmap keeps the application's icon off the title bar too.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    setWindowIcon(QIcon(blank));
+
+    connect(ui->Command1, &QPushButton::clicked, this, &Form5::command1Click);
+    connect(ui->Text1, &QLineEdit::textChanged, this, &Form5::text1Change);
+    ui->Label10->installEventFilter(this);
+}
+
+Form5::~Form5()
+{
+    // A wait still under way would otherwise run to its deadline for a dialog that is gone.
+    if (m_fetching)
+        m_fetch.abortResponsive();
+    delete ui;
+}
+
+QString Form5::GetBody(const QUrl &url)
+{
+    // The dialog may be destroyed during the wait, so nothing of it is touched afterwards.
+    const FetchResult result = m_fetch.getResponsive(url, {{"If-Modified-Since", "0"}});
+    switch (result.outcome) {
+    case FetchResult::Outcome::Ok:
+    case FetchResult::Outcome::HttpError:
+        return result.body;
+    case FetchResult::Outcome::NetworkError:
+    case FetchResult::Outcome::Timeout:
+    case FetchResult::Outcome::TooLarge:
+    case FetchResult::Outcome::Aborted:
+        break;
+    }
+    return QString();
+}
+
+void Form5::csh()
+{
+    for (QString &field : m_outletFields)
+        field.clear();
+}
+
+QString Form5::statusText() const
+{
+    return ui->S1->text(2);
+}
+
+void Form5::done(int result)
+{
+    if (m_fetching && !m_abandoned) {
+        m_abandoned = true;
+        m_fetch.abortResponsive();
+    }
+    csh();
+    QDialog::done(result);
+}
+
+bool Form5::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->Label10) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_label10Pressed = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const bool click = m_label10Pressed && mouse->button() == Qt::LeftButton &&
+                               ui->Label10->rect().contains(mouse->position().toPoint());
+            m_label10Pressed = false;
+            if (click)
+                label10Click();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form5::command1Click()
+{
+    const QString typed = ui->Text1->text();
+    if (typed.isEmpty()) {
+        ui->S1->setText(2, QStringLiteral("请输入您要查询的站点.."));
+        return;
+    }
+
+    // No second query while this one waits; a closing in between abandons it.
+    ui->Command1->setEnabled(false);
+    m_fetching = true;
+    m_abandoned = false;
+    const QPointer<Form5> self(this);
+    const QString page = GetBody(outletQueryUrl(m_outletHost, typed));
+    if (!self)
+        return;
+    m_fetching = false;
+    ui->Command1->setEnabled(true);
+    if (m_abandoned) {
+        m_abandoned = false;
+        return;
+    }
+
+    m_outletFields = parseOutletPage(page);
+    QLabel *const valueLabels[6] = {ui->Label2, ui->Label4, ui->Label6, ui->Label8, ui->Label10, ui->Label12};
+    for (std::size_t i = 0; i < m_outletFields.size(); ++i)
+        valueLabels[i]->setText(m_outletFields[i]);
+    if (!m_outletFields[0].isEmpty())
+        return; // success leaves the status line as it was
+
+    csh();
+    for (QLabel *label : valueLabels)
+        label->setText(notQueried);
+    ui->S1->setText(2, notFound);
+    m_boxes.show({boxTitle, notFound, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+}
+
+void Form5::label10Click()
+{
+    // The stored value, whole: the label may cut a long delivery area short.
+    const QString area = m_outletFields[4];
+    if (!area.isEmpty())
+        m_boxes.show({boxTitle, area, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+}
+
+void Form5::text1Change(const QString &text)
+{
+    m_encodedOutletName = trimOutletName(UTF8_URLEncoding(text));
+}
