@@ -7,8 +7,11 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
     libgl-dev libbenchmark-dev
     fonts-wqy-microhei
-    xvfb xauth x11-utils xdotool
+    xvfb xauth x11-utils xdotool imagemagick
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    qt6-translations-l10n
+    clang-14 libclang-rt-14-dev
+    desktop-file-utils appstream
 )
 
 missing=()
