@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -30,11 +29,10 @@ const QString boxTitle = QStringLiteral("Orvo系列软件");
 constexpr int numberBoxMaxLength = 16 * 1024 * 1024;
 } // namespace
 
-Form1::Form1(const Platform &platform, const Endpoints &endpoints, const QString &programFolder,
+Form1::Form1(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
              QWidget *parent)
-    : QWidget(parent), ui(new Ui::Form1), m_platform(platform), m_endpoints(endpoints),
-      m_programFolder(programFolder), m_history(QDir(programFolder).filePath(QStringLiteral("wlnum.ini"))),
-      m_timer1(this), m_timer3(this)
+    : QWidget(parent), ui(new Ui::Form1), m_platform(platform), m_endpoints(endpoints), m_folders(folders),
+      m_history(folders.historyFile()), m_timer1(this), m_timer3(this)
 {
     ui->setupUi(this);
     setFixedSize(size());
@@ -99,7 +97,7 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const QString
 
     kdlb();
     dq();
-    m_platform.skin.attach(programFile(QStringLiteral("skinh.she")), QString());
+    m_platform.skin.attach(m_folders.deliveredFile(QStringLiteral("skinh.she")), QString());
     m_platform.skin.adjustHsv(-157, 0, 0);
     m_results = ResultList::prepare(ui->ListView1);
     playSound(QStringLiteral("orvo.mp3"));
@@ -112,12 +110,9 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const QString
 
 Form1::~Form1()
 {
+    // The timers' own destruction still sends events through the application filter, which reads `ui`.
+    qApp->removeEventFilter(this);
     delete ui;
-}
-
-QString Form1::programFile(const QString &fileName) const
-{
-    return QDir(m_programFolder).filePath(fileName);
 }
 
 QString Form1::messageLine() const
@@ -145,7 +140,7 @@ void Form1::kdlb()
 
 void Form1::dq()
 {
-    HistoryBox::setEntries(ui->Text1, m_history.load());
+    HistoryBox::setEntries(ui->Text1, m_history.loadFrom(m_folders.historySource()));
 }
 
 void Form1::combo1Click(int index)
@@ -282,7 +277,7 @@ void Form1::gxtj()
 
 void Form1::playSound(const QString &fileName)
 {
-    m_platform.sound.play(programFile(fileName));
+    m_platform.sound.play(m_folders.deliveredFile(fileName));
 }
 
 void Form1::timer3Tick()
@@ -332,7 +327,7 @@ void Form1::command12Click()
 
 QString Form1::exportPath() const
 {
-    return programFile(QStringLiteral("物流信息.txt"));
+    return m_folders.dataFile(QStringLiteral("物流信息.txt"));
 }
 
 void Form1::command3Click()

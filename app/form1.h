@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/programfolders.h"
 #include "history/historystore.h"
 #include "platform/endpoints.h"
 #include "platform/platform.h"
@@ -18,7 +19,7 @@ class ResultModel;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    Form1(const Platform &platform, const Endpoints &endpoints, const QString &programFolder,
+    Form1(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
           QWidget *parent = nullptr);
     ~Form1() override;
 
@@ -41,7 +42,7 @@ public:
     int previousRowCount() const { return m_previousRowCount; }
     int currentRowCount() const { return m_currentRowCount; }
     bool isFetching() const { return m_fetching; }
-    QString exportPath() const; // "物流信息.txt" in the program's folder
+    QString exportPath() const; // "物流信息.txt" in the data folder
     const HistoryStore &history() const { return m_history; }
     const Class1 *listTip() const { return m_listTip.get(); }
 
@@ -63,12 +64,11 @@ private:
     void playSound(const QString &fileName);
     FetchResult fetch(const QUrl &url);
     void endQueryWithoutRows(const QString &message);
-    QString programFile(const QString &fileName) const;
 
     Ui::Form1 *ui;
     Platform m_platform;
     Endpoints m_endpoints;
-    QString m_programFolder;
+    ProgramFolders m_folders;
     HistoryStore m_history;
     ResultModel *m_results = nullptr;           // rows of `ListView1`
     HistoryActions *m_historyActions = nullptr; // pick, delete and clear on `Text1`

@@ -1,5 +1,7 @@
 #include "app/appfont.h"
 #include "app/form1.h"
+#include "app/programfolders.h"
+#include "app/translations.h"
 #include "platform/endpoints.h"
 #include "platform/qtappexit.h"
 #include "platform/qtclock.h"
@@ -18,6 +20,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral("3.0.83"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));
+    loadQtChinese(app);
     applyApplicationFont();
 
     QtWebFetch fetch;
@@ -29,7 +33,8 @@ int main(int argc, char *argv[])
     QtAppExit appExit;
     const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit};
 
-    Form1 window(platform, Endpoints::fromBuild(), QCoreApplication::applicationDirPath());
+    Form1 window(platform, Endpoints::fromBuild(),
+                 ProgramFolders::decide(QCoreApplication::applicationDirPath()));
     sound.startAfterFirstFrame(&window);
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));

@@ -1,5 +1,7 @@
 #include "app/updatecheck.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr qsizetype longestVersion = 32;
@@ -21,9 +23,11 @@ UpdateCheck::Result UpdateCheck::evaluate(const FetchResult &fetch)
         --end;
     const QString answer = fetch.body.left(end);
 
-    // An error page or a stray file is not a version, even when the server calls it a success.
+    // An error page or a stray file is not a version, even when the server calls it a success;
+    // neither is text holding a line break or another control character.
+    const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };
     if (answer.isEmpty() || answer.size() > longestVersion || answer.contains(u'<') ||
-        answer.contains(u'\r') || answer.contains(u'\n'))
+        std::any_of(answer.begin(), answer.end(), isControl))
         return {};
 
     if (answer == QLatin1String(currentVersion))

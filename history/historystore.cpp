@@ -20,7 +20,12 @@ HistoryStore::HistoryStore(QString filePath) : m_path(std::move(filePath)) {}
 
 const QStringList &HistoryStore::load()
 {
-    QFile file(m_path);
+    return loadFrom(m_path);
+}
+
+const QStringList &HistoryStore::loadFrom(const QString &path)
+{
+    QFile file(path);
     m_entries = file.open(QIODevice::ReadOnly) ? parse(file.readAll()) : QStringList();
     return m_entries;
 }
@@ -75,7 +80,9 @@ bool HistoryStore::save() const
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = serialize(m_entries);
-    if (file.write(bytes) != bytes.size()) {
+    // A small file only reaches Qt's buffer here, and commit() renames even when writing that
+    // buffer out fails (a full disk), so it is written out and checked first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -15,6 +15,9 @@ public:
     // `dq`: reads the file; a missing or unreadable file gives an empty history.
     // Accepts CR LF, LF and a last line without its line end. Returns the loaded entries.
     const QStringList &load();
+    // The same from another file, as a copy left where an earlier version kept it; saves still go
+    // to filePath().
+    const QStringList &loadFrom(const QString &path);
 
     // The number of an entry: the text before its first "|", or the whole entry without one.
     static QString entryNumber(const QString &entry);

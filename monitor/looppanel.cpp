@@ -1,5 +1,6 @@
 #include "monitor/looppanel.h"
 
+#include "app/textrules.h"
 #include "platform/messageboxes.h"
 #include "ui_looppanel.h"
 

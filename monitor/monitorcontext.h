@@ -17,6 +17,3 @@ struct MonitorContext {
     std::function<void()> runQuery;   // the query button's handler, run as if pressed
     std::function<bool()> busy;       // a query is waiting for its answer
 };
-
-// The decimal number at the start of a text; 0 when there is none.
-int leadingNumber(const QString &text);

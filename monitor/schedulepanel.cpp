@@ -1,5 +1,6 @@
 #include "monitor/schedulepanel.h"
 
+#include "app/textrules.h"
 #include "platform/clock.h"
 #include "platform/messageboxes.h"
 #include "ui_schedulepanel.h"

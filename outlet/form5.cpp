@@ -12,6 +12,21 @@ namespace {
 const QString boxTitle = QStringLiteral("Orvo系列软件");
 const QString notQueried = QStringLiteral("未查询");
 const QString notFound = QStringLiteral("您查询的网点不存在!");
+// A long pasted name must reach the page whole, not cut at QLineEdit's default of 32767.
+constexpr int nameBoxMaxLength = 16 * 1024 * 1024;
+// Far more than any real value; a label shows a few dozen characters but lays out all it holds on
+// every repaint, and a box as much, so a page with megabyte values would stall the dialog.
+constexpr qsizetype maxShownLength = 2000;
+
+QString shownText(const QString &value)
+{
+    if (value.size() <= maxShownLength)
+        return value;
+    qsizetype keep = maxShownLength - 1;
+    if (value.at(keep - 1).isHighSurrogate())
+        --keep; // never half a character
+    return value.left(keep) + QChar(0x2026);
+}
 } // namespace
 
 Form5::Form5(WebFetch &fetch, const QString &outletHost, MessageBoxes &boxes, QWidget *parent)
@@ -27,6 +42,7 @@ Form5::Form5(WebFetch &fetch, const QString &outletHost, MessageBoxes &boxes, QW
 
     connect(ui->Command1, &QPushButton::clicked, this, &Form5::command1Click);
     connect(ui->Text1, &QLineEdit::textChanged, this, &Form5::text1Change);
+    ui->Text1->setMaxLength(nameBoxMaxLength);
     ui->Label10->installEventFilter(this);
 }
 
@@ -119,7 +135,7 @@ void Form5::command1Click()
     m_outletFields = parseOutletPage(page);
     QLabel *const valueLabels[6] = {ui->Label2, ui->Label4, ui->Label6, ui->Label8, ui->Label10, ui->Label12};
     for (std::size_t i = 0; i < m_outletFields.size(); ++i)
-        valueLabels[i]->setText(m_outletFields[i]);
+        valueLabels[i]->setText(shownText(m_outletFields[i]));
     if (!m_outletFields[0].isEmpty())
         return; // success leaves the status line as it was
 
@@ -132,10 +148,10 @@ void Form5::command1Click()
 
 void Form5::label10Click()
 {
-    // The stored value, whole: the label may cut a long delivery area short.
+    // The stored value, whole up to a length no real delivery area reaches: the label may cut it short.
     const QString area = m_outletFields[4];
     if (!area.isEmpty())
-        m_boxes.show({boxTitle, area, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+        m_boxes.show({boxTitle, shownText(area), BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
 }
 
 void Form5::text1Change(const QString &text)

@@ -1,5 +1,6 @@
 #include "outlet/outletname.h"
 
+#include "app/textrules.h"
 #include "tracking/trackingrequest.h"
 
 namespace {
@@ -36,13 +37,7 @@ QString UTF8_URLEncoding(const QString &szInput)
 
 QString trimOutletName(const QString &typedName)
 {
-    qsizetype begin = 0;
-    qsizetype end = typedName.size();
-    while (begin < end && typedName.at(begin) == u' ')
-        ++begin;
-    while (end > begin && typedName.at(end - 1) == u' ')
-        --end;
-    return typedName.mid(begin, end - begin);
+    return trimBlanks(typedName);
 }
 
 QUrl outletQueryUrl(const QString &host, const QString &typedName)

@@ -1,23 +1,12 @@
 #include "search/form2.h"
 
+#include "app/textrules.h"
 #include "ui_form2.h"
 
 #include <QComboBox>
 
 namespace {
 const QString boxTitle = QStringLiteral("Orvo系列软件");
-
-// Only ordinary spaces are trimmed: a full-width space or a tab is part of the keyword.
-QString trimSpaces(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
 } // namespace
 
 Form2::Form2(QComboBox *companyList, std::function<void(const QString &)> setMessageLine, MessageBoxes &boxes,
@@ -33,7 +22,7 @@ Form2::Form2(QComboBox *companyList, std::function<void(const QString &)> setMes
                                     ui->Command7, ui->Command8, ui->Command9, ui->Command10, ui->Command11};
     for (const QPushButton *button : popular) {
         // Read now: a platform theme may add mnemonic marks to the shown caption later.
-        const QString keyword = trimSpaces(button->text());
+        const QString keyword = trimBlanks(button->text());
         connect(button, &QPushButton::clicked, this, [this, keyword] {
             selectMatches(keyword, false);
             accept();
@@ -54,7 +43,7 @@ void Form2::command1Click()
                       BoxButton::NoButton});
         return;
     }
-    const QString keyword = trimSpaces(text);
+    const QString keyword = trimBlanks(text);
     if (keyword.isEmpty())
         return;
     selectMatches(keyword, true);

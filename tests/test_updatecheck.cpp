@@ -29,6 +29,8 @@ private slots:
         QTest::newRow("33 characters") << O::Ok << QString(33, u'9') << V::Failed << "";
         QTest::newRow("line break inside") << O::Ok << "V3.1\nfoo" << V::Failed << "";
         QTest::newRow("CR inside") << O::Ok << "V3.1\rfoo" << V::Failed << "";
+        QTest::newRow("NUL inside") << O::Ok << QStringLiteral("V\u00003.1") << V::Failed << "";
+        QTest::newRow("escape inside") << O::Ok << "V3.1\x1b[0m" << V::Failed << "";
     }
     void evaluate()
     {

@@ -1,5 +1,7 @@
 #include "tracking/resultexport.h"
 
+#include "app/textrules.h"
+
 #include <QAbstractItemModel>
 #include <QSaveFile>
 #include <QStringEncoder>
@@ -8,17 +10,6 @@ namespace {
 constexpr int numberWidth = 8;
 const QString separator = QStringLiteral("   ");
 
-// Blanks only, as the number cell is trimmed; other white space stays.
-QString trimBlanks(const QString &text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start) == u' ')
-        ++start;
-    while (end > start && text.at(end - 1) == u' ')
-        --end;
-    return text.sliced(start, end - start);
-}
 } // namespace
 
 qsizetype ResultExport::gbkLength(const QString &text)
@@ -64,7 +55,9 @@ ResultExport::Outcome ResultExport::ExportListViewContent(const QAbstractItemMod
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
         return Outcome::Failed;
-    if (file.write(bytes) != bytes.size()) {
+    // A small file only reaches Qt's buffer here, and commit() renames even when writing that
+    // buffer out fails (a full disk), so it is written out and checked first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return Outcome::Failed;
     }

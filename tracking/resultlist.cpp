@@ -1,5 +1,7 @@
 #include "tracking/resultlist.h"
 
+#include "tracking/resultcelldelegate.h"
+
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -22,6 +24,7 @@ ResultModel *ResultList::prepare(QTreeView *list)
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSortingEnabled(false);
     list->setTextElideMode(Qt::ElideRight);
+    list->setItemDelegate(new ResultCellDelegate(list));
 
     // The header lock: no column can be dragged or double-clicked to another width.
     QHeaderView *header = list->header();

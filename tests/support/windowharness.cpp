@@ -28,7 +28,8 @@ Form1 &WindowHarness::start()
                       : m_options.scriptedFetch ? static_cast<WebFetch &>(m_scripted)
                                                 : *m_fetch;
     const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit};
-    m_window = std::make_unique<Form1>(platform, endpoints, m_dir.path());
+    const ProgramFolders folders = m_options.folders ? *m_options.folders : ProgramFolders(m_dir.path());
+    m_window = std::make_unique<Form1>(platform, endpoints, folders);
     return *m_window;
 }
 

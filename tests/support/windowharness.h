@@ -17,7 +17,8 @@ public:
         bool scriptedFetch = false;
         int deadlineMs = 2000;
         qint64 maxBytes = 4 * 1024 * 1024;
-        WebFetch *fetch = nullptr; // a fetch of the test's own, instead of the two above
+        WebFetch *fetch = nullptr;               // a fetch of the test's own, instead of the two above
+        const ProgramFolders *folders = nullptr; // folders of the test's own, instead of folder()
     };
 
     WindowHarness();

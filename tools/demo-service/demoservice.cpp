@@ -22,7 +22,8 @@ namespace {
 
 using Step = QPair<QString, QString>; // time, progress
 
-constexpr qsizetype maxRequestHead = 64 * 1024;
+// Room for a megabyte of Chinese characters in the address, which the tests send.
+constexpr qsizetype maxRequestHead = 16 * 1024 * 1024;
 constexpr qint64 hugeLength = 50 * 1024 * 1024;
 constexpr qsizetype hugeChunk = 64 * 1024;
 constexpr int growingStepsCap = 50;
@@ -116,6 +117,8 @@ QByteArray reasonPhrase(int status)
     switch (status) {
     case 200:
         return "OK";
+    case 301:
+        return "Moved Permanently";
     case 302:
         return "Found";
     case 400:
@@ -137,6 +140,29 @@ QByteArray toGbk(const QByteArray &utf8)
     if (!encoder.isValid())
         encoder = QStringEncoder("GB18030"); // a superset that encodes the same Chinese text identically
     return encoder(QString::fromUtf8(utf8));
+}
+
+// NUL bytes where a reader of text meets them: at the start of every text run between tags, or,
+// in a body without tags, after its first character (so the rest still decodes).
+QByteArray withNulBytes(const QByteArray &body)
+{
+    QByteArray out;
+    out.reserve(body.size() + body.size() / 8 + 1);
+    bool markup = false;
+    for (qsizetype i = 0; i < body.size(); ++i) {
+        out += body.at(i);
+        if (body.at(i) == '>') {
+            markup = true;
+            if (i + 1 < body.size() && body.at(i + 1) != '<')
+                out += '\0';
+        }
+    }
+    if (markup || body.isEmpty())
+        return out;
+    qsizetype second = 1;
+    while (second < body.size() && (static_cast<unsigned char>(body.at(second)) & 0xC0) == 0x80)
+        ++second; // a UTF-8 continuation byte
+    return body.left(second) + '\0' + body.mid(second);
 }
 
 // The outlet page: a title row, then one caption cell and one value cell per row. The padding of
@@ -230,6 +256,11 @@ void DemoService::setTrackingAnswer(const QString &number, const QString &answer
     m_fixedAnswers.insert(number, answer);
 }
 
+void DemoService::setOutletAnswer(const QString &name, const QStringList &values)
+{
+    m_fixedOutlets.insert(name, values);
+}
+
 void DemoService::setDripInterval(int ms)
 {
     m_dripMs = qMax(1, ms);
@@ -313,6 +344,8 @@ QString DemoService::growingParcelAnswer() const
 
 QString DemoService::outletPage(const QString &name) const
 {
+    if (const auto fixed = m_fixedOutlets.constFind(name); fixed != m_fixedOutlets.constEnd())
+        return outletTable(*fixed);
     if (name == u"浦东"_s)
         return outletTable({u"浦东张江营业部"_s, u"张伟"_s, u"申通快递上海浦东分公司"_s, u"021-58951234"_s,
                             u"张江镇、川沙新镇、唐镇"_s, u"合庆镇、曹路镇"_s});
@@ -455,6 +488,13 @@ void DemoService::deliver(QTcpSocket *socket, Behaviour behaviour, const QByteAr
     case Behaviour::Redirect:
         writeWhole(socket, 302, "text/html; charset=utf-8", errorPage(302, "Found", "Moved."),
                    "Location: " + target + "\r\n");
+        break;
+    case Behaviour::MovedLoop:
+        writeWhole(socket, 301, "text/html; charset=utf-8", errorPage(301, "Moved Permanently", "Moved."),
+                   "Location: " + target + "\r\n");
+        break;
+    case Behaviour::NulBytes:
+        writeWhole(socket, 200, contentType, withNulBytes(body));
         break;
     }
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QTcpServer;
 class QTcpSocket;
@@ -27,6 +28,8 @@ public:
         Empty,       // 200 with an empty body
         Gbk,         // the answer encoded in GBK, Content-Type without a charset
         Redirect,    // 302 to the same address, for ever
+        MovedLoop,   // 301 to the same address, for ever
+        NulBytes,    // NUL bytes at the start of every text run of markup, else after the first character
     };
 
     explicit DemoService(QObject *parent = nullptr);
@@ -46,6 +49,8 @@ public:
     void setOutletBehaviour(Behaviour behaviour);
     // A fixed tracking answer for one number (UTF-8 text), overriding the built-in parcels.
     void setTrackingAnswer(const QString &number, const QString &answer);
+    // Fixed values for one outlet name (the six cells, in page order), overriding the built-in outlets.
+    void setOutletAnswer(const QString &name, const QStringList &values);
     // The interval between two bytes of a Drip answer (default 1000 ms).
     void setDripInterval(int ms);
     // Where the growing parcel's clock starts (default: the service's start).
@@ -83,6 +88,7 @@ private:
     Behaviour m_trackingBehaviour = Behaviour::Normal;
     Behaviour m_outletBehaviour = Behaviour::Normal;
     QHash<QString, QString> m_fixedAnswers;
+    QHash<QString, QStringList> m_fixedOutlets;
     int m_dripMs = 1000;
     QDateTime m_start;
     QByteArray m_lastTarget;

@@ -1,6 +1,15 @@
-#include "monitor/monitorcontext.h"
+#include "app/textrules.h"
 
-#include <QString>
+QString trimBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
 
 int leadingNumber(const QString &text)
 {

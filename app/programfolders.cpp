@@ -1,0 +1,81 @@
+#include "app/programfolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+const QString historyName = QStringLiteral("wlnum.ini");
+// The delivered files' folder of an installed copy, seen from its executable.
+const QString installedDelivered = QStringLiteral("../share/quillon");
+
+bool holdsDeliveredFiles(const QDir &folder)
+{
+    for (const char *name : {"ts.mp3", "orvo.mp3", "skinh.she"}) {
+        if (folder.exists(QLatin1String(name)))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+ProgramFolders::ProgramFolders(const QString &folder) : m_delivered(folder), m_data(folder) {}
+
+ProgramFolders::ProgramFolders(QString deliveredFolder, QString dataFolder, QString historySource)
+    : m_delivered(std::move(deliveredFolder)), m_data(std::move(dataFolder)),
+      m_historySource(std::move(historySource))
+{
+}
+
+ProgramFolders ProgramFolders::decide(const QString &programFolder)
+{
+    return decide(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+ProgramFolders ProgramFolders::decide(const QString &programFolder, const QString &userDataFolder)
+{
+    const QDir program(programFolder);
+    const QDir installed(program.filePath(installedDelivered));
+    const QString delivered = !holdsDeliveredFiles(program) && holdsDeliveredFiles(installed)
+                                  ? installed.absolutePath()
+                                  : programFolder;
+
+    if (acceptsNewFiles(programFolder))
+        return ProgramFolders(delivered, programFolder);
+
+    // A failure here shows later as a history that cannot be saved, never silently.
+    QDir().mkpath(userDataFolder);
+    const QString earlier = program.filePath(historyName);
+    const bool carryOver =
+        !QFile::exists(QDir(userDataFolder).filePath(historyName)) && QFile::exists(earlier);
+    return ProgramFolders(delivered, userDataFolder, carryOver ? earlier : QString());
+}
+
+bool ProgramFolders::acceptsNewFiles(const QString &folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".quillon-probe-XXXXXX")));
+    // Asking for the name makes Qt link an unnamed file into the folder, so a named file is
+    // really made there, as a save makes one. It goes again with `probe`.
+    return probe.open() && !probe.fileName().isEmpty();
+}
+
+QString ProgramFolders::deliveredFile(const QString &fileName) const
+{
+    return QDir(m_delivered).filePath(fileName);
+}
+
+QString ProgramFolders::dataFile(const QString &fileName) const
+{
+    return QDir(m_data).filePath(fileName);
+}
+
+QString ProgramFolders::historyFile() const
+{
+    return dataFile(historyName);
+}
+
+QString ProgramFolders::historySource() const
+{
+    return m_historySource.isEmpty() ? historyFile() : m_historySource;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Text rules the whole program shares.
+
+// `text` without leading and trailing ordinary spaces (U+0020); tabs and the full-width space stay.
+QString trimBlanks(const QString &text);
+
+// The decimal number at the start of a text (after leading blanks); 0 when there is none.
+int leadingNumber(const QString &text);

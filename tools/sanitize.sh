@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the asan preset (AddressSanitizer + UndefinedBehaviorSanitizer) and runs every test under it.
+# Exits non-zero if the build fails, a test fails or a sanitizer reports anything.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mkdir -p build-asan
+log=build-asan/sanitize.log
+cmake --preset asan >"$log" 2>&1 || { cat "$log"; exit 1; }
+# The build's own chatter goes to the log; only a failure shows it.
+cmake --build --preset asan -j "$(nproc)" >>"$log" 2>&1 || { tail -n 200 "$log"; exit 1; }
+ctest --preset asan
