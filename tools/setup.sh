@@ -11,7 +11,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     qt6-translations-l10n
     clang-14 libclang-rt-14-dev
-    desktop-file-utils appstream
+    desktop-file-utils appstream time
 )
 
 missing=()
