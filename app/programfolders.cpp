@@ -1,7 +1,6 @@
 #include "app/programfolders.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -22,9 +21,9 @@ bool holdsDeliveredFiles(const QDir &folder)
 
 ProgramFolders::ProgramFolders(const QString &folder) : m_delivered(folder), m_data(folder) {}
 
-ProgramFolders::ProgramFolders(QString deliveredFolder, QString dataFolder, QString historySource)
+ProgramFolders::ProgramFolders(QString deliveredFolder, QString dataFolder, QString earlierHistory)
     : m_delivered(std::move(deliveredFolder)), m_data(std::move(dataFolder)),
-      m_historySource(std::move(historySource))
+      m_earlierHistory(std::move(earlierHistory))
 {
 }
 
@@ -46,10 +45,7 @@ ProgramFolders ProgramFolders::decide(const QString &programFolder, const QStrin
 
     // A failure here shows later as a history that cannot be saved, never silently.
     QDir().mkpath(userDataFolder);
-    const QString earlier = program.filePath(historyName);
-    const bool carryOver =
-        !QFile::exists(QDir(userDataFolder).filePath(historyName)) && QFile::exists(earlier);
-    return ProgramFolders(delivered, userDataFolder, carryOver ? earlier : QString());
+    return ProgramFolders(delivered, userDataFolder, program.filePath(historyName));
 }
 
 bool ProgramFolders::acceptsNewFiles(const QString &folder)
@@ -73,9 +69,4 @@ QString ProgramFolders::dataFile(const QString &fileName) const
 QString ProgramFolders::historyFile() const
 {
     return dataFile(historyName);
-}
-
-QString ProgramFolders::historySource() const
-{
-    return m_historySource.isEmpty() ? historyFile() : m_historySource;
 }

@@ -10,8 +10,9 @@ class ProgramFolders {
 public:
     // Everything in one folder.
     explicit ProgramFolders(const QString &folder);
-    // `historySource`: where the first load of wlnum.ini reads; empty means the data folder's file.
-    ProgramFolders(QString deliveredFolder, QString dataFolder, QString historySource = QString());
+    // `earlierHistory`: the wlnum.ini an installed copy finds beside the program, read while the
+    // data folder has none.
+    ProgramFolders(QString deliveredFolder, QString dataFolder, QString earlierHistory = QString());
 
     // For a program in `programFolder`, with the user's data folder from QStandardPaths.
     static ProgramFolders decide(const QString &programFolder);
@@ -27,11 +28,11 @@ public:
     QString dataFile(const QString &fileName) const;
 
     QString historyFile() const; // wlnum.ini in the data folder, where it is written
-    // The wlnum.ini read at start-up: one left in the program's folder until the data folder has its own.
-    QString historySource() const;
+    // The wlnum.ini beside the program when the user's files live elsewhere; else empty.
+    const QString &earlierHistoryFile() const { return m_earlierHistory; }
 
 private:
     QString m_delivered;
     QString m_data;
-    QString m_historySource;
+    QString m_earlierHistory;
 };

@@ -40,7 +40,7 @@ void BM_Export(benchmark::State &state)
 
 void BM_PlainWrite(benchmark::State &state)
 {
-    const QByteArray bytes = ResultExport::exportBytes(*modelOf(int(state.range(0))));
+    const QByteArray bytes = ResultExport::exportBytes(*modelOf(int(state.range(0)))).value();
     const QString path = workDir->filePath(QStringLiteral("plain.txt"));
     for (auto _ : state) {
         QFile file(path);

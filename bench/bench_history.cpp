@@ -39,7 +39,7 @@ QString historyFile(const QString &name, int count)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return {};
-    file.write(HistoryStore::serialize(entriesOf(count)));
+    file.write(HistoryStore::serialize(entriesOf(count)).value());
     return path;
 }
 
@@ -137,7 +137,7 @@ void BM_DeleteOneNumber(benchmark::State &state)
 
 void BM_PlainWrite(benchmark::State &state)
 {
-    const QByteArray bytes = HistoryStore::serialize(entriesOf(static_cast<int>(state.range(0))));
+    const QByteArray bytes = HistoryStore::serialize(entriesOf(static_cast<int>(state.range(0)))).value();
     const QString path = workDir->filePath(QStringLiteral("plain.ini"));
     for (auto _ : state) {
         QFile file(path);

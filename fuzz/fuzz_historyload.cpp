@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // What is loaded and saved again loads the same.
-    if (HistoryStore::parse(HistoryStore::serialize(entries)) != entries)
+    if (HistoryStore::parse(HistoryStore::serialize(entries).value()) != entries)
         __builtin_trap();
     return 0;
 }

@@ -19,11 +19,7 @@ HistoryActions::HistoryActions(QComboBox *numberBox, QComboBox *companyList, His
 
 void HistoryActions::pick(int index)
 {
-    const QString entry = m_numberBox->itemText(index);
-    const qsizetype bar = entry.indexOf(u'|');
-    // Everything after the first bar is the company, which may hold a bar of its own.
-    QString number = bar < 0 ? QString() : entry.first(bar);
-    const QString company = bar < 0 ? entry : entry.sliced(bar + 1);
+    const auto [number, company] = HistoryStore::pickedEntry(m_numberBox->itemText(index));
     m_numberBox->setEditText(number);
     // Selecting by name runs the company list's own selection handling; an unknown name keeps it.
     const int position = m_companyList->findText(company, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -45,7 +41,13 @@ void HistoryActions::command9Click()
                       BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes});
     if (answer != BoxButton::Yes)
         return;
-    m_history.removeNumber(HistoryStore::recordedNumber(typed));
+    const QString number = HistoryStore::recordedNumber(typed);
+    if (number.isEmpty()) {
+        // Line breaks alone are no number: nothing to remove, nothing to write.
+        m_numberBox->clearEditText();
+        return;
+    }
+    m_history.removeNumber(number);
     xr2();
 }
 
@@ -65,9 +67,7 @@ void HistoryActions::command7Click()
                       BoxButton::Yes | BoxButton::No, BoxButton::Yes});
     if (answer != BoxButton::Yes)
         return;
-    m_history.clear();
+    const bool removed = m_history.clear();
     HistoryBox::setEntries(m_numberBox, {});
-    QFile file(m_history.filePath());
-    const bool removed = !file.exists() || file.remove();
     emit message(removed ? QStringLiteral("查询列表已清空...") : QStringLiteral("单号记录保存失败!"));
 }

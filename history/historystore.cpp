@@ -1,6 +1,7 @@
 #include "history/historystore.h"
 
 #include "tracking/answerdecoder.h"
+#include "tracking/catalogue.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -8,19 +9,33 @@
 
 namespace {
 
+// Where an entry's number ends: at the last bar that a company of the catalogue follows (a typed
+// number or the name 共速达物流|快递 may hold bars of their own), else at the first bar; -1 without one.
+qsizetype numberEnd(QStringView entry)
+{
+    for (qsizetype bar = entry.lastIndexOf(u'|'); bar >= 0; bar = bar > 0 ? entry.lastIndexOf(u'|', bar - 1) : -1) {
+        if (Catalogue::isName(entry.sliced(bar + 1)))
+            return bar;
+    }
+    return entry.indexOf(u'|');
+}
+
 QStringView numberOf(QStringView entry)
 {
-    const qsizetype bar = entry.indexOf(u'|');
-    return bar < 0 ? entry : entry.first(bar);
+    const qsizetype end = numberEnd(entry);
+    return end < 0 ? entry : entry.first(end);
 }
 
 } // namespace
 
-HistoryStore::HistoryStore(QString filePath) : m_path(std::move(filePath)) {}
+HistoryStore::HistoryStore(QString filePath, QString earlierFile, QByteArray encoding)
+    : m_path(std::move(filePath)), m_earlier(std::move(earlierFile)), m_encoding(std::move(encoding))
+{
+}
 
 const QStringList &HistoryStore::load()
 {
-    return loadFrom(m_path);
+    return loadFrom(!QFile::exists(m_path) && !m_earlier.isEmpty() ? m_earlier : m_path);
 }
 
 const QStringList &HistoryStore::loadFrom(const QString &path)
@@ -33,6 +48,14 @@ const QStringList &HistoryStore::loadFrom(const QString &path)
 QString HistoryStore::entryNumber(const QString &entry)
 {
     return numberOf(entry).toString();
+}
+
+HistoryStore::EntryParts HistoryStore::pickedEntry(const QString &entry)
+{
+    const qsizetype end = numberEnd(entry);
+    if (end < 0)
+        return {QString(), entry};
+    return {entry.first(end), entry.sliced(end + 1)};
 }
 
 QString HistoryStore::recordedNumber(const QString &typed)
@@ -65,31 +88,43 @@ HistoryStore::AddResult HistoryStore::add(const QString &typedNumber, const QStr
 
 int HistoryStore::removeNumber(const QString &number)
 {
+    // An empty number (a box of line breaks only) is no number: blank lines and entries that
+    // begin with a bar stay.
+    if (number.isEmpty())
+        return 0;
     return int(m_entries.removeIf([&number](const QString &entry) { return numberOf(entry) == number; }));
 }
 
-void HistoryStore::clear()
+bool HistoryStore::clear()
 {
     m_entries.clear();
+    // While the earlier file exists, a missing file here means "carry it over" at the next start,
+    // so the cleared history stays as an empty file instead.
+    if (!m_earlier.isEmpty() && QFile::exists(m_earlier))
+        return save();
+    QFile file(m_path);
+    return !file.exists() || file.remove();
 }
 
 bool HistoryStore::save() const
 {
     // QSaveFile leaves the old file whole when anything goes wrong before the rename.
+    const std::optional<QByteArray> bytes = serialize(m_entries, m_encoding);
+    if (!bytes)
+        return false; // without its encoder an empty file would replace the whole history
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray bytes = serialize(m_entries);
     // A small file only reaches Qt's buffer here, and commit() renames even when writing that
     // buffer out fails (a full disk), so it is written out and checked first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (file.write(*bytes) != bytes->size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
 
-QByteArray HistoryStore::serialize(const QStringList &entries)
+std::optional<QByteArray> HistoryStore::serialize(const QStringList &entries, const QByteArray &encoding)
 {
     QString text;
     qsizetype length = 0;
@@ -100,8 +135,10 @@ QByteArray HistoryStore::serialize(const QStringList &entries)
         text.append(entry);
         text.append(u"\r\n");
     }
-    QStringEncoder encoder("GB18030", QStringEncoder::Flag::Stateless);
-    return encoder(text);
+    QStringEncoder encoder(encoding.constData(), QStringEncoder::Flag::Stateless);
+    if (!encoder.isValid())
+        return std::nullopt;
+    return QByteArray(encoder(text));
 }
 
 QStringList HistoryStore::parse(const QByteArray &bytes)

@@ -135,39 +135,24 @@ private slots:
         QCOMPARE(QDir(user).exists(), data == QLatin1String("user"));
     }
 
-    // With the program's folder closed, its wlnum.ini is read until the data folder has its own.
-    void historySource_data()
+    // With the program's folder closed, its wlnum.ini is the earlier history the data folder's takes over.
+    void earlierHistory_data()
     {
         QTest::addColumn<bool>("immutable");
-        QTest::addColumn<bool>("inProgram");
-        QTest::addColumn<bool>("inData");
-        QTest::addColumn<QString>("source");
-        QTest::newRow("first start after the move") << true << true << false << "bin";
-        QTest::newRow("data folder has its own") << true << true << true << "user";
-        QTest::newRow("no history yet") << true << false << false << "user";
-        QTest::newRow("writable folder") << false << true << false << "bin";
+        QTest::newRow("folder closed") << true;
+        QTest::newRow("writable folder") << false;
     }
-    void historySource()
+    void earlierHistory()
     {
         QFETCH(bool, immutable);
-        QFETCH(bool, inProgram);
-        QFETCH(bool, inData);
-        QFETCH(QString, source);
         Layout layout;
         const QString bin = layout.path(QStringLiteral("bin"));
-        const QString user = layout.path(QStringLiteral("home/Quillon"));
-        if (inProgram)
-            writeFile(QDir(bin).filePath(QStringLiteral("wlnum.ini")), "1|a\r\n");
-        if (inData) {
-            QDir().mkpath(user);
-            writeFile(QDir(user).filePath(QStringLiteral("wlnum.ini")), "2|b\r\n");
-        }
         ImmutableFolder guard(immutable ? bin : QString());
         if (immutable && !guard.isSet())
             QSKIP(noImmutable);
-        const ProgramFolders folders = ProgramFolders::decide(bin, user);
-        QCOMPARE(folders.historySource(),
-                 QDir(source == QLatin1String("user") ? user : bin).filePath(QStringLiteral("wlnum.ini")));
+        const ProgramFolders folders = ProgramFolders::decide(bin, layout.path(QStringLiteral("home/Quillon")));
+        QCOMPARE(folders.earlierHistoryFile(),
+                 immutable ? QDir(bin).filePath(QStringLiteral("wlnum.ini")) : QString());
         QCOMPARE(folders.historyFile(), QDir(folders.dataFolder()).filePath(QStringLiteral("wlnum.ini")));
     }
 
@@ -186,7 +171,7 @@ private slots:
         layout.deliver(QStringLiteral("share/quillon"));
         const QString bin = layout.path(QStringLiteral("bin"));
         const QString home = layout.path(QStringLiteral("home"));
-        const QByteArray old = HistoryStore::serialize({QStringLiteral("1234567890|中通快递")});
+        const QByteArray old = HistoryStore::serialize({QStringLiteral("1234567890|中通快递")}).value();
         writeFile(QDir(bin).filePath(QStringLiteral("wlnum.ini")), old);
         qputenv("XDG_DATA_HOME", QFile::encodeName(home));
         const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -218,7 +203,7 @@ private slots:
             QCOMPARE(w.exportPath(), QDir(dataFolder).filePath(QStringLiteral("物流信息.txt")));
             QVERIFY(QFile::exists(w.exportPath()));
         }
-        const QByteArray both = old + HistoryStore::serialize({QStringLiteral("9|顺丰快递")});
+        const QByteArray both = old + HistoryStore::serialize({QStringLiteral("9|顺丰快递")}).value();
         QCOMPARE(readFile(QDir(dataFolder).filePath(QStringLiteral("wlnum.ini"))), both);
         if (immutable) {
             QCOMPARE(readFile(QDir(bin).filePath(QStringLiteral("wlnum.ini"))), old);

@@ -53,6 +53,14 @@ private slots:
                                                << "5"
                                                << "顺丰快递"
                                                << "shunfeng";
+        QTest::newRow("bar in the number") << "12|34|顺丰快递"
+                                           << "12|34"
+                                           << "顺丰快递"
+                                           << "shunfeng";
+        QTest::newRow("bar in the company, known") << "777|共速达物流|快递"
+                                                   << "777"
+                                                   << "共速达物流|快递"
+                                                   << "gongsuda";
         QTest::newRow("no bar") << "abc"
                                 << ""
                                 << "顺丰快递"
@@ -112,6 +120,11 @@ private slots:
             << QByteArray("7|a") << "9" << int(BoxButton::Yes) << QByteArray("7|a\r\n");
         QTest::newRow("answer no") << QByteArray("7|a\r\n") << "7" << int(BoxButton::No)
                                    << QByteArray("7|a\r\n");
+        QTest::newRow("a bar in the number") << gbk(QStringLiteral("12|34|顺丰快递\r\n12|b\r\n")) << "12|34"
+                                             << int(BoxButton::Yes) << QByteArray("12|b\r\n");
+        // F8 with a lone line break: no number, so nothing goes and the file keeps its bytes.
+        QTest::newRow("line breaks only") << QByteArray("|a\r\n\r\n7|b\n") << "\r\n" << int(BoxButton::Yes)
+                                          << QByteArray("|a\r\n\r\n7|b\n");
     }
     void deleteNumber()
     {

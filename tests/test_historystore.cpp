@@ -52,7 +52,7 @@ private slots:
         for (const QString &number : numbers)
             QCOMPARE(store.add(number, "顺丰快递"), HistoryStore::AddResult::Added);
         QCOMPARE(readAll(path()).toHex(' '), bytes.toHex(' '));
-        QCOMPARE(HistoryStore::serialize(store.entries()), bytes);
+        QCOMPARE(HistoryStore::serialize(store.entries()).value(), bytes);
     }
 
     void load_data()
@@ -131,6 +131,83 @@ private slots:
         QCOMPARE(store.removeNumber("12"), 1);
         QCOMPARE(store.entries(), (QStringList{"123|b", "x|c"}));
         QCOMPARE(store.removeNumber("1"), 0);
+    }
+
+    // An entry's number ends at the last bar that a company of the catalogue follows.
+    void entryNumber_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("bar in the number") << "12|34|顺丰快递" << "12|34";
+        QTest::newRow("bar in the company") << "777|共速达物流|快递" << "777";
+        QTest::newRow("unknown company") << "888|不存在的公司" << "888";
+        QTest::newRow("company name in the number") << "12|顺丰快递|申通快递" << "12|顺丰快递";
+        QTest::newRow("no known company after any bar") << "5|中通|快递" << "5";
+        QTest::newRow("no bar") << "abc" << "abc";
+        QTest::newRow("bar first") << "|a" << "";
+    }
+    void entryNumber()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, number);
+        QCOMPARE(HistoryStore::entryNumber(entry), number);
+        writeAll(path(), HistoryStore::serialize({entry}).value());
+        HistoryStore store(path());
+        store.load();
+        QCOMPARE(store.add(number, "x"),
+                 number.isEmpty() ? HistoryStore::AddResult::Empty : HistoryStore::AddResult::Duplicate);
+    }
+
+    void removeNothingForEmptyNumber()
+    {
+        writeAll(path(), "|a\r\n\r\n7|b\r\n");
+        HistoryStore store(path());
+        store.load();
+        QCOMPARE(store.removeNumber(HistoryStore::recordedNumber("\r\n")), 0);
+        QCOMPARE(store.entries(), (QStringList{"|a", "", "7|b"}));
+    }
+
+    // An installed copy carries the history over from beside the program until its data folder
+    // has one; clearing must leave one there, or the old history comes back at the next start.
+    void clearStopsCarryOver_data()
+    {
+        QTest::addColumn<bool>("earlier");
+        QTest::addColumn<bool>("blocked");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QByteArray>("left"); // the data folder's file after the clear
+        QTest::newRow("carried over") << true << false << true << QByteArray("");
+        QTest::newRow("nothing to carry") << false << false << true << QByteArray("<unreadable>");
+        QTest::newRow("data file cannot be written") << true << true << false << QByteArray("<unreadable>");
+    }
+    void clearStopsCarryOver()
+    {
+        QFETCH(bool, earlier);
+        QFETCH(bool, blocked);
+        const QString program = m_dir.filePath("program/wlnum.ini");
+        const QString data = m_dir.filePath(blocked ? "blocked/wlnum.ini" : "data/wlnum.ini");
+        QVERIFY(QDir().mkpath(m_dir.filePath("program")) && QDir().mkpath(m_dir.filePath("data")));
+        QVERIFY(QDir().mkpath(m_dir.filePath("blocked/wlnum.ini")));
+        QFile::remove(m_dir.filePath("data/wlnum.ini"));
+        QFile::remove(program);
+        if (earlier)
+            writeAll(program, "1|a\r\n");
+        HistoryStore store(data, program);
+        QCOMPARE(store.load(), earlier && !blocked ? QStringList{"1|a"} : QStringList());
+        QTEST(store.clear(), "saved");
+        QVERIFY(store.entries().isEmpty());
+        QTEST(readAll(data), "left");
+        QCOMPARE(HistoryStore(data, program).load(), QStringList());
+    }
+
+    // Without its encoder nothing is written: an empty file would replace the whole history.
+    void noEncoderWritesNothing()
+    {
+        writeAll(path(), "1|a\r\n");
+        HistoryStore store(path(), QString(), "no-such-encoding");
+        store.load();
+        QCOMPARE(store.add("2", "b"), HistoryStore::AddResult::SaveFailed);
+        QVERIFY(!store.save());
+        QCOMPARE(readAll(path()), QByteArray("1|a\r\n"));
     }
 
     void saveFailureKeepsEntry_data()

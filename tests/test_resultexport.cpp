@@ -87,7 +87,7 @@ private slots:
         QFETCH(QList<QStringList>, rows);
         QFETCH(QByteArray, expected);
         const Rows model(rows);
-        QCOMPARE(ResultExport::exportBytes(model), expected);
+        QCOMPARE(ResultExport::exportBytes(model).value(), expected);
     }
 
     void writesReplacesAndRefuses()
@@ -112,6 +112,10 @@ private slots:
         QCOMPARE(ResultExport::ExportListViewContent(Rows({{"1", "a", "b"}}), blocked), O::Failed);
         QCOMPARE(ResultExport::ExportListViewContent(Rows({{"1", "a", "b"}}), dir.filePath("none/x.txt")),
                  O::Failed);
+        // Without its encoder nothing is written, and the earlier export stays.
+        QCOMPARE(ResultExport::ExportListViewContent(Rows({{"1", "a", "b"}}), path, "no-such-encoding"),
+                 O::Failed);
+        QCOMPARE(readAll(path), QByteArray("1          x   y\r\n"));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "tracking/catalogue.h"
 
+#include <QSet>
+
 #include <array>
 
 namespace {
@@ -169,4 +171,11 @@ QStringList Catalogue::names()
     for (const Company &company : companies)
         list.append(QString::fromUtf16(company.name));
     return list;
+}
+
+bool Catalogue::isName(QStringView text)
+{
+    static const QStringList all = names();
+    static const QSet<QStringView> lookup(all.cbegin(), all.cend());
+    return lookup.contains(text);
 }

@@ -28,7 +28,7 @@ QString ResultExport::SetStringFixedLength(const QString &text, int width)
     return trimmed + QString(width - length, u' ');
 }
 
-QByteArray ResultExport::exportBytes(const QAbstractItemModel &list)
+std::optional<QByteArray> ResultExport::exportBytes(const QAbstractItemModel &list, const char *encoding)
 {
     QString text;
     const int rows = list.rowCount();
@@ -42,22 +42,26 @@ QByteArray ResultExport::exportBytes(const QAbstractItemModel &list)
         }
         text += QLatin1String("\r\n");
     }
-    QStringEncoder encoder("GB18030", QStringEncoder::Flag::Stateless);
-    return encoder.encode(text);
+    QStringEncoder encoder(encoding, QStringEncoder::Flag::Stateless);
+    if (!encoder.isValid())
+        return std::nullopt;
+    return QByteArray(encoder.encode(text));
 }
 
 ResultExport::Outcome ResultExport::ExportListViewContent(const QAbstractItemModel &list,
-                                                          const QString &filePath)
+                                                          const QString &filePath, const char *encoding)
 {
     if (list.rowCount() == 0)
         return Outcome::Empty;
-    const QByteArray bytes = exportBytes(list);
+    const std::optional<QByteArray> bytes = exportBytes(list, encoding);
+    if (!bytes)
+        return Outcome::Failed; // an empty file is no export
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
         return Outcome::Failed;
     // A small file only reaches Qt's buffer here, and commit() renames even when writing that
     // buffer out fails (a full disk), so it is written out and checked first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (file.write(*bytes) != bytes->size() || !file.flush()) {
         file.cancelWriting();
         return Outcome::Failed;
     }

@@ -53,7 +53,7 @@ bool buildHistory(HistoryStore &store, int count, const QString &tag, const QFil
         entries.append(tag + QString::number(100000000 + i) + u'|' + QStringLiteral("顺丰快递") + tag);
     QTemporaryDir scratch;
     QFile file(scratch.filePath(target.fileName()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(HistoryStore::serialize(entries)) < 0 || !file.flush())
+    if (!file.open(QIODevice::WriteOnly) || file.write(HistoryStore::serialize(entries).value()) < 0 || !file.flush())
         return false;
     file.close();
     const bool loaded = QDir::setCurrent(scratch.path()) && store.load() == entries;
