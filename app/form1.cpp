@@ -21,7 +21,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScopeGuard>
+#include <QShortcut>
 #include <QTreeView>
+#include <QWindow>
 
 namespace {
 const QString boxTitle = QStringLiteral("Orvo系列软件");
@@ -32,7 +35,7 @@ constexpr int numberBoxMaxLength = 16 * 1024 * 1024;
 Form1::Form1(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
              QWidget *parent)
     : QWidget(parent), ui(new Ui::Form1), m_platform(platform), m_endpoints(endpoints), m_folders(folders),
-      m_history(folders.historyFile()), m_timer1(this), m_timer3(this)
+      m_history(folders.historyFile(), folders.earlierHistoryFile()), m_timer1(this), m_timer3(this)
 {
     ui->setupUi(this);
     setFixedSize(size());
@@ -77,7 +80,7 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const Program
     monitor.company = [this] { return ui->Combo1->currentText(); };
     monitor.number = [this] { return ui->Text1->currentText(); };
     monitor.runQuery = [this] { command1Click(); };
-    monitor.busy = [this] { return m_fetching; };
+    monitor.busy = [this] { return m_handlerDepth > 0; };
     ui->Frame4->attach(monitor);
     ui->Frame6->attach(monitor);
     // The two panels take turns in one place.
@@ -92,8 +95,23 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const Program
         ui->Frame6->hide();
     });
     ui->ListView1->viewport()->installEventFilter(this);
-    // Key preview: the window sees each key before the control that has the focus.
-    qApp->installEventFilter(this);
+    // F8, with any modifier, pastes from anywhere in the window, an open drop-down list included;
+    // a modal dialog in front keeps it.
+    QList<QKeySequence> f8;
+    const Qt::KeyboardModifier modifiers[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier,
+                                              Qt::MetaModifier};
+    for (int set = 0; set < 16; ++set) {
+        Qt::KeyboardModifiers held;
+        for (int bit = 0; bit < 4; ++bit) {
+            if (set & (1 << bit))
+                held |= modifiers[bit];
+        }
+        f8.append(QKeySequence(QKeyCombination(held, Qt::Key_F8)));
+    }
+    auto *paste = new QShortcut(this);
+    paste->setKeys(f8);
+    paste->setContext(Qt::ApplicationShortcut);
+    connect(paste, &QShortcut::activated, this, &Form1::formKeyDown);
 
     kdlb();
     dq();
@@ -110,8 +128,6 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const Program
 
 Form1::~Form1()
 {
-    // The timers' own destruction still sends events through the application filter, which reads `ui`.
-    qApp->removeEventFilter(this);
     delete ui;
 }
 
@@ -140,7 +156,7 @@ void Form1::kdlb()
 
 void Form1::dq()
 {
-    HistoryBox::setEntries(ui->Text1, m_history.loadFrom(m_folders.historySource()));
+    HistoryBox::setEntries(ui->Text1, m_history.load());
 }
 
 void Form1::combo1Click(int index)
@@ -154,6 +170,8 @@ void Form1::command1Click()
 {
     if (m_fetching)
         return;
+    enterHandler();
+    const auto leave = qScopeGuard([this] { leaveHandler(); });
     const QString number = ui->Text1->currentText();
     if (number.isEmpty()) {
         ui->Text1->setFocus();
@@ -220,10 +238,7 @@ FetchResult Form1::fetch(const QUrl &url)
     m_fetching = true;
     FetchResult result = m_platform.fetch.get(url);
     m_fetching = false;
-    if (m_closePending) {
-        m_closePending = false;
-        QTimer::singleShot(0, this, &QWidget::close);
-    }
+    m_waited = true;
     return result;
 }
 
@@ -283,18 +298,21 @@ void Form1::playSound(const QString &fileName)
 void Form1::timer3Tick()
 {
     m_timer3.stop();
+    enterHandler();
+    const auto leave = qScopeGuard([this] { leaveHandler(); });
     const QUrl url(QStringLiteral("http://") + m_endpoints.updateHost + QLatin1String(UpdateCheck::path));
     const UpdateCheck::Result check = UpdateCheck::evaluate(fetch(url));
     switch (check.verdict) {
     case UpdateCheck::Verdict::Failed:
-        m_platform.boxes.show({boxTitle, QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
+        showBox({boxTitle, QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
                                BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton});
         break;
     case UpdateCheck::Verdict::Newer:
         setMessageLine(QStringLiteral("程序已加载完毕..."));
-        m_platform.boxes.show({QStringLiteral("Tiko提示"), UpdateCheck::newerVersionText(check.version),
+        showBox({QStringLiteral("Tiko提示"), UpdateCheck::newerVersionText(check.version),
                                BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
         m_platform.shell.openUrl(m_endpoints.forumUrl);
+        m_ending = true;
         m_platform.appExit.exitNow(0);
         return;
     case UpdateCheck::Verdict::Current:
@@ -359,8 +377,9 @@ void Form1::command4Click()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    if (m_fetching) {
-        // Ask once the answer is in; the window must not go while a fetch waits on it.
+    if (m_handlerDepth > 0) {
+        // Asked once the handler is over: the window must not go while a fetch waits on it, and
+        // the question must not stack on a box of that handler.
         m_closePending = true;
         event->ignore();
         return;
@@ -383,11 +402,8 @@ void Form1::closeEvent(QCloseEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget *>(watched)->window() == this) {
-        formKeyDown(static_cast<QKeyEvent *>(event)->key());
-        return false; // observed, never consumed
-    }
+    if (watched == windowHandle() && m_deliveringHeld && event->isInputEvent())
+        return true; // input given while the window waited goes, as a box in front would drop it
     if (watched == ui->ListView1->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         listView1Click(ui->ListView1->indexAt(mouse->position().toPoint()).row());
@@ -395,11 +411,44 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::formKeyDown(int key)
+void Form1::formKeyDown()
 {
-    // F8 pastes a number, whatever control has the focus and even while the box is disabled.
-    if (key == Qt::Key_F8)
-        ui->Text1->setEditText(QGuiApplication::clipboard()->text());
+    // Even while the box is disabled; an open list closes, so that Enter cannot pick over the paste.
+    ui->Text1->setEditText(QGuiApplication::clipboard()->text());
+    for (QComboBox *list : findChildren<QComboBox *>())
+        list->hidePopup();
+}
+
+void Form1::enterHandler()
+{
+    ++m_handlerDepth;
+}
+
+void Form1::leaveHandler()
+{
+    if (--m_handlerDepth > 0)
+        return;
+    m_waited = false;
+    if (std::exchange(m_closePending, false) && !m_ending)
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+BoxButton Form1::showBox(const BoxRequest &request)
+{
+    if (m_waited) {
+        // The wait held the window system's events back with the user's input. Shown now, the box
+        // would block this window and Qt would drop a close among them, so they go first.
+        m_waited = false;
+        QWindow *window = windowHandle();
+        if (window)
+            window->installEventFilter(this);
+        m_deliveringHeld = true;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        m_deliveringHeld = false;
+        if (window)
+            window->removeEventFilter(this);
+    }
+    return m_platform.boxes.show(request);
 }
 
 void Form1::listView1Click(int row)

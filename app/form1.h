@@ -59,11 +59,15 @@ private:
     void xr();                        // records the number and company in the history
     void gxtj();                      // the change notice
     void combo1Click(int index);      // selection of `Combo1`: keeps `companyCode`
-    void formKeyDown(int key);        // sees every key of the window first (key preview)
+    void formKeyDown();               // F8 from anywhere in the window: pastes a number
     void listView1Click(int row);     // -1: a click on no row
     void playSound(const QString &fileName);
     FetchResult fetch(const QUrl &url);
     void endQueryWithoutRows(const QString &message);
+    // Handlers that may wait for the network: a close asked for meanwhile waits for the outermost.
+    void enterHandler();
+    void leaveHandler();
+    BoxButton showBox(const BoxRequest &request);
 
     Ui::Form1 *ui;
     Platform m_platform;
@@ -84,6 +88,10 @@ private:
     QTimer m_timer1;                   // `Timer1`
     QTimer m_timer3;                   // `Timer3`
 
-    bool m_fetching = false;     // a fetch is waiting: nothing may start another query
-    bool m_closePending = false; // the user closed the window during a fetch
+    bool m_fetching = false;       // a fetch is waiting: nothing may start another query
+    int m_handlerDepth = 0;        // handlers running that may wait for the network
+    bool m_waited = false;         // the running handler has waited: events are held back
+    bool m_deliveringHeld = false; // those events are being delivered before a box
+    bool m_closePending = false;   // a close was asked for while a handler ran
+    bool m_ending = false;         // the program is ending at once; a pending close is dropped
 };

@@ -24,3 +24,13 @@ int leadingNumber(const QString &text)
     }
     return value;
 }
+
+QString cutAtWholeCharacter(const QString &text, qsizetype maxLength)
+{
+    if (text.size() <= maxLength)
+        return text;
+    qsizetype keep = maxLength - 1;
+    if (keep > 0 && text.at(keep - 1).isHighSurrogate())
+        --keep; // never half a character
+    return text.left(keep) + QChar(0x2026);
+}

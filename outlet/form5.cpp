@@ -1,6 +1,7 @@
 #include "outlet/form5.h"
 
 #include "app/layoutfit.h"
+#include "app/textrules.h"
 #include "outlet/outletname.h"
 #include "ui_form5.h"
 
@@ -20,12 +21,7 @@ constexpr qsizetype maxShownLength = 2000;
 
 QString shownText(const QString &value)
 {
-    if (value.size() <= maxShownLength)
-        return value;
-    qsizetype keep = maxShownLength - 1;
-    if (value.at(keep - 1).isHighSurrogate())
-        --keep; // never half a character
-    return value.left(keep) + QChar(0x2026);
+    return cutAtWholeCharacter(value, maxShownLength);
 }
 } // namespace
 

@@ -58,6 +58,7 @@ cp "$exe" "$app/"
 for f in ts.mp3 orvo.mp3 skinh.she; do
     cp "$(dirname "$exe")/$f" "$app/"
 done
+printf '555|顺丰快递\r\n' | iconv -f UTF-8 -t GB18030 >"$app/wlnum.ini"
 QT_QPA_PLATFORM=xcb "$app/$(basename "$exe")" >"$work/app.log" 2>&1 &
 app_pid=$!
 pids+=("$app_pid")
@@ -73,10 +74,16 @@ click() {
     xdotool mousemove --window "$win" "$1" "$2" click 1
     sleep 0.3
 }
-click $((16 + 80 + 40)) $((16 + 23 + 10)) # Text1 in Frame2
-xdotool type --delay 30 1234567890
 click $((16 + 80 + 40)) $((16 + 56 + 10)) # Combo1 in Frame2
 xdotool key End Return
+sleep 0.3
+click $((16 + 80 + 40)) $((16 + 23 + 10)) # Text1 in Frame2
+xdotool type --delay 30 1234567890
+xdotool key Tab
+# Wheel turns over the lists on the way: without the focus they must change nothing.
+for at in "$((16 + 80 + 40)) $((16 + 23 + 10))" "$((16 + 80 + 40)) $((16 + 56 + 10))"; do
+    xdotool mousemove --window "$win" $at click 4 click 4 click 5
+done
 sleep 0.3
 click $((384 + 60)) $((24 + 44)) # Command1, 开始查询
 sleep 1
@@ -127,6 +134,7 @@ export_file="$app/物流信息.txt"
 [ -f "$export_file" ] || fail "no 物流信息.txt in the program folder"
 lines=$(wc -l <"$export_file")
 [ "$lines" -ge 3 ] || fail "物流信息.txt has $lines lines"
-grep -q '^1234567890|' "$app/wlnum.ini" || fail "wlnum.ini does not hold 1234567890|"
+iconv -f GB18030 -t UTF-8 "$app/wlnum.ini" | grep -qx $'1234567890|中邮物流\r' ||
+    fail "wlnum.ini does not hold 1234567890|中邮物流"
 [ -s "$shot" ] || fail "no screenshot"
 echo "realwindow: passed ($lines exported lines, screenshot $shot)"

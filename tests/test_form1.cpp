@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTreeView>
+#include <qpa/qwindowsysteminterface.h>
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -288,30 +289,138 @@ private slots:
         }
     }
 
-    // A close asked for while a fetch waits is answered once the fetch is over.
-    void closeDuringFetchWaits()
+    // A close asked for while the update check waits is answered once, after the check and its box.
+    void closeDuringWait_data()
     {
+        QTest::addColumn<bool>("spontaneous"); // from the window system, else by code
+        QTest::addColumn<QString>("version");  // the update file; empty: the check fails
+        QTest::newRow("window system, check fails") << true << "";
+        QTest::newRow("window system, current") << true << "V3.0";
+        QTest::newRow("window system, newer") << true << "V3.1";
+        QTest::newRow("code, check fails") << false << "";
+        QTest::newRow("code, newer") << false << "V3.1";
+    }
+    void closeDuringWait()
+    {
+        QFETCH(bool, spontaneous);
+        QFETCH(QString, version);
         struct ClosingFetch : ScriptedFetch {
-            QWidget *window = nullptr;
+            std::function<void()> during;
             FetchResult get(const QUrl &url) override
             {
-                window->close();
+                during();
                 return ScriptedFetch::get(url);
             }
-        };
-        ClosingFetch closing;
-        WindowHarness h(WindowHarness::Options{.fetch = &closing});
+        } fetch;
+        WindowHarness h(WindowHarness::Options{.fetch = &fetch});
         Form1 &w = h.start();
         w.show();
-        closing.window = &w;
-        closing.answers.enqueue(okAnswer(QStringLiteral("V3.0")));
-        h.boxes.answers.enqueue(BoxButton::No);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        fetch.during = [&] {
+            if (spontaneous)
+                QWindowSystemInterface::handleCloseEvent(w.windowHandle());
+            else
+                w.close();
+        };
+        if (!version.isEmpty())
+            fetch.answers.enqueue(okAnswer(version));
+        // Each box is modal, as a real one is: the window underneath takes no close.
+        int open = 0, mostOpen = 0;
+        h.boxes.whileOpen = [&] {
+            mostOpen = std::max(mostOpen, ++open);
+            QDialog modal(&w);
+            modal.setModal(true);
+            modal.show();
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            --open;
+        };
+        if (version != QLatin1String("V3.0"))
+            h.boxes.answers << BoxButton::Ok;
+        h.boxes.answers << BoxButton::No;
         w.timer3Tick();
-        QVERIFY(h.boxes.shown.isEmpty());
-        QVERIFY(w.isVisible());
-        QVERIFY(h.find<QPushButton>("Command1")->isEnabled());
-        QTRY_VERIFY(!w.isVisible());
-        QCOMPARE(h.boxes.shown.size(), 1);
+        const QString farewell = QStringLiteral("感谢您对Pell、对Orvo系列的软件的支持!\n \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?");
+        QStringList expected;
+        if (version != QLatin1String("V3.0"))
+            expected << h.boxes.shown.value(0).text;
+        if (version != QLatin1String("V3.1"))
+            expected << farewell;
+        QTRY_COMPARE(h.boxes.shown.size(), expected.size());
+        QCoreApplication::processEvents();
+        QStringList texts;
+        for (const BoxRequest &box : std::as_const(h.boxes.shown))
+            texts << box.text;
+        QCOMPARE(texts, expected);
+        QCOMPARE(mostOpen, 1);
+        QCOMPARE(h.appExit.codes.size(), version == QLatin1String("V3.1") ? 1 : 0);
+        QCOMPARE(w.isVisible(), version == QLatin1String("V3.1"));
+    }
+
+    // F8 reaches the number box from an open drop-down list too, and closes the list.
+    void f8FromAnOpenList_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::newRow("number box") << "Text1";
+        QTest::newRow("company list") << "Combo1";
+        QTest::newRow("minute list") << "Combo3";
+    }
+    void f8FromAnOpenList()
+    {
+        QFETCH(QString, list);
+        WindowHarness h(WindowHarness::Options{.scriptedFetch = true});
+        h.writeHistory("555|x\r\n666|y\r\n");
+        Form1 &w = h.startReady();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *box = h.find<QComboBox>(list.toLatin1().constData());
+        box->setFocus();
+        box->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QGuiApplication::clipboard()->setText(QStringLiteral("9876"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_F8);
+        auto *text1 = h.find<QComboBox>("Text1");
+        QCOMPARE(text1->currentText(), QStringLiteral("9876"));
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(text1->currentText(), QStringLiteral("9876"));
+    }
+
+    // The wheel changes a drop-down list only when the list has the focus.
+    void wheelNeedsFocus_data()
+    {
+        QTest::addColumn<QString>("list");
+        for (const char *name : {"Text1", "Combo1", "Combo2", "Combo3", "Combo4"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void wheelNeedsFocus()
+    {
+        QFETCH(QString, list);
+        WindowHarness h(WindowHarness::Options{.scriptedFetch = true});
+        h.writeHistory("555|x\r\n666|y\r\n");
+        Form1 &w = h.startReady();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        if (list == QLatin1String("Combo4"))
+            h.find<QPushButton>("Command10")->click();
+        h.selectCompany(5);
+        h.typeNumber(QStringLiteral("42"));
+        auto *box = h.find<QComboBox>(list.toLatin1().constData());
+        auto wheel = [&](int steps) {
+            // The window system speaks in device pixels.
+            const QPointF at = QPointF(box->mapTo(&w, box->rect().center())) * w.devicePixelRatioF();
+            for (int i = 0; i < steps; ++i)
+                QWindowSystemInterface::handleWheelEvent(w.windowHandle(), at, at, QPoint(), QPoint(0, -120));
+            QCoreApplication::processEvents();
+        };
+        h.find<QPushButton>("Command1")->setFocus();
+        const QString before = box->currentText();
+        wheel(2);
+        QCOMPARE(box->currentText(), before);
+        QVERIFY(!box->hasFocus());
+        QCOMPARE(h.find<QComboBox>("Text1")->currentText(), QStringLiteral("42"));
+        box->setFocus();
+        wheel(1);
+        QVERIFY(box->currentText() != before);
     }
 
     void listClicks()

@@ -1,5 +1,7 @@
 #include "tracking/class1.h"
 
+#include "app/textrules.h"
+
 #include <QStringList>
 
 namespace {
@@ -34,9 +36,7 @@ QString Class1::balloonHtml(const QString &title, const QString &text)
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QStringList lines = plain.split(QLatin1Char('\n'));
     for (QString &line : lines) {
-        if (line.size() > maxLineLength)
-            line = line.left(maxLineLength) + QChar(0x2026);
-        line = line.toHtmlEscaped();
+        line = cutAtWholeCharacter(line, maxLineLength).toHtmlEscaped();
     }
     return QStringLiteral("<p style='white-space:pre-wrap'><b>%1</b><br>%2</p>")
         .arg(title.toHtmlEscaped(), lines.join(QLatin1String("<br>")));
