@@ -4,13 +4,9 @@
 
 #include <QString>
 
-// Who and what the program is. The version comes from the project; the people and
-// addresses are build settings (see CMakeLists.txt) so a packager can name the real ones.
+// Who made the program, as the about box names them: build settings (see CMakeLists.txt), so
+// that a packager can name the real people and addresses.
 namespace AppInfo {
-
-inline constexpr int versionMajor = QUILLON_VERSION_MAJOR;
-inline constexpr int versionMinor = QUILLON_VERSION_MINOR;
-inline constexpr int versionRevision = QUILLON_VERSION_REVISION;
 
 inline QString productName()
 {

@@ -1,7 +1,8 @@
 #include "app/form4.h"
 
 #include "app/appinfo.h"
-#include "app/layoutfit.h"
+#include "common/layoutfit.h"
+#include "common/version.h"
 #include "platform/shell.h"
 #include "ui_form4.h"
 
@@ -50,9 +51,7 @@ void Form4::formLoad()
     ui->aicAlphaImage1->setPixmap(
         QPixmap(devicePixelRatioF() > 1 ? QStringLiteral(":/logo@2x.png") : QStringLiteral(":/logo.png")));
     ui->Label9->setText(AppInfo::productName() + QStringLiteral("\n\n") + AppInfo::rightsLine());
-    ui->Label10->setText(QStringLiteral("版本号：") + QString::number(AppInfo::versionMajor) +
-                         QLatin1Char('.') + QString::number(AppInfo::versionMinor) + QLatin1Char('.') +
-                         QString::number(AppInfo::versionRevision));
+    ui->Label10->setText(QStringLiteral("版本号：") + Version::text());
     ui->Label1->setText(QStringLiteral("Banner设计：\n感谢 %1 设计横幅 商务联系：%2\n\n"
                                        "程序设计:\n%3\n\n"
                                        "音频提供:\n感谢 %4 提供音效\n\n"

@@ -1,8 +1,9 @@
 #include "app/appfont.h"
 #include "app/form1.h"
-#include "app/programfolders.h"
 #include "app/translations.h"
+#include "common/version.h"
 #include "platform/endpoints.h"
+#include "platform/programfolders.h"
 #include "platform/qtappexit.h"
 #include "platform/qtclock.h"
 #include "platform/qtmessageboxes.h"
@@ -13,13 +14,14 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyle>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0.83"));
+    QApplication::setApplicationVersion(Version::text());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));
     loadQtChinese(app);
     applyApplicationFont();
@@ -34,7 +36,8 @@ int main(int argc, char *argv[])
     const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit};
 
     Form1 window(platform, Endpoints::fromBuild(),
-                 ProgramFolders::decide(QCoreApplication::applicationDirPath()));
+                 ProgramFolders::decide(QCoreApplication::applicationDirPath(),
+                                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     sound.startAfterFirstFrame(&window);
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));

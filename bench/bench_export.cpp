@@ -40,8 +40,16 @@ void BM_Export(benchmark::State &state)
 
 void BM_PlainWrite(benchmark::State &state)
 {
-    const QByteArray bytes = ResultExport::exportBytes(*modelOf(int(state.range(0)))).value();
     const QString path = workDir->filePath(QStringLiteral("plain.txt"));
+    QFile exported(path);
+    if (ResultExport::ExportListViewContent(*modelOf(int(state.range(0))), path) !=
+            ResultExport::Outcome::Written ||
+        !exported.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("export failed");
+        return;
+    }
+    const QByteArray bytes = exported.readAll();
+    exported.close();
     for (auto _ : state) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {

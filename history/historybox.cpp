@@ -1,32 +1,97 @@
 #include "history/historybox.h"
 
+#include "common/texts.h"
+#include "platform/messageboxes.h"
+
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QStringListModel>
 
-void HistoryBox::setEntries(QComboBox *box, const QStringList &entries)
+HistoryBox::HistoryBox(QComboBox *numberBox, HistoryStore &history, MessageBoxes &boxes, QObject *parent)
+    : QObject(parent), m_numberBox(numberBox), m_history(history), m_boxes(boxes)
 {
-    const QSignalBlocker blocker(box);
-    box->setModel(new QStringListModel(entries, box));
-    box->setCurrentIndex(-1);
-    box->clearEditText();
+    // `activated` comes only from the user's choice in the list, never from typing or from code.
+    connect(numberBox, &QComboBox::activated, this, &HistoryBox::pick);
 }
 
-void HistoryBox::append(QComboBox *box, const QString &entry)
+void HistoryBox::dq()
 {
-    auto *model = qobject_cast<QStringListModel *>(box->model());
-    if (!model) {
-        setEntries(box, {});
-        model = qobject_cast<QStringListModel *>(box->model());
-    }
-    const QString typed = box->currentText();
-    const QSignalBlocker blocker(box);
+    m_history.load();
+    showEntries();
+}
+
+void HistoryBox::showEntries()
+{
+    const QSignalBlocker blocker(m_numberBox);
+    m_numberBox->setModel(new QStringListModel(m_history.entries(), m_numberBox));
+    m_numberBox->setCurrentIndex(-1);
+    m_numberBox->clearEditText();
+}
+
+HistoryStore::AddResult HistoryBox::add(const QString &number, const QString &company)
+{
+    const HistoryStore::AddResult result = m_history.add(number, company);
+    if (result != HistoryStore::AddResult::Added && result != HistoryStore::AddResult::SaveFailed)
+        return result;
+    auto *model = static_cast<QStringListModel *>(m_numberBox->model());
+    const QString typed = m_numberBox->currentText();
+    const QSignalBlocker blocker(m_numberBox);
     const int row = model->rowCount();
     model->insertRows(row, 1);
-    model->setData(model->index(row), entry);
+    model->setData(model->index(row), m_history.entries().constLast());
     // Inserting into an empty combo box selects the new entry; the typed number must stay.
-    if (box->currentIndex() != -1 || box->currentText() != typed) {
-        box->setCurrentIndex(-1);
-        box->setEditText(typed);
+    m_numberBox->setCurrentIndex(-1);
+    m_numberBox->setEditText(typed);
+    return result;
+}
+
+void HistoryBox::pick(int index)
+{
+    const HistoryStore::Picked entry = HistoryStore::pick(m_numberBox->itemText(index));
+    m_numberBox->setEditText(entry.number);
+    emit picked(entry.company);
+}
+
+void HistoryBox::command9Click()
+{
+    const QString typed = m_numberBox->currentText();
+    if (typed.isEmpty()) {
+        m_boxes.show({Texts::boxTitle(), QStringLiteral("请先选择要删除的单号!"), BoxIcon::Information,
+                      BoxButton::Ok, BoxButton::NoButton});
+        return;
     }
+    const BoxButton answer =
+        m_boxes.show({Texts::boxTitle(), QStringLiteral("确定要删除[") + typed + QStringLiteral("]此单号码?"),
+                      BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes});
+    if (answer != BoxButton::Yes)
+        return;
+    const QString number = HistoryStore::recordedNumber(typed);
+    if (number.isEmpty()) {
+        // Line breaks alone are no number: nothing to remove, nothing to rewrite.
+        m_numberBox->clearEditText();
+        return;
+    }
+    m_history.removeNumber(number);
+    xr2();
+}
+
+void HistoryBox::xr2()
+{
+    // Rewritten in place of the old file, never after deleting it: a crash cannot lose the rest.
+    const bool saved = m_history.save();
+    showEntries();
+    if (!saved)
+        emit message(Texts::historyNotSaved());
+}
+
+void HistoryBox::command7Click()
+{
+    const BoxButton answer =
+        m_boxes.show({Texts::boxTitle(), QStringLiteral("确定要清空查询列表吗?"), BoxIcon::Information,
+                      BoxButton::Yes | BoxButton::No, BoxButton::Yes});
+    if (answer != BoxButton::Yes)
+        return;
+    const bool cleared = m_history.clear();
+    showEntries();
+    emit message(cleared ? QStringLiteral("查询列表已清空...") : Texts::historyNotSaved());
 }

@@ -1,16 +1,35 @@
 #pragma once
 
-#include <QStringList>
+#include "history/historystore.h"
 
+#include <QObject>
+
+class MessageBoxes;
 class QComboBox;
 
-// The list of the number box `Text1`: the history entries, held in a string-list model so that
-// a long history goes in with one call. The edit field stays the user's: filling or adding
-// never selects an entry or changes the typed number.
-class HistoryBox {
+// The number box `Text1` as the face of the history: its list shows the entries (in a string-list
+// model, so that a long history goes in with one call) while its edit field stays the user's.
+// Picking an entry fills in its number; `Command9` deletes one number's entries, `Command7` clears.
+class HistoryBox : public QObject {
+    Q_OBJECT
 public:
-    // Replaces the list by `entries`, with nothing selected and the edit field empty.
-    static void setEntries(QComboBox *box, const QStringList &entries);
-    // Appends one entry at the end, keeping the edit field as it is.
-    static void append(QComboBox *box, const QString &entry);
+    HistoryBox(QComboBox *numberBox, HistoryStore &history, MessageBoxes &boxes, QObject *parent = nullptr);
+
+    void dq(); // `dq`: loads wlnum.ini into the list
+    HistoryStore::AddResult add(const QString &number, const QString &company); // records and lists it
+    void command9Click(); // delete the entries of the number in the box
+    void command7Click(); // clear the history
+
+signals:
+    void picked(const QString &company); // the user chose an entry: its company to select
+    void message(const QString &text);   // for the message line
+
+private:
+    void pick(int index);
+    void xr2(); // rewrites the file from the list and empties the edit field
+    void showEntries();
+
+    QComboBox *m_numberBox;
+    HistoryStore &m_history;
+    MessageBoxes &m_boxes;
 };

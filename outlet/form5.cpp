@@ -1,8 +1,10 @@
 #include "outlet/form5.h"
 
-#include "app/layoutfit.h"
-#include "app/textrules.h"
-#include "outlet/outletname.h"
+#include "common/layoutfit.h"
+#include "common/textrules.h"
+#include "common/texts.h"
+#include "platform/messageboxes.h"
+#include "platform/webfetch.h"
 #include "ui_form5.h"
 
 #include <QMouseEvent>
@@ -10,19 +12,10 @@
 #include <QPointer>
 
 namespace {
-const QString boxTitle = QStringLiteral("Orvo系列软件");
 const QString notQueried = QStringLiteral("未查询");
 const QString notFound = QStringLiteral("您查询的网点不存在!");
 // A long pasted name must reach the page whole, not cut at QLineEdit's default of 32767.
 constexpr int nameBoxMaxLength = 16 * 1024 * 1024;
-// Far more than any real value; a label shows a few dozen characters but lays out all it holds on
-// every repaint, and a box as much, so a page with megabyte values would stall the dialog.
-constexpr qsizetype maxShownLength = 2000;
-
-QString shownText(const QString &value)
-{
-    return cutAtWholeCharacter(value, maxShownLength);
-}
 } // namespace
 
 Form5::Form5(WebFetch &fetch, const QString &outletHost, MessageBoxes &boxes, QWidget *parent)
@@ -31,13 +24,13 @@ Form5::Form5(WebFetch &fetch, const QString &outletHost, MessageBoxes &boxes, QW
     ui->setupUi(this);
     setFixedSize(size());
     growLabelsToLineHeight(this);
+    ui->S1->setPanels({{64, QStringLiteral("提示："), QString()},
+                       {0, QStringLiteral("请输入要查询的网点名称"), QString()}});
     // No icon of its own: an empty pixmap keeps the application's icon off the title bar too.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
     setWindowIcon(QIcon(blank));
-
     connect(ui->Command1, &QPushButton::clicked, this, &Form5::command1Click);
-    connect(ui->Text1, &QLineEdit::textChanged, this, &Form5::text1Change);
     ui->Text1->setMaxLength(nameBoxMaxLength);
     ui->Label10->installEventFilter(this);
 }
@@ -54,28 +47,15 @@ QString Form5::GetBody(const QUrl &url)
 {
     // The dialog may be destroyed during the wait, so nothing of it is touched afterwards.
     const FetchResult result = m_fetch.getResponsive(url, {{"If-Modified-Since", "0"}});
-    switch (result.outcome) {
-    case FetchResult::Outcome::Ok:
-    case FetchResult::Outcome::HttpError:
-        return result.body;
-    case FetchResult::Outcome::NetworkError:
-    case FetchResult::Outcome::Timeout:
-    case FetchResult::Outcome::TooLarge:
-    case FetchResult::Outcome::Aborted:
-        break;
-    }
-    return QString();
+    const bool answered =
+        result.outcome == FetchResult::Outcome::Ok || result.outcome == FetchResult::Outcome::HttpError;
+    return answered ? result.body : QString();
 }
 
 void Form5::csh()
 {
     for (QString &field : m_outletFields)
         field.clear();
-}
-
-QString Form5::statusText() const
-{
-    return ui->S1->text(2);
 }
 
 void Form5::done(int result)
@@ -112,7 +92,6 @@ void Form5::command1Click()
         ui->S1->setText(2, QStringLiteral("请输入您要查询的站点.."));
         return;
     }
-
     // No second query while this one waits; a closing in between abandons it.
     ui->Command1->setEnabled(false);
     m_fetching = true;
@@ -123,23 +102,20 @@ void Form5::command1Click()
         return;
     m_fetching = false;
     ui->Command1->setEnabled(true);
-    if (m_abandoned) {
-        m_abandoned = false;
+    if (std::exchange(m_abandoned, false))
         return;
-    }
 
     m_outletFields = parseOutletPage(page);
     QLabel *const valueLabels[6] = {ui->Label2, ui->Label4, ui->Label6, ui->Label8, ui->Label10, ui->Label12};
     for (std::size_t i = 0; i < m_outletFields.size(); ++i)
-        valueLabels[i]->setText(shownText(m_outletFields[i]));
+        valueLabels[i]->setText(cutAtWholeCharacter(m_outletFields[i], shownTextLength));
     if (!m_outletFields[0].isEmpty())
         return; // success leaves the status line as it was
-
     csh();
     for (QLabel *label : valueLabels)
         label->setText(notQueried);
     ui->S1->setText(2, notFound);
-    m_boxes.show({boxTitle, notFound, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+    m_boxes.show({Texts::boxTitle(), notFound, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
 }
 
 void Form5::label10Click()
@@ -147,10 +123,6 @@ void Form5::label10Click()
     // The stored value, whole up to a length no real delivery area reaches: the label may cut it short.
     const QString area = m_outletFields[4];
     if (!area.isEmpty())
-        m_boxes.show({boxTitle, shownText(area), BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
-}
-
-void Form5::text1Change(const QString &text)
-{
-    m_encodedOutletName = trimOutletName(UTF8_URLEncoding(text));
+        m_boxes.show({Texts::boxTitle(), cutAtWholeCharacter(area, shownTextLength), BoxIcon::Information,
+                      BoxButton::Ok, BoxButton::NoButton});
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "outlet/outletpage.h"
-#include "platform/messageboxes.h"
-#include "platform/webfetch.h"
 
 #include <QDialog>
 
+class MessageBoxes;
+class WebFetch;
 namespace Ui {
 class Form5;
 }
@@ -18,16 +18,6 @@ public:
     Form5(WebFetch &fetch, const QString &outletHost, MessageBoxes &boxes, QWidget *parent = nullptr);
     ~Form5() override;
 
-    // `GetBody`: the answer's body as text, for an error page too; empty text when the transfer
-    // failed, ran out of time, grew too large or was aborted by the closing of the dialog.
-    QString GetBody(const QUrl &url);
-    // `csh`: the reset; empties `outletFields` and leaves the labels as they are.
-    void csh();
-
-    QString encodedOutletName() const { return m_encodedOutletName; }
-    const OutletFields &outletFields() const { return m_outletFields; }
-    QString statusText() const; // panel 2 of `S1`
-
     // Every way of closing ends here: the reset runs, and a fetch under way is abandoned.
     void done(int result) override;
 
@@ -35,15 +25,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void command1Click();                  // the query
-    void label10Click();                   // shows the whole delivery area
-    void text1Change(const QString &text); // keeps `encodedOutletName` in step with `Text1`
+    void command1Click(); // the query
+    void label10Click();  // shows the whole delivery area
+    // `GetBody`: the answer's body as text, for an error page too; empty text when the transfer
+    // failed, ran out of time, grew too large or was abandoned.
+    QString GetBody(const QUrl &url);
+    void csh(); // the reset: empties `outletFields`, leaves the labels as they are
 
     Ui::Form5 *ui;
     WebFetch &m_fetch;
     QString m_outletHost;
     MessageBoxes &m_boxes;
-    QString m_encodedOutletName;   // `encodedOutletName`: UTF8_URLEncoding of the trimmed name box
     OutletFields m_outletFields;   // `outletFields`: the six values of the last query
     bool m_fetching = false;       // a query waits in GetBody
     bool m_abandoned = false;      // the dialog closed during that wait; its answer is dropped

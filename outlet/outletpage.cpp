@@ -1,5 +1,7 @@
 #include "outlet/outletpage.h"
 
+#include "common/textrules.h"
+
 #include <QStringList>
 
 namespace {
@@ -10,6 +12,14 @@ struct Place {
 
 constexpr Place places[6] = {{6, 20}, {10, 20}, {14, 20}, {18, 20}, {22, 20}, {26, 21}};
 } // namespace
+
+QUrl outletQueryUrl(const QString &host, const QString &typedName)
+{
+    const QByteArray encoded =
+        "http://" + host.toUtf8() + "/query_list.asp?name=" + QUrl::toPercentEncoding(trimBlanks(typedName));
+    // Built from bytes so that QUrl sends the escapes as they are instead of re-encoding them.
+    return QUrl::fromEncoded(encoded, QUrl::StrictMode);
+}
 
 OutletFields parseOutletPage(const QString &page)
 {

@@ -1,4 +1,4 @@
-#include "endpoints.h"
+#include "platform/endpoints.h"
 
 #include "quillon_build_config.h"
 

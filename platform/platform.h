@@ -1,12 +1,12 @@
 #pragma once
 
-#include "appexit.h"
-#include "clock.h"
-#include "messageboxes.h"
-#include "shell.h"
-#include "skin.h"
-#include "sound.h"
-#include "webfetch.h"
+#include "platform/appexit.h"
+#include "platform/clock.h"
+#include "platform/messageboxes.h"
+#include "platform/shell.h"
+#include "platform/skin.h"
+#include "platform/sound.h"
+#include "platform/webfetch.h"
 
 // Everything the program asks of the outside world, handed to the windows in one bundle.
 // main.cpp builds the real services; tests build fakes.

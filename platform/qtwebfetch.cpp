@@ -1,6 +1,7 @@
-#include "qtwebfetch.h"
+#include "platform/qtwebfetch.h"
 
-#include "tracking/answerdecoder.h"
+#include "common/version.h"
+#include "platform/answerdecoder.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -37,12 +38,13 @@ void QtWebFetch::abortResponsive()
     }
 }
 
-FetchResult QtWebFetch::fetch(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers, bool responsive)
+FetchResult QtWebFetch::fetch(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers,
+                              bool responsive)
 {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setRawHeader("User-Agent", "Quillon/3.0");
+    request.setRawHeader("User-Agent", "Quillon/" + Version::majorMinor().toLatin1());
     for (const auto &[name, value] : headers)
         request.setRawHeader(name, value);
 

@@ -19,7 +19,8 @@ public:
     QtWebFetch &operator=(const QtWebFetch &) = delete;
 
     FetchResult get(const QUrl &url) override;
-    FetchResult getResponsive(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers = {}) override;
+    FetchResult getResponsive(const QUrl &url,
+                              const QList<QPair<QByteArray, QByteArray>> &headers = {}) override;
     void abortResponsive() override;
 
 private:

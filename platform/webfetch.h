@@ -35,7 +35,8 @@ public:
 
     // Like get(), but user input keeps flowing while it waits, so a dialog stays usable;
     // `headers` are sent with the request.
-    virtual FetchResult getResponsive(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers = {}) = 0;
+    virtual FetchResult getResponsive(const QUrl &url,
+                                      const QList<QPair<QByteArray, QByteArray>> &headers = {}) = 0;
     // Ends every responsive wait at once with Outcome::Aborted.
     virtual void abortResponsive() = 0;
 };

@@ -1,32 +1,35 @@
 #pragma once
 
-#include "platform/messageboxes.h"
-
 #include <QDialog>
-#include <functional>
+#include <QList>
+#include <QStringList>
 
-class QComboBox;
-
+class MessageBoxes;
 namespace Ui {
 class Form2;
 }
 
-// `Form2`, the company search: selects entries of the main window's courier list by keyword
-// or by one of ten popular-company buttons, then closes.
+// `Form2`, the company search: finds the courier names that hold a keyword, typed or one of ten
+// popular companies' buttons, and closes. The opener selects what it found.
 class Form2 : public QDialog {
     Q_OBJECT
 public:
-    Form2(QComboBox *companyList, std::function<void(const QString &)> setMessageLine, MessageBoxes &boxes,
-          QWidget *parent = nullptr);
+    Form2(QStringList companies, MessageBoxes &boxes, QWidget *parent = nullptr);
     ~Form2() override;
+
+    // Positions of the names that held the keyword, in list order: each is selected in turn, so the
+    // last one stays selected.
+    const QList<int> &matches() const { return m_matches; }
+    // The keyword was typed, not a button's: each selection is named in the message line.
+    bool typed() const { return m_typed; }
 
 private:
     void command1Click(); // the keyword search
-    // Selects every entry containing `keyword`, in list order; `announce` names each in the message line.
-    void selectMatches(const QString &keyword, bool announce);
+    void search(const QString &keyword, bool typed);
 
     Ui::Form2 *ui;
-    QComboBox *m_companyList;                              // the main window's `Combo1`
-    std::function<void(const QString &)> m_setMessageLine; // panel 2 of the main window's `S1`
+    QStringList m_companies; // the main window's courier list, in its order
     MessageBoxes &m_boxes;
+    QList<int> m_matches;
+    bool m_typed = false;
 };

@@ -26,7 +26,7 @@ long)
 esac
 [[ "$seconds" =~ ^[1-9][0-9]*$ && "$parallel" =~ ^[1-9][0-9]*$ ]] || usage
 
-targets=(resultparser refusal historyload answerdecoder urlencoding outletpage updatecheck)
+targets=(input)
 runs=build-fuzz/runs/$mode
 mkdir -p build-fuzz
 rm -rf "$runs"

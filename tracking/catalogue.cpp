@@ -1,7 +1,6 @@
 #include "tracking/catalogue.h"
 
 #include <QSet>
-
 #include <array>
 
 namespace {

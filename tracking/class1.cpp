@@ -1,13 +1,8 @@
 #include "tracking/class1.h"
 
-#include "app/textrules.h"
+#include "common/textrules.h"
 
 #include <QStringList>
-
-namespace {
-// A tooltip of a megabyte would stall every hover; the list cell keeps the whole text.
-constexpr qsizetype maxLineLength = 2000;
-} // namespace
 
 void Class1::setParentControl(QWidget *control)
 {
@@ -26,18 +21,11 @@ void Class1::setToolTipText(const QString &text)
 
 void Class1::create()
 {
-    if (m_parent)
-        m_parent->setToolTip(balloonHtml(m_title, m_text));
-}
-
-QString Class1::balloonHtml(const QString &title, const QString &text)
-{
-    QString plain = text;
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QStringList lines = plain.split(QLatin1Char('\n'));
-    for (QString &line : lines) {
-        line = cutAtWholeCharacter(line, maxLineLength).toHtmlEscaped();
-    }
-    return QStringLiteral("<p style='white-space:pre-wrap'><b>%1</b><br>%2</p>")
-        .arg(title.toHtmlEscaped(), lines.join(QLatin1String("<br>")));
+    if (!m_parent)
+        return;
+    QStringList lines = QString(m_text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(u'\n');
+    for (QString &line : lines)
+        line = cutAtWholeCharacter(line, shownTextLength).toHtmlEscaped();
+    m_parent->setToolTip(QStringLiteral("<p style='white-space:pre-wrap'><b>%1</b><br>%2</p>")
+                             .arg(m_title.toHtmlEscaped(), lines.join(QLatin1String("<br>"))));
 }

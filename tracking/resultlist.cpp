@@ -1,8 +1,9 @@
 #include "tracking/resultlist.h"
 
-#include "tracking/resultcelldelegate.h"
+#include "common/textrules.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 
 namespace {
@@ -10,6 +11,20 @@ namespace {
 constexpr int numberWidth = 96;
 constexpr int timeWidth = 133;
 constexpr int progressWidth = 347;
+
+// Draws a cell from at most its first characters: a column shows a few dozen of them, yet Qt lays
+// out the whole text to paint or size a cell. The model keeps the whole text.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = cutAtWholeCharacter(option->text, shownTextLength);
+    }
+};
 } // namespace
 
 ResultModel *ResultList::prepare(QTreeView *list)
@@ -24,7 +39,7 @@ ResultModel *ResultList::prepare(QTreeView *list)
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSortingEnabled(false);
     list->setTextElideMode(Qt::ElideRight);
-    list->setItemDelegate(new ResultCellDelegate(list));
+    list->setItemDelegate(new CellDelegate(list));
 
     // The header lock: no column can be dragged or double-clicked to another width.
     QHeaderView *header = list->header();

@@ -8,14 +8,6 @@ constexpr QStringView nextRowStart = u"<tr>";
 
 } // namespace
 
-int ResultParser::countRows(QStringView answer)
-{
-    int rows = 0;
-    for (qsizetype at = answer.indexOf(rowMarker); at >= 0; at = answer.indexOf(rowMarker, at + 1))
-        ++rows;
-    return rows;
-}
-
 QList<ResultRow> ResultParser::parse(QStringView answer)
 {
     QList<ResultRow> rows;
@@ -40,13 +32,4 @@ QList<ResultRow> ResultParser::parse(QStringView answer)
         marker = next;
     }
     return rows;
-}
-
-QString ResultParser::deliveryStatus(const QString &topProgress)
-{
-    if (topProgress.contains(u'签') || topProgress.contains(u'妥'))
-        return QStringLiteral("快件状态：已签收");
-    if (topProgress.contains(u'派'))
-        return QStringLiteral("快件状态：派件中");
-    return QStringLiteral("快件状态：运送中");
 }

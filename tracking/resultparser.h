@@ -14,16 +14,10 @@ struct ResultRow {
 // Reads the tracking service's HTML answer by its fixed markers (it is not an HTML parser).
 class ResultParser {
 public:
-    // Number of "<tr><td>" markers: the rows the answer holds (`hx2`).
-    static int countRows(QStringView answer);
-
-    // The rows in answer order (first row of the answer first). Each row is read from its own
+    // The rows in answer order, one for each "<tr><td>" marker. Each row is read from its own
     // piece: its time is the text before the row's first "</td><td>" with every "<" removed
     // (empty without that marker); its progress is the text after it up to the next row's "<td>",
     // with "</td></tr><tr>" and "</td></tr></table>" removed. Anything after the table stays
     // at the end of the last row's progress.
     static QList<ResultRow> parse(QStringView answer);
-
-    // Delivery status caption for the top row's progress text.
-    static QString deliveryStatus(const QString &topProgress);
 };

@@ -8,64 +8,55 @@
 #include <QUrl>
 #include <functional>
 
-class FakeSound : public Sound {
-public:
+// Recording stand-ins for the platform's services.
+struct FakeSound : Sound {
     void play(const QString &path) override { played.append(path); }
     QStringList played;
 };
 
-// Answers boxes from a script; with nothing scripted it presses the default button, else the first one.
-class FakeMessageBoxes : public MessageBoxes {
-public:
-    BoxButton show(const BoxRequest &request) override;
+// Answers boxes from a script; with nothing scripted it presses the default button, else the first.
+struct FakeMessageBoxes : MessageBoxes {
+    BoxButton show(const BoxRequest &request) override
+    {
+        shown.append(request);
+        if (whileOpen)
+            whileOpen();
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        if (request.defaultButton != BoxButton::NoButton)
+            return request.defaultButton;
+        return BoxButton(request.buttons & -request.buttons); // the lowest: Ok, Yes, No, Cancel in turn
+    }
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const BoxRequest &box : shown)
+            all << box.text;
+        return all;
+    }
     QList<BoxRequest> shown;
     QQueue<BoxButton> answers;
     std::function<void()> whileOpen; // runs while the box is "open", before it answers
 };
 
-class FakeShell : public Shell {
-public:
+struct FakeShell : Shell {
     void openUrl(const QUrl &url) override { opened.append(url); }
     QList<QUrl> opened;
 };
 
-class FakeClock : public Clock {
-public:
+struct FakeClock : Clock {
     QDateTime now() const override { return current; }
     QDateTime current = QDateTime(QDate(2026, 12, 6), QTime(14, 5, 0));
 };
 
-class FakeSkin : public Skin {
-public:
-    void attach(const QString &path, const QString &password) override
-    {
-        attachedPath = path;
-        attachedPassword = password;
-    }
-    void adjustHsv(int hue, int saturation, int brightness) override { hsv = {hue, saturation, brightness}; }
-    QString attachedPath;
-    QString attachedPassword = QStringLiteral("(not attached)");
-    QList<int> hsv;
+struct FakeSkin : Skin {
+    void attach(const QString &path, const QString &) override { attached = path; }
+    void adjustHsv(int hue, int, int) override { this->hue = hue; }
+    QString attached;
+    int hue = 0;
 };
 
-class FakeAppExit : public AppExit {
-public:
+struct FakeAppExit : AppExit {
     void exitNow(int code) override { codes.append(code); }
     QList<int> codes;
 };
-
-// Answers fetches from a queue and records the addresses asked for.
-class ScriptedFetch : public WebFetch {
-public:
-    FetchResult get(const QUrl &url) override;
-    FetchResult getResponsive(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &) override
-    {
-        return get(url);
-    }
-    void abortResponsive() override {}
-    QList<QUrl> requested;
-    QQueue<FetchResult> answers;
-};
-
-FetchResult okAnswer(const QString &body);
-FetchResult failedAnswer(FetchResult::Outcome outcome, int status = 0, const QString &body = QString());

@@ -1,107 +1,342 @@
 #include "windowharness.h"
 
-#include "platform/qtwebfetch.h"
+#include "common/gbtext.h"
+#include "common/statusbar.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTimer>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextDocument>
 #include <QTreeView>
+#include <csignal>
+#include <qpa/qwindowsysteminterface.h>
+#include <sys/resource.h>
 
-WindowHarness::WindowHarness() : WindowHarness(Options()) {}
+using namespace Qt::StringLiterals;
 
-WindowHarness::WindowHarness(const Options &options) : m_options(options)
+WindowHarness::WindowHarness() : m_fetch(1000, 16 * 1024 * 1024)
 {
-    if (!options.scriptedFetch) {
-        if (m_service.listen() == 0)
-            qFatal("demo service could not listen");
-        m_fetch = std::make_unique<QtWebFetch>(options.deadlineMs, options.maxBytes);
-    }
-    const QString host = options.scriptedFetch ? QStringLiteral("tracking.invalid") : m_service.hostAndPort();
-    endpoints = Endpoints{host, host, host, QUrl(QStringLiteral("http://forum.invalid/bbs/"))};
+    if (m_service.listen() == 0)
+        qFatal("demo service could not listen");
+    const QString host = m_service.hostAndPort();
+    m_endpoints = Endpoints{host, host, host, QUrl(u"http://forum.invalid/bbs/"_s)};
 }
 
-WindowHarness::~WindowHarness() = default;
+WindowHarness::~WindowHarness()
+{
+    const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+    setrlimit(RLIMIT_FSIZE, &none);
+}
 
 Form1 &WindowHarness::start()
 {
-    WebFetch &fetch = m_options.fetch           ? *m_options.fetch
-                      : m_options.scriptedFetch ? static_cast<WebFetch &>(m_scripted)
-                                                : *m_fetch;
-    const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit};
-    const ProgramFolders folders = m_options.folders ? *m_options.folders : ProgramFolders(m_dir.path());
-    m_window = std::make_unique<Form1>(platform, endpoints, folders);
+    m_window = std::make_unique<Form1>(Platform{m_fetch, sound, boxes, shell, clock, skin, appExit},
+                                       m_endpoints, ProgramFolders(m_dir.path()));
+    m_window->show();
+    if (!QTest::qWaitForWindowActive(m_window.get()))
+        qFatal("the window did not become active");
     return *m_window;
 }
 
-Form1 &WindowHarness::startReady()
+void WindowHarness::tick(const char *timer)
 {
-    start();
-    if (m_options.scriptedFetch)
-        m_scripted.answers.prepend(okAnswer(QStringLiteral("V3.0")));
-    m_window->timer3Tick();
-    return *m_window;
+    QMetaObject::invokeMethod(find<QTimer>(timer), "timeout");
 }
 
-void WindowHarness::selectCompany(int position)
+// Opens the dialog of `button`, acts in it from inside its modal run, and closes it if it stayed.
+void WindowHarness::inDialog(const char *button, const std::function<void(QWidget *)> &act)
 {
-    find<QComboBox>("Combo1")->setCurrentIndex(position);
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        act(dialog);
+        if (dialog->isVisible()) {
+            m_notes << u"dialog stayed"_s;
+            dialog->close();
+        }
+    });
+    find<QPushButton>(button)->click();
 }
 
-void WindowHarness::typeNumber(const QString &number)
+QString WindowHarness::run(const QString &steps)
 {
-    find<QComboBox>("Text1")->setEditText(number);
+    m_notes.clear();
+    for (QString step : steps.split(u" ; "_s)) {
+        bool repeated = false; // "tick Timer6 x359": the step that many times
+        const int times = step.section(u" x"_s, -1).toInt(&repeated);
+        if (repeated)
+            step = step.section(u" x"_s, 0, -2);
+        for (int i = 0; i < (repeated ? times : 1); ++i)
+            perform(step);
+    }
+    return m_notes.join(u" | "_s);
 }
 
-void WindowHarness::query(int position, const QString &number)
+void WindowHarness::perform(const QString &step)
 {
-    selectCompany(position);
-    typeNumber(number);
-    m_window->command1Click();
-    finishParse();
+    const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
+    const QString key = arg.section(u'=', 0, 0), value = arg.section(u'=', 1);
+    const QByteArray name = arg.toLatin1();
+    auto *list = m_window ? find<QTreeView>("ListView1") : nullptr;
+    if (verb == u"start" || verb == u"ready") {
+        start();
+        if (verb == u"ready")
+            tick("Timer3");
+    } else if (verb == u"put" || verb == u"block") {
+        QFile file(path(verb == u"put" ? key : arg));
+        if (verb == u"block"
+                ? !QDir().mkdir(path(arg))
+                : !file.open(QIODevice::WriteOnly) || file.write(GbText::encode(value).value()) < 0)
+            qFatal("cannot make %s", qPrintable(arg));
+    } else if (verb == u"answer" && value.startsWith(u"rows:")) {
+        QString table = u"<table>"_s;
+        for (int row = 1; row <= value.sliced(5).toInt(); ++row)
+            table += u"<tr><td>T%1</td><td>P%1</td></tr>"_s.arg(row);
+        m_service.setTrackingAnswer(key, table + u"</table>"_s);
+    } else if (verb == u"answer")
+        m_service.setTrackingAnswer(key, value);
+    else if (verb == u"update")
+        m_service.setUpdateAnswer(arg.toUtf8());
+    else if (verb == u"serve") {
+        using B = DemoService::Behaviour;
+        const B behaviour = value == u"hang"   ? B::Hang
+                            : value == u"e404" ? B::NotFound
+                            : value == u"slow" ? B::Drip
+                                               : B::Normal;
+        m_service.setDripInterval(50); // "slow": a byte every 50 ms
+        key == u"tracking" ? m_service.setTrackingBehaviour(behaviour)
+        : key == u"update" ? m_service.setUpdateBehaviour(behaviour)
+                           : m_service.setOutletBehaviour(behaviour);
+    } else if (verb == u"query") {
+        perform(u"pick "_s + arg.section(u' ', 0, 0));
+        perform(u"type "_s + arg.section(u' ', 1));
+        perform(u"click Command1"_s);
+        if (find<QTimer>("Timer1")->isActive())
+            tick("Timer1");
+    } else if (verb == u"pick")
+        find<QComboBox>("Combo1")->setCurrentIndex(arg.toInt());
+    else if (verb == u"type")
+        find<QComboBox>("Text1")->setEditText(arg);
+    else if (verb == u"click")
+        find<QPushButton>(name.constData())->click(); // as a click does: nothing when the button is disabled
+    else if (verb == u"select")
+        find<QComboBox>(key.toLatin1().constData())->setCurrentIndex(value.toInt());
+    else if (verb == u"at")
+        clock.current.setTime(QTime::fromString(arg, arg.size() > 5 ? u"H:mm:ss"_s : u"H:mm"_s));
+    else if (verb == u"tick")
+        tick(name.constData());
+    else if (verb == u"reply")
+        boxes.answers << (arg == u"Yes"  ? BoxButton::Yes
+                          : arg == u"No" ? BoxButton::No
+                          : arg == u"Ok" ? BoxButton::Ok
+                                         : BoxButton::Cancel);
+    else if (verb == u"focus")
+        find(name.constData())->setFocus();
+    else if (verb == u"open") {
+        find<QComboBox>(name.constData())->showPopup();
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 1000);
+    } else if (verb == u"key") {
+        QWidget *target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                            : QApplication::focusWidget();
+        const QKeyCombination keys = QKeySequence::fromString(arg)[0];
+        QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
+    } else if (verb == u"copy")
+        QGuiApplication::clipboard()->setText(arg);
+    else if (verb == u"close")
+        m_window->close();
+    else if (verb == u"closing") // while a fetch waits: from the window system, or by code
+        QTimer::singleShot(20, m_window.get(), [this, arg] {
+            arg == u"window"_s ? void(QWindowSystemInterface::handleCloseEvent(m_window->windowHandle()))
+                               : void(m_window->close());
+        });
+    else if (verb == u"modal") // each box blocks the window beneath, as a real one does
+        boxes.whileOpen = [this] {
+            m_mostOpen = std::max(m_mostOpen, ++m_open);
+            QDialog box(m_window.get());
+            box.setModal(true);
+            box.show();
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            --m_open;
+        };
+    else if (verb == u"events")
+        for (int round = 0; round < 3; ++round) // posted ones run: a close asked for meanwhile
+            QCoreApplication::processEvents();
+    else if (verb == u"about")
+        inDialog("Command6", [&](QWidget *dialog) {
+            const auto label = [&](const char *name) {
+                return dialog->findChild<QLabel *>(QLatin1String(name));
+            };
+            QStringList colours;
+            for (const char *name : {"Label2", "Label11", "Label12", "Label13"})
+                colours << label(name)->palette().color(QPalette::WindowText).name();
+            m_notes << u"about="_s + label("Label10")->text() + u' ' + colours.join(u' ');
+            for (const char *name :
+                 {"Label4", "Label5", "Label6", "Label8", "Label5"}) // links open at each left click
+                QTest::mouseClick(label(name), Qt::LeftButton);
+            QTest::mouseClick(label("Label8"), Qt::RightButton);
+            QTest::mousePress(label("Label6"), Qt::LeftButton); // and not at a release beside them
+            QTest::mouseRelease(label("Label6"), Qt::LeftButton, {}, QPoint(label("Label6")->width() + 5, 3));
+            dialog->close();
+        });
+    else if (verb == u"row") {
+        const QModelIndex index = list->model()->index(arg.toInt(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          index.isValid() ? list->visualRect(index).center()
+                                          : QPoint(20, list->viewport()->height() - 5));
+    } else if (verb == u"resize") {
+        QWidget *header = list->header()->viewport();
+        const QPoint divider(list->header()->sectionViewportPosition(1) - 1, header->height() / 2);
+        QTest::mousePress(header, Qt::LeftButton, {}, divider);
+        QTest::mouseMove(header, divider + QPoint(60, 0));
+        QTest::mouseRelease(header, Qt::LeftButton, {}, divider + QPoint(60, 0));
+        QTest::mouseDClick(header, Qt::LeftButton, {}, divider);
+    } else if (verb == u"search" || verb == u"popular")
+        inDialog("Command2", [&](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(arg);
+            dialog->findChild<QPushButton *>(verb == u"search" ? u"Command1"_s : arg)->click();
+        });
+    else if (verb == u"outlet")
+        inDialog("Command12", [&](QWidget *dialog) {
+            const bool leaving = arg.startsWith(u'!'); // the dialog closes while its page is awaited
+            auto *query = dialog->findChild<QPushButton *>(u"Command1"_s);
+            dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(arg.sliced(leaving));
+            if (leaving)
+                QTimer::singleShot(0, dialog, [&, dialog] {
+                    m_notes << (query->isEnabled() ? u"查询 enabled"_s : u"查询 disabled"_s);
+                    dialog->close();
+                });
+            query->click();
+            QStringList values;
+            for (const char *label : {"Label2", "Label4", "Label6", "Label8", "Label10", "Label12"})
+                values << dialog->findChild<QLabel *>(QLatin1String(label))->text();
+            m_notes << u"outlet="_s + values.join(u',') + u" / "_s +
+                           dialog->findChild<StatusBar *>()->text(2);
+            QTest::mouseClick(dialog->findChild<QLabel *>(u"Label10"_s), Qt::LeftButton);
+            dialog->close();
+        });
+    else if (verb == u"dialog")
+        inDialog(name.constData(), [&](QWidget *dialog) {
+            m_notes << u"dialog="_s + dialog->windowTitle();
+            dialog->close();
+        });
+    else if (verb == u"limit") {
+        std::signal(SIGXFSZ, SIG_IGN); // an oversized write() then fails with EFBIG
+        const rlimit limit{arg == u"0" ? RLIM_INFINITY : arg.toULong(), RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    } else if (verb == u"show") {
+        for (const QString &what : arg.split(u','))
+            m_notes << what.trimmed() + u'=' + shown(what.trimmed());
+    } else
+        qFatal("unknown step: %s", qPrintable(step));
 }
 
-bool WindowHarness::finishParse()
+// What the window shows: the message line (S1: every panel); how many rows, the top and the bottom
+// row, the colours of the first two; the number box's entries; the boxes shown so far, or the last
+// one whole; a file; the request the service received last, its company code, how many; the
+// sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
+// balloon; whether a list's popup, the window or a selection is there; the monitoring panel in
+// view; the columns' widths; a list's entries, first to last; or a control by name: a timer on or
+// off, a list's text, a label's text (Label7 with its colour), a frame's title, a button's caption.
+QString WindowHarness::shown(const QString &what) const
 {
-    auto *timer1 = find<QTimer>("Timer1");
-    if (!timer1->isActive())
-        return false;
-    m_window->timer1Tick();
-    return true;
-}
-
-QString WindowHarness::historyPath() const
-{
-    return QDir(m_dir.path()).filePath(QStringLiteral("wlnum.ini"));
-}
-
-QByteArray WindowHarness::historyBytes() const
-{
-    QFile file(historyPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("(missing)");
-    return file.readAll();
-}
-
-void WindowHarness::writeHistory(const QByteArray &bytes) const
-{
-    QFile file(historyPath());
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write the history file");
-    file.write(bytes);
-}
-
-int WindowHarness::rowCount() const
-{
-    return find<QTreeView>("ListView1")->model()->rowCount();
-}
-
-QString WindowHarness::cell(int row, int column) const
-{
-    return cellData(row, column, Qt::DisplayRole).toString();
-}
-
-QVariant WindowHarness::cellData(int row, int column, int role) const
-{
-    const QAbstractItemModel *model = find<QTreeView>("ListView1")->model();
-    return model->index(row, column).data(role);
+    auto *list = find<QTreeView>("ListView1");
+    const QAbstractItemModel *model = list->model();
+    const auto row = [&](int r) {
+        return QStringList{model->index(r, 0).data().toString(), model->index(r, 1).data().toString(),
+                           model->index(r, 2).data().toString()}
+            .join(u'|');
+    };
+    QStringList parts;
+    if (what == u"message" || what == u"S1") {
+        for (int panel = what == u"S1" ? 1 : 2; panel <= (what == u"S1" ? 4 : 2); ++panel)
+            parts << find<StatusBar>("S1")->text(panel);
+    } else if (what == u"rows" || what == u"top" || what == u"bottom")
+        parts << (what == u"rows" ? QString::number(model->rowCount())
+                                  : row(what == u"top" ? 0 : model->rowCount() - 1));
+    else if (what == u"colours") { // only the top row's time and progress are red
+        for (int cell = 0; cell < 6; ++cell)
+            parts << (model->index(cell / 3, cell % 3).data(Qt::ForegroundRole).value<QBrush>().color() ==
+                              Qt::red
+                          ? u"red"_s
+                          : u"-"_s);
+        return parts.join(u' ');
+    } else if (what == u"entries") {
+        for (int i = 0; i < find<QComboBox>("Text1")->count(); ++i)
+            parts << find<QComboBox>("Text1")->itemText(i);
+    } else if (what == u"boxes")
+        return boxes.texts().join(u'/');
+    else if (what == u"nested") // the most boxes open at once
+        return QString::number(m_mostOpen);
+    else if (what == u"box") {
+        const BoxRequest box = boxes.shown.value(boxes.shown.size() - 1);
+        return u"%1: %2 [icon %3, buttons %4, default %5]"_s.arg(box.title, box.text)
+            .arg(int(box.icon))
+            .arg(box.buttons)
+            .arg(int(box.defaultButton));
+    } else if (what.startsWith(u"file:")) {
+        QFile file(path(what.sliced(5)));
+        return file.open(QIODevice::ReadOnly) ? GbText::decode(file.readAll()) : u"(none)"_s;
+    } else if (what == u"sent" || what == u"code" || what == u"requests") {
+        const QString target = QString::fromUtf8(m_service.lastRequestTarget());
+        return what == u"sent"   ? target
+               : what == u"code" ? target.section(u"com="_s, 1).section(u'&', 0, 0)
+                                 : QString::number(m_service.requestCount());
+    } else if (what == u"sounds" || what == u"skin") {
+        for (const QString &file : what == u"sounds" ? sound.played : QStringList{skin.attached})
+            parts << QFileInfo(file).fileName();
+        return parts.join(u',') + (what == u"skin" ? u' ' + QString::number(skin.hue) : QString());
+    } else if (what == u"forum" || what == u"exit") {
+        for (const QUrl &url : shell.opened)
+            parts << (what == u"forum" ? url.toString() : QString());
+        for (int code : appExit.codes)
+            parts << (what == u"exit" ? QString::number(code) : QString());
+        parts.removeAll(QString());
+    } else if (what == u"locked") {
+        for (const char *name : {"Text1", "Combo1", "Command9", "Command7", "Command2", "Combo2", "Combo3",
+                                 "Combo4", "Command1"})
+            if (!find(name)->isEnabled())
+                parts << QString::fromLatin1(name);
+    } else if (what == u"focus")
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    else if (what == u"tooltip") {
+        QTextDocument balloon;
+        balloon.setHtml(list->toolTip());
+        return balloon.toPlainText().replace(u'\n', u'/');
+    } else if (what == u"popup" || what == u"window" || what == u"selection")
+        return (what == u"popup"    ? QApplication::activePopupWidget() != nullptr
+                : what == u"window" ? m_window->isVisible()
+                                    : list->selectionModel()->hasSelection())
+                   ? u"yes"_s
+                   : u"no"_s;
+    else if (what == u"panel") {
+        const QWidget *panel = find("Frame4")->isVisible() ? find("Frame4") : find("Frame6");
+        return u"%1 at %2,%3"_s.arg(panel->objectName()).arg(panel->x()).arg(panel->y());
+    } else if (what == u"columns") {
+        for (int column = 0; column < 3; ++column)
+            parts << QString::number(list->header()->sectionSize(column));
+    } else if (what.startsWith(u"range:")) {
+        const auto *box = find<QComboBox>(what.sliced(6).toLatin1().constData());
+        return u"%1..%2 (%3)"_s.arg(box->itemText(0), box->itemText(box->count() - 1)).arg(box->count());
+    } else {
+        QObject *control = find<QObject>(what.toLatin1().constData());
+        if (auto *timer = qobject_cast<QTimer *>(control))
+            return timer->isActive() ? u"on"_s : u"off"_s;
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            return combo->currentText();
+        if (auto *label = qobject_cast<QLabel *>(control))
+            return label->text() + (what == u"Label7"
+                                        ? u' ' + label->palette().color(QPalette::WindowText).name()
+                                        : QString());
+        if (auto *frame = qobject_cast<QGroupBox *>(control))
+            return frame->title();
+        return static_cast<QPushButton *>(control)->text();
+    }
+    return parts.join(u',');
 }

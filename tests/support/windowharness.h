@@ -3,61 +3,52 @@
 #include "app/form1.h"
 #include "demoservice.h"
 #include "fakeplatform.h"
+#include "platform/qtwebfetch.h"
 
-#include <QComboBox>
 #include <QTemporaryDir>
-#include <QTest>
 #include <memory>
 
-// The real main window with fake platform services, a temporary program folder and, unless
-// a scripted fetch is asked for, the demo service over loopback behind a short-limited fetch.
+// The real main window with fake platform services, a temporary program folder, and the demo
+// service over loopback behind a fetch limited to a second.
+//
+// run() plays a scenario: steps separated by " ; ", each a verb and its argument, as a user acts:
+//   start | ready                     open the window; ready: and let the update check pass
+//   put NAME=TEXT | block NAME        a file of the program folder, in GB18030; a folder in its place
+//   answer NUMBER=HTML | update TEXT  the service's answer for a number (rows:N: N rows); the update file
+//   serve ROUTE=BEHAVIOUR             tracking, update or outlet answers: normal, hang, e404, slow
+//   pick N | type TEXT | query N NUMBER   courier N; the number box; both, then 开始查询 and its parse
+//   select LIST=N | at HH:MM[:SS]     an entry of a drop-down list; the clock
+//   click NAME | tick NAME | reply BUTTON   a button; a timer's tick; the next box's answer
+//   focus NAME | open LIST | key KEYS a control takes the focus; a list opens; keys to the focus
+//   copy TEXT | close | closing HOW   the clipboard; the window's close box; a close while a fetch
+//                                     waits, from the window system (HOW: window) or by code
+//   modal | events                    boxes block the window beneath them; posted events run
+//   row N | resize                    a click on row N of the list (-1: below the rows); a drag and a
+//                                     double-click on a column divider
+//   search TEXT | popular NAME        in the company search: a keyword, or a popular company's button
+//   outlet [!]NAME | about            a query in the outlet lookup (!: closed while it waits), then a
+//                                     click on its delivery area; the about box's version and links
+//   dialog BUTTON                     the button's dialog, closed at once
+//   limit BYTES                       files cannot grow past BYTES (0: no limit), as on a full disk
+//   show WHAT,WHAT                    notes what the window shows (see shown())
+// A step followed by " xN" runs N times. run() returns the notes, "what=shown" each, joined by " | ".
 class WindowHarness {
 public:
-    struct Options {
-        bool scriptedFetch = false;
-        int deadlineMs = 2000;
-        qint64 maxBytes = 4 * 1024 * 1024;
-        WebFetch *fetch = nullptr;               // a fetch of the test's own, instead of the two above
-        const ProgramFolders *folders = nullptr; // folders of the test's own, instead of folder()
-    };
-
     WindowHarness();
-    explicit WindowHarness(const Options &options);
     ~WindowHarness();
 
-    // Builds the window (start-up runs); files placed in folder() before this are seen by it.
     Form1 &start();
-    // Start-up plus the update check against the demo service, so the window is ready to query.
-    Form1 &startReady();
-
-    template <typename T> T *find(const char *name) const
+    QString run(const QString &steps);
+    QString shown(const QString &what) const;
+    template <typename T = QWidget> T *find(const char *name) const
     {
         T *child = m_window->findChild<T *>(QString::fromLatin1(name));
         if (!child)
             qFatal("no control named %s", name);
         return child;
     }
-
-    // Picks the company at `position`, types `number`, presses the query and runs the parse.
-    void query(int position, const QString &number);
-    void selectCompany(int position);
-    void typeNumber(const QString &number);
-    // Runs the parser's tick if a parse is pending.
-    bool finishParse();
-
-    // The result list's rows as shown.
-    int rowCount() const;
-    QString cell(int row, int column) const;
-    QVariant cellData(int row, int column, int role) const;
-
-    QString folder() const { return m_dir.path(); }
-    QString historyPath() const;
-    QByteArray historyBytes() const;
-    void writeHistory(const QByteArray &bytes) const;
-
-    Form1 &window() { return *m_window; }
+    void tick(const char *timer); // its handler runs as at the timer's tick
     DemoService &service() { return m_service; }
-    ScriptedFetch &scripted() { return m_scripted; }
 
     FakeSound sound;
     FakeMessageBoxes boxes;
@@ -65,13 +56,17 @@ public:
     FakeClock clock;
     FakeSkin skin;
     FakeAppExit appExit;
-    Endpoints endpoints;
 
 private:
-    Options m_options;
+    void perform(const QString &step);
+    void inDialog(const char *button, const std::function<void(QWidget *)> &act);
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
     QTemporaryDir m_dir;
     DemoService m_service;
-    ScriptedFetch m_scripted;
-    std::unique_ptr<WebFetch> m_fetch;
+    Endpoints m_endpoints;
+    QtWebFetch m_fetch;
     std::unique_ptr<Form1> m_window;
+    QStringList m_notes;
+    int m_open = 0, m_mostOpen = 0; // boxes open now, and at most
 };

@@ -2,6 +2,7 @@
 
 #include "tracking/catalogue.h"
 #include "tracking/trackingrequest.h"
+#include "tracking/updatecheck.h"
 
 #include <QHostAddress>
 #include <QList>
@@ -198,7 +199,8 @@ QString longDeliveryArea()
 } // namespace
 
 DemoService::DemoService(QObject *parent)
-    : QObject(parent), m_server(new QTcpServer(this)), m_start(QDateTime::currentDateTime())
+    : QObject(parent), m_server(new QTcpServer(this)), m_updateAnswer(UpdateCheck::currentVersion().toLatin1()),
+      m_start(QDateTime::currentDateTime())
 {
     connect(m_server, &QTcpServer::newConnection, this, &DemoService::onNewConnection);
 }

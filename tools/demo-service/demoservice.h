@@ -40,7 +40,7 @@ public:
     quint16 port() const;
     QString hostAndPort() const; // "127.0.0.1:port"
 
-    // The update file's content (default "V3.0") and how it is delivered.
+    // The update file's content (default: the program's own version) and how it is delivered.
     void setUpdateAnswer(const QByteArray &content);
     void setUpdateBehaviour(Behaviour behaviour);
     // How every tracking answer is delivered, whatever the number (default Normal:
@@ -83,7 +83,7 @@ private:
     void streamHuge(QTcpSocket *socket);
 
     QTcpServer *m_server;
-    QByteArray m_updateAnswer = "V3.0";
+    QByteArray m_updateAnswer;
     Behaviour m_updateBehaviour = Behaviour::Normal;
     Behaviour m_trackingBehaviour = Behaviour::Normal;
     Behaviour m_outletBehaviour = Behaviour::Normal;

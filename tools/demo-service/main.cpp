@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
                                         QStringLiteral("Port to listen on (default 18765)."),
                                         QStringLiteral("N"), QStringLiteral("18765"));
     const QCommandLineOption versionOption(QStringLiteral("update-version"),
-                                           QStringLiteral("Content of the update file (default V3.0)."),
+                                           QStringLiteral("Content of the update file (default: the program's version)."),
                                            QStringLiteral("TEXT"));
     parser.addOption(portOption);
     parser.addOption(versionOption);

@@ -1,0 +1,23 @@
+#include "common/gbtext.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+QString GbText::decode(const QByteArray &bytes)
+{
+    // The decoder drops a lead byte left at the very end; a closing line feed, never a trail byte
+    // in GB18030, makes it come out as a replacement character like any other bad byte.
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes + '\n');
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+std::optional<QByteArray> GbText::encode(QStringView text, const char *encodingName)
+{
+    QStringEncoder encoder(encodingName, QStringEncoder::Flag::Stateless);
+    if (!encoder.isValid())
+        return std::nullopt;
+    return QByteArray(encoder(text));
+}

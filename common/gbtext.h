@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+// The program's text files (wlnum.ini, the export) are GB18030: the same bytes as GBK for every
+// GBK character, and room for any other, so nothing typed is lost.
+namespace GbText {
+
+inline constexpr const char *encoding = "GB18030";
+
+// Every byte that forms no character, a cut-off last one included, becomes U+FFFD.
+QString decode(const QByteArray &bytes);
+
+// None when the encoder cannot be had: then nothing may be written, as an empty file would
+// replace the whole content. `encodingName` is there for the tests to take the encoder away.
+std::optional<QByteArray> encode(QStringView text, const char *encodingName = encoding);
+
+} // namespace GbText

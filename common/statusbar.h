@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFrame>
+#include <QList>
+
+class QLabel;
+
+// A status line of sunken panels, as `S1` of the main window and of the outlet dialog. Panels
+// are counted from 1; every one shows plain text, since messages may carry a server's text.
+class StatusBar : public QFrame {
+    Q_OBJECT
+public:
+    struct Panel {
+        int width; // pixels; 0 takes what the others leave
+        QString text;
+        QString accessibleName;
+    };
+    explicit StatusBar(QWidget *parent = nullptr);
+    void setPanels(const QList<Panel> &panels);
+    void setText(int panel, const QString &text);
+    QString text(int panel) const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QList<QLabel *> m_panels;
+    QList<int> m_widths;
+};

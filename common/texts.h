@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Texts that several windows show.
+namespace Texts {
+
+// The title of the program's message boxes.
+inline QString boxTitle()
+{
+    return QStringLiteral("Orvo系列软件");
+}
+
+// The message line when wlnum.ini could not be written.
+inline QString historyNotSaved()
+{
+    return QStringLiteral("单号记录保存失败!");
+}
+
+} // namespace Texts

@@ -1,0 +1,76 @@
+// What the servers and the history file hold, as the program reads it. The first byte picks the
+// reader, the rest is the input: U, the update file; O, an outlet page; D, an answer's Content-Type
+// up to a NUL byte, then its body; H, a wlnum.ini; else, with the first byte, a tracking answer.
+#include "common/gbtext.h"
+#include "history/historystore.h"
+#include "outlet/outletpage.h"
+#include "platform/answerdecoder.h"
+#include "tracking/queryoutcome.h"
+#include "tracking/updatecheck.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+void check(bool holds)
+{
+    if (!holds)
+        __builtin_trap();
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const QByteArray bytes(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1));
+    FetchResult fetch;
+    fetch.outcome = FetchResult::Outcome::Ok;
+    fetch.body = QString::fromUtf8(bytes);
+    if (data[0] == 'U') { // a version goes into a box: short, one line, no markup
+        const UpdateCheck::Result result = UpdateCheck::evaluate(fetch);
+        const QString &v = result.version;
+        check((result.verdict == UpdateCheck::Verdict::Failed) == v.isEmpty() && v.size() <= 32 &&
+              !v.contains(u'<') && !v.contains(u'\n') &&
+              (result.verdict == UpdateCheck::Verdict::Current) == (v == UpdateCheck::currentVersion()));
+    } else if (data[0] == 'O') { // every value is cut from the page, without its closing marks
+        for (const QString &value : parseOutletPage(fetch.body))
+            check(value.size() <= fetch.body.size() && !value.contains(u"</"));
+    } else if (data[0] == 'D') { // each byte gives a character or a replacement: none vanishes into nothing
+        const qsizetype nul = bytes.indexOf('\0');
+        const QByteArray contentType = nul < 0 ? QByteArray() : bytes.left(nul), body = bytes.mid(nul + 1);
+        (void)AnswerDecoder::decode(body, contentType);
+        const QByteArray charset = AnswerDecoder::declaredCharset(contentType);
+        check(charset == charset.toLower() && (body.isEmpty() || !GbText::decode(body).isEmpty()));
+    } else if (data[0] == 'H') {        // line ends part entries; an entry's number is its start; what is
+        static const QTemporaryDir dir; // loaded and written again loads the same
+        const QString first = dir.filePath(QStringLiteral("a.ini")),
+                      second = dir.filePath(QStringLiteral("b.ini"));
+        QFile file(first);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0)
+            return 0;
+        file.close();
+        const QStringList entries = HistoryStore(first).load();
+        for (const QString &entry : entries)
+            check(!entry.contains(u'\r') && !entry.contains(u'\n') &&
+                  entry.startsWith(HistoryStore::entryNumber(entry)));
+        QFile::remove(second);
+        QFile::copy(first, second);
+        HistoryStore again(second);
+        again.load();
+        check(again.save() && HistoryStore(second).load() == entries);
+    } else { // every ending has its message; only a refusal empties the number box; a row for each
+        fetch.body = QString::fromUtf8(reinterpret_cast<const char *>(data),
+                                       qsizetype(size)); // marker, no "<" in a time
+        const QueryOutcome outcome = QueryOutcome::read(fetch);
+        check(!outcome.message().isEmpty() &&
+              (!outcome.emptiesNumber() || outcome.kind == QueryOutcome::Kind::Refused) &&
+              (outcome.kind != QueryOutcome::Kind::Answered ||
+               outcome.rows.size() == fetch.body.count(u"<tr><td>")));
+        for (const ResultRow &row : outcome.rows)
+            check(!row.time.contains(u'<') && !QueryOutcome::deliveryStatus(row.progress).isEmpty());
+    }
+    return 0;
+}

@@ -1,0 +1,99 @@
+#include "monitor/monitorpanel.h"
+
+#include "common/texts.h"
+#include "platform/messageboxes.h"
+
+#include <QPushButton>
+
+MonitorPanel::MonitorPanel(QWidget *parent, const char *timerName, int intervalMs)
+    : QGroupBox(parent), m_timer(this)
+{
+    m_timer.setObjectName(QLatin1String(timerName));
+    m_timer.setInterval(intervalMs);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        if (isArmed() && !m_held)
+            tick();
+    });
+}
+
+void MonitorPanel::attach(MessageBoxes &boxes, const Clock &clock, std::function<bool()> queryInputsFilled)
+{
+    m_boxes = &boxes;
+    m_clock = &clock;
+    m_queryInputsFilled = std::move(queryInputsFilled);
+}
+
+void MonitorPanel::setControls(QPushButton *armButton, QPushButton *leaveButton, QList<QWidget *> lists,
+                               Wording wording)
+{
+    m_armButton = armButton;
+    m_lists = std::move(lists);
+    m_texts = std::move(wording);
+    connect(armButton, &QPushButton::clicked, this, &MonitorPanel::armClick);
+    connect(leaveButton, &QPushButton::clicked, this, &MonitorPanel::leaveClick);
+}
+
+void MonitorPanel::setHeld(bool held)
+{
+    m_held = held;
+}
+
+bool MonitorPanel::isArmed() const
+{
+    return m_armButton->text() == m_texts.armedCaption;
+}
+
+QStringList MonitorPanel::numbers(int first, int last)
+{
+    QStringList list;
+    for (int n = first; n <= last; ++n)
+        list.append(QString::number(n));
+    return list;
+}
+
+void MonitorPanel::setListsEnabled(bool enabled)
+{
+    for (QWidget *list : std::as_const(m_lists))
+        list->setEnabled(enabled);
+}
+
+void MonitorPanel::armClick()
+{
+    const QString caption = m_armButton->text();
+    if (caption == m_texts.armedCaption) {
+        disarm();
+        return;
+    }
+    if (caption != m_texts.disarmedCaption)
+        return;
+    const QString refusal = !m_queryInputsFilled() ? m_texts.noQuery
+                            : !timeChosen()        ? m_texts.noTime
+                                                   : QString();
+    if (!refusal.isEmpty()) {
+        m_boxes->show({Texts::boxTitle(), refusal, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+        return;
+    }
+    setListsEnabled(false);
+    emit armed();
+    m_armButton->setText(m_texts.armedCaption);
+    m_timer.start();
+    restart();
+}
+
+void MonitorPanel::disarm()
+{
+    m_armButton->setText(m_texts.disarmedCaption);
+    m_timer.stop();
+    setListsEnabled(true);
+    emit disarmed();
+    restart();
+}
+
+void MonitorPanel::leaveClick()
+{
+    if (isArmed() && m_boxes->show({Texts::boxTitle(), m_texts.leaveQuestion, BoxIcon::Information,
+                                    BoxButton::Yes | BoxButton::No, BoxButton::Yes}) != BoxButton::Yes)
+        return;
+    emit leaving();
+    disarm();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTest>
+
+// A test table written one case a line, "name: input => expected"; a line that starts with blanks
+// goes on with the line before, after one blank. Escapes stand for what a line cannot hold: \r \n \t, \xHH,
+// \uHHHH, and {X*N} for N times the character X.
+inline QString unescape(QString text)
+{
+    static const QRegularExpression escape(
+        QStringLiteral("\\\\(r|n|t|x[0-9A-F]{2}|u[0-9A-F]{4})|\\{(.)\\*(\\d+)\\}"));
+    qsizetype from = 0;
+    for (QRegularExpressionMatch m; (m = escape.match(text, from)).hasMatch();) {
+        const QString code = m.captured(1);
+        const QString with = code.isEmpty() ? QString(m.captured(3).toInt(), m.captured(2).at(0))
+                             : code == u"r" ? QStringLiteral("\r")
+                             : code == u"n" ? QStringLiteral("\n")
+                             : code == u"t" ? QStringLiteral("\t")
+                                            : QString(QChar(code.sliced(1).toUShort(nullptr, 16)));
+        text.replace(m.capturedStart(), m.capturedLength(), with);
+        from = m.capturedStart() + with.size();
+    }
+    return text;
+}
+
+inline void tableRows(const char *table)
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    const QString text =
+        QString::fromUtf8(table).replace(QRegularExpression(QStringLiteral("\n +")), QStringLiteral(" "));
+    for (const QString &line : text.split(u'\n')) {
+        const qsizetype colon = line.indexOf(u": "), arrow = line.lastIndexOf(u" =>");
+        if (line.isEmpty())
+            continue;
+        if (colon < 1 || arrow < colon)
+            qFatal("not a case: %s", qPrintable(line));
+        const QString expected = line.sliced(arrow + 3);
+        QTest::newRow(qPrintable(line.left(colon)))
+            << unescape(line.sliced(colon + 2, arrow - colon - 2))
+            << unescape(expected.startsWith(u' ') ? expected.sliced(1) : expected);
+    }
+}

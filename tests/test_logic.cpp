@@ -1,0 +1,371 @@
+// The logic below the windows: the catalogue, the request, the answer and its rows, the export, the
+// update check, the history file, the folders, the outlet page, and the fetch over real sockets.
+#include "common/gbtext.h"
+#include "demoservice.h"
+#include "history/historystore.h"
+#include "outlet/outletpage.h"
+#include "platform/answerdecoder.h"
+#include "platform/programfolders.h"
+#include "platform/qtwebfetch.h"
+#include "table.h"
+#include "tracking/catalogue.h"
+#include "tracking/queryoutcome.h"
+#include "tracking/resultexport.h"
+#include "tracking/trackingrequest.h"
+#include "tracking/updatecheck.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStringListModel>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QString cells(const QList<ResultRow> &rows)
+{
+    QStringList all;
+    for (const ResultRow &row : rows)
+        all << row.time + u'|' + row.progress;
+    return all.join(u',');
+}
+
+FetchResult fetched(const QString &body, FetchResult::Outcome outcome = FetchResult::Outcome::Ok)
+{
+    FetchResult result;
+    result.outcome = outcome;
+    result.body = body;
+    return result;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+} // namespace
+
+class TestLogic : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    DemoService m_service;
+    QString path(const QString &name = u"wlnum.ini"_s) const { return m_dir.filePath(name); }
+
+    // A layout of <root>/bin (the program), <root>/share/quillon (an installed copy's delivered
+    // files) and <root>/home/Quillon (the data folder): where the program reads and keeps its files.
+    static QString folders(bool inBin, bool inShare, bool closed)
+    {
+        const QTemporaryDir root;
+        const auto at = [&](const QString &name) { return root.filePath(name); };
+        QDir().mkpath(at(u"bin"_s));
+        QDir().mkpath(at(u"share/quillon"_s));
+        if (inBin)
+            writeFile(at(u"bin/ts.mp3"_s), "mp3");
+        if (inShare)
+            writeFile(at(u"share/quillon/ts.mp3"_s), "mp3");
+        // As root, only an immutable folder refuses new files.
+        if (closed && QProcess::execute(u"chattr"_s, {u"+i"_s, at(u"bin"_s)}) != 0)
+            return u"chattr +i is not available here"_s;
+        const ProgramFolders chosen = ProgramFolders::decide(at(u"bin"_s), at(u"home/Quillon"_s));
+        if (closed)
+            QProcess::execute(u"chattr"_s, {u"-i"_s, at(u"bin"_s)});
+        const auto relative = [&](const QString &file) {
+            return file.isEmpty() ? u"-"_s
+                                  : QDir(root.path()).relativeFilePath(QFileInfo(file).absoluteFilePath());
+        };
+        // Also what bin holds after the probe, and whether the data folder was made.
+        return relative(QFileInfo(chosen.deliveredFile(u"x"_s)).path()) + u' ' +
+               relative(QFileInfo(chosen.historyFile()).path()) + u' ' +
+               relative(chosen.earlierHistoryFile()) + u" ["_s +
+               QDir(at(u"bin"_s)).entryList(QDir::Files | QDir::Hidden).join(u',') + u"] "_s +
+               (QFileInfo::exists(at(u"home"_s)) ? u"made"_s : u"none"_s);
+    }
+
+    // A rule, named by the input's first word, turns the rest into what the window shows, the
+    // service receives or a file holds.
+    QString apply(const QString &input)
+    {
+        static const char *kinds[] = {"failed", "refused", "answered"},
+                          *verdicts[] = {"failed", "current", "newer"};
+        const QString rule = input.section(u' ', 0, 0), text = input.section(u' ', 1);
+        const QString first = text.section(u" / "_s, 0, 0), second = text.section(u" / "_s, 1);
+        if (rule == u"company")
+            return Catalogue::name(text.toInt()) + u'/' + Catalogue::code(text.toInt());
+        if (rule == u"request")
+            return QString::fromLatin1(TrackingRequest::url(u"h:1"_s, u"shunfeng"_s, text).toEncoded());
+        if (rule == u"answer" || rule == u"error-page") {
+            const QueryOutcome outcome = QueryOutcome::read(fetched(
+                text, rule == u"answer" ? FetchResult::Outcome::Ok : FetchResult::Outcome::HttpError));
+            return u"%1 %2 %3 [%4]"_s.arg(QLatin1String(kinds[int(outcome.kind)]), outcome.message(),
+                                          outcome.emptiesNumber() ? u"emptied"_s : u"kept"_s,
+                                          cells(outcome.rows));
+        }
+        if (rule == u"status")
+            return QueryOutcome::deliveryStatus(text);
+        if (rule == u"width8")
+            return ResultExport::SetStringFixedLength(text, 8) + u'$';
+        if (rule == u"update") {
+            const UpdateCheck::Result check = UpdateCheck::evaluate(fetched(text));
+            return QLatin1String(verdicts[int(check.verdict)]) + u'(' + check.version + u')';
+        }
+        if (rule == u"entry") { // its number, and the number and company a pick fills in
+            const HistoryStore::Picked picked = HistoryStore::pick(text);
+            return HistoryStore::entryNumber(text) + u" / "_s + picked.number + u" / "_s + picked.company;
+        }
+        if (rule == u"outlet-name")
+            return QString::fromLatin1(outletQueryUrl(u"h:1"_s, text).toEncoded());
+        if (rule == u"outlet") { // the six values as the page holds them, each at the end of its piece
+            QStringList pieces(27, u"x"_s), values = text.split(u',');
+            for (int i = 0; i < values.size(); ++i)
+                pieces[6 + 4 * i] = QString(i == 5 ? 20 : 19, u'.') + values[i] + u"</"_s;
+            const OutletFields fields = parseOutletPage(values.size() == 6 ? pieces.join(u"td"_s) : text);
+            return QStringList(fields.begin(), fields.end()).join(u',');
+        }
+        if (rule == u"decode") // the Content-Type / the body's bytes
+            return AnswerDecoder::decode(second.toLatin1(), first.toLatin1());
+        if (rule ==
+            u"fetch") { // from a service that misbehaves: the outcome, the status, whether the body came
+            using B = DemoService::Behaviour;
+            const QStringList names{u"normal"_s, u"hang"_s,  u"drip"_s, u"cut"_s,      u"404"_s,  u"500"_s,
+                                    u"huge"_s,   u"empty"_s, u"gbk"_s,  u"redirect"_s, u"moved"_s};
+            const B behaviours[] = {B::Normal, B::Hang,  B::Drip, B::Cut,      B::NotFound, B::ServerError,
+                                    B::Huge,   B::Empty, B::Gbk,  B::Redirect, B::MovedLoop};
+            m_service.setTrackingBehaviour(behaviours[names.indexOf(text)]);
+            const FetchResult result =
+                QtWebFetch(1000, 1024 * 1024)
+                    .get(TrackingRequest::url(m_service.hostAndPort(), u"shunfeng"_s, u"1234567890"_s));
+            const bool came = result.body == m_service.trackingAnswer(u"shunfeng"_s, u"1234567890"_s);
+            return u"%1 %2 %3"_s.arg(int(result.outcome))
+                .arg(result.httpStatus)
+                .arg(came ? u"answer"_s : u"-"_s);
+        }
+        if (rule == u"folders") // where delivered files are read, data kept, the history carried over from
+            return folders(text.contains(u"bin"_s), text.contains(u"share"_s), text.contains(u"closed"_s));
+        if (rule ==
+            u"clear") { // with a wlnum.ini beside the program (earlier) or not, the data file blocked or not
+            const QString program = path(u"program/wlnum.ini"_s), data = path(u"data/wlnum.ini"_s);
+            QDir(path(u"data"_s)).removeRecursively();
+            QFile::remove(program);
+            if (text.contains(u"earlier"_s))
+                writeFile(program, "1|a\r\n");
+            writeFile(data, "2|b\r\n");
+            HistoryStore store(data, program);
+            store.load();
+            if (text.contains(u"blocked"_s)) {
+                QFile::remove(data);
+                QDir().mkdir(data);
+            }
+            const bool cleared = store.clear();
+            return u"%1 [%2] %3 %4"_s.arg(cleared)
+                .arg(QString::fromLatin1(readFile(data)))
+                .arg(HistoryStore(data, program).load().size())
+                .arg(HistoryStore(path(u"none/wlnum.ini"_s), program).load().size());
+        }
+        QFile::remove(path());
+        const QString content = rule == u"load" ? text : first; // the file's bytes, or a GBK file's text
+        if (!content.isEmpty())
+            writeFile(path(), rule == u"load" ? content.toLatin1() : GbText::encode(content).value());
+        HistoryStore store(path());
+        const QStringList loaded = store.load();
+        if (rule == u"load")
+            return loaded.join(u',');
+        if (rule == u"remove") {
+            const int removed = store.removeNumber(second);
+            return QString::number(removed) + u' ' + store.entries().join(u',');
+        }
+        store.add(second, u"中通快递"_s); // "add": the file's text / the typed number
+        return GbText::decode(readFile(path()));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_service.listen() != 0);
+        m_service.setDripInterval(100);
+    }
+
+    void rules_data()
+    {
+        tableRows(R"(
+first company: company 0 => AAE快递/aae
+code with digits: company 9 => 城市100/chengshi100
+name with a bar: company 40 => 共速达物流|快递/gongsuda
+shunfeng: company 91 => 顺丰快递/shunfeng
+last company: company 126 => 中邮物流/zhongyou
+past the end: company 127 => /
+plain number: request SF1234567890 => http://h:1/?com=shunfeng&nu=SF1234567890&id=3C7E1A90B4D25F6E8A0C19D7E25B4F31&type=html
+number in its one key: request  1&com=ems#x+y% => http://h:1/?com=shunfeng&nu=%201%26com%3Dems%23x%2By%25&id=3C7E1A90B4D25F6E8A0C19D7E25B4F31&type=html
+number as UTF-8: request 单号\r\n😀 => http://h:1/?com=shunfeng&nu=%E5%8D%95%E5%8F%B7%0D%0A%F0%9F%98%80&id=3C7E1A90B4D25F6E8A0C19D7E25B4F31&type=html
+rows: answer <table><tr><td>T</td><td>P</td></tr></table> => answered 暂无物流信息! kept [T|P]
+no rows: answer <p>暂无记录</p> => answered 暂无物流信息! kept []
+empty answer: answer  => failed 查询失败,请检查网络后重试! kept []
+error page with rows: error-page <tr><td>T</td><td>P</td></tr> => failed 查询失败,请检查网络后重试! kept []
+format: answer 单号格式错误 => refused 单号格式错误!请检查! emptied []
+unknown number: answer 该单号不存在 => refused 单号不存在!请检查! emptied []
+unsupported company: answer 不支持的快递公司 => refused 系统问题,暂不支持当前快递公司! kept []
+enter a valid number: answer 请输入正确的单号 => refused 请输入正确的单号! emptied []
+the table's order, not the answer's: answer 不存在 单号格式错误 => refused 单号格式错误!请检查! emptied []
+company before valid number: answer 请输入正确的单号 不支持的快递公司 => refused 系统问题,暂不支持当前快递公司! kept []
+error word inside a row: answer <tr><td>T</td><td>收件人不存在</td></tr> => refused 单号不存在!请检查! emptied []
+row without its progress cell: answer <tr><td>T1</td></tr><tr><td>T2</td><td>P2</td></tr> => answered 暂无物流信息! kept [|,T2|P2</td></tr>]
+markup stays but a time's '<': answer <tr><td><b>9</b></td><td><b>签</b></td></tr></table>x => answered 暂无物流信息! kept [b>9/b>|<b>签</b>x]
+signed: status 已签收 => 快件状态：已签收
+delivered: status 妥投 => 快件状态：已签收
+signing before delivering: status 已派送，已签收 => 快件状态：已签收
+delivering: status 正在派件 => 快件状态：派件中
+on the way: status 到达上海 => 快件状态：运送中
+chinese counts two bytes: width8 中通 => 中通    $
+blanks trimmed: width8   12   => 12      $
+nine bytes not cut: width8 123456789 => 123456789$
+blanks only stay empty: width8     => $
+tab is no blank: width8 \t7 => \t7      $
+current version: update V3.0 => current(V3.0)
+current, a line break after: update V3.0\r\n => current(V3.0)
+other case is newer: update v3.0 => newer(v3.0)
+blank update file: update  \r\n => failed()
+markup is no version: update <html>Moved</html> => failed()
+control character: update V3\x01 => failed()
+33 characters: update {9*33} => failed()
+32 characters: update {9*32} => newer({9*32})
+entry: entry 1234567890|中通快递 => 1234567890 / 1234567890 / 中通快递
+bar in the number: entry 12|34|顺丰快递 => 12|34 / 12|34 / 顺丰快递
+bar in the company: entry 777|共速达物流|快递 => 777 / 777 / 共速达物流|快递
+company name in the number: entry 1|顺丰快递|申通快递 => 1|顺丰快递 / 1|顺丰快递 / 申通快递
+no company after any bar: entry 5|中通|快递 => 5 / 5 / 中通|快递
+no bar: entry abc => abc /  / abc
+outlet name: outlet-name 申通 => http://h:1/query_list.asp?name=%E7%94%B3%E9%80%9A
+outlet name trimmed, in one key: outlet-name  北京 a&b=c#1+%  => http://h:1/query_list.asp?name=%E5%8C%97%E4%BA%AC%20a%26b%3Dc%231%2B%25
+outlet name as UTF-8: outlet-name \u00E9\u07FF\u0800\uFF9F\u3000 => http://h:1/query_list.asp?name=%C3%A9%DF%BF%E0%A0%80%EF%BE%9F%E3%80%80
+six values: outlet A1,B2,C3,D4,E5,F6 => A1,B2,C3,D4,E5,F6
+markup and upper-case TD: outlet <b>王</b>家</,B TD,C3,D4,E5,F6 => <b>王b>家,B TD,C3,D4,E5,F6
+td in a value: outlet A1,Eastwind Ltd,C3,D4,E5,F6 => A1,Eastwind L,,,,
+no outlet page: outlet <html>Not Found</html> => ,,,,,
+UTF-8 without a charset: decode text/html / \xE9\xA1\xBA => 顺
+GBK without a charset: decode text/html / \xCB\xB3\xB7\xE1 => 顺丰
+quoted GB2312: decode text/html; Charset="GB2312" / \xCB\xB3 => 顺
+declared Latin-1: decode text/plain; charset=iso-8859-1 / caf\xE9 => café
+declared UTF-8 believed: decode text/html;charset=UTF-8 / \xCB\x61 => \uFFFDa
+unknown charset: decode text/html; charset=x-nonsense / \xCB\xB3\xB7\xE1 => 顺丰
+byte order mark: decode  / \xEF\xBB\xBFa => a
+neither, cut short: decode  / \xFF\xCB\xB3\xB7 => \uFFFD顺\uFFFD
+missing history: load =>
+history in GBK: load 1|\xCB\xB3\xB7\xE1\r\n2|x\r\n => 1|顺丰,2|x
+LF, lone CR, open last line: load 1|a\n2|b\r3|c => 1|a,2|b,3|c
+empty line kept: load 1|a\r\n\r\n2|b\r\n => 1|a,,2|b
+not GBK: load \x81\x20|a\r\n\xFF|b => \uFFFD |a,\uFFFD|b
+four bytes a character: load 9\x94\x39\xFC\x36|a => 9😀|a
+first ever: add  / 9😀 => 9😀|中通快递\r\n
+new goes last: add 3124|顺丰快递\n12|34|顺丰快递\n / 12 => 3124|顺丰快递\r\n12|34|顺丰快递\r\n12|中通快递\r\n
+line breaks dropped: add  / 4\r\n0\r => 40|中通快递\r\n
+same number, another company: add 3124|顺丰快递\n / 3124 => 3124|顺丰快递\n
+same without line breaks: add 3124|顺丰快递\n / 31\r\n24 => 3124|顺丰快递\n
+duplicate with a bar in the number: add 12|34|顺丰快递\n / 12|34 => 12|34|顺丰快递\n
+duplicate with a bar in the company: add 777|共速达物流|快递\n / 777 => 777|共速达物流|快递\n
+duplicate, company unknown: add 888|不存在的公司\n / 888 => 888|不存在的公司\n
+line breaks only: add 1|a\n / \r\n => 1|a\n
+remove every entry of a number: remove 3124|a\r\n12|b\r\n123|d\r\n12|e / 12 => 2 3124|a,123|d
+remove a number with a bar: remove 12|34|顺丰快递\r\n12|b / 12|34 => 1 12|b
+remove nothing for no number: remove \r\n|c\r\n7|d /  => 0 ,|c,7|d
+clear carried over: clear earlier => 1 [] 0 1
+clear with nothing to carry over: clear => 1 [(none)] 0 0
+clear not written: clear earlier blocked => 0 [(none)] 0 1
+portable copy: folders bin => bin bin - [ts.mp3] none
+portable copy, folder closed: folders bin closed => bin home/Quillon bin/wlnum.ini [ts.mp3] made
+installed, bin writable: folders share => share/quillon home/Quillon bin/wlnum.ini [] made
+installed, bin closed: folders share closed => share/quillon home/Quillon bin/wlnum.ini [] made
+both, the program's own first: folders bin share => bin bin - [ts.mp3] none
+none anywhere: folders => bin bin - [] none
+answer: fetch normal => 0 200 answer
+GBK without a charset: fetch gbk => 0 200 answer
+never answers: fetch hang => 3 0 -
+drips past the deadline: fetch drip => 3 200 -
+cut mid-answer: fetch cut => 2 200 -
+404 page: fetch 404 => 1 404 -
+500 page: fetch 500 => 1 500 -
+50 MB: fetch huge => 4 200 -
+empty body: fetch empty => 0 200 -
+redirect loop: fetch redirect => 2 302 -
+moved for ever: fetch moved => 2 301 -
+)");
+    }
+    void rules()
+    {
+        QFETCH(QString, input);
+        QTEST(apply(input), "expected");
+    }
+
+    // Codes in ascending order, so that none repeats; names all different.
+    void catalogueIsWhole()
+    {
+        const QStringList names = Catalogue::names();
+        QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), 127);
+        for (int i = 1; i < Catalogue::count(); ++i)
+            QVERIFY2(Catalogue::code(i - 1) < Catalogue::code(i), qPrintable(Catalogue::code(i)));
+    }
+
+    // The rows read the plain way, by whole-answer splits: the parser must agree on every normal layout.
+    void parserAgreesWithLiteralReading()
+    {
+        static const QStringList tokens =
+            u"签|派|妥|<b>|</b>|<img src=x>|&amp;| |7|2024-05-01|<|>|td|<tr>|</td>|</tr>|</table>|a"_s.split(
+                u'|');
+        QRandomGenerator random(20240501);
+        const auto text = [&](int most) {
+            QString t;
+            do {
+                t.clear();
+                for (int i = random.bounded(most + 1); i > 0; --i)
+                    t += tokens[random.bounded(int(tokens.size()))];
+            } while (t.contains(u"<td>"_s));
+            return t;
+        };
+        for (int n = 0; n < 3000; ++n) {
+            const int rowCount = random.bounded(1, 41);
+            QString answer = random.bounded(2) ? u"<html><table>"_s : text(6);
+            for (int r = 0; r < rowCount; ++r)
+                answer += u"<tr><td>"_s + text(3) + u"</td><td>"_s + text(8) + u"</td></tr>"_s;
+            answer += u"</table>"_s + text(4);
+            if (answer.count(u"<tr><td>"_s) != rowCount || answer.count(u"<td>"_s) != 2 * rowCount) {
+                --n; // tokens met at a join and made a marker: not the normal layout
+                continue;
+            }
+            const QStringList timePieces = answer.split(u"<tr><td>"_s), tdPieces = answer.split(u"<td>"_s);
+            QList<ResultRow> literal;
+            for (int i = 1; i < timePieces.size(); ++i) {
+                QString time = timePieces[i].left(timePieces[i].indexOf(u"</td><td>"_s) + 1),
+                        progress = tdPieces[2 * i];
+                literal.append({time.remove(u'<'),
+                                progress.remove(u"</td></tr><tr>"_s).remove(u"</td></tr></table>"_s)});
+            }
+            QCOMPARE(cells(QueryOutcome::read(fetched(answer)).rows), cells(literal));
+        }
+    }
+
+    // Without the GB18030 encoder nothing is written: an empty file would stand for the export or
+    // replace the whole history.
+    void noEncoder()
+    {
+        writeFile(path(u"物流信息.txt"_s), "old");
+        const QStringListModel rows({u"1"_s});
+        QCOMPARE(ResultExport::ExportListViewContent(rows, path(u"物流信息.txt"_s), "no-such-encoding"),
+                 ResultExport::Outcome::Failed);
+        writeFile(path(), "1|a\r\n");
+        HistoryStore store(path(), QString(), "no-such-encoding");
+        store.load();
+        QCOMPARE(store.add(u"2"_s, u"b"_s), HistoryStore::AddResult::SaveFailed);
+        QCOMPARE(readFile(path(u"物流信息.txt"_s)) + readFile(path()), QByteArray("old1|a\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogic)
+#include "test_logic.moc"

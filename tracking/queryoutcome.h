@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/webfetch.h"
+#include "tracking/resultparser.h"
+
+#include <QList>
+#include <QString>
+
+// What one tracking query came to, read once from what the fetch brought back.
+struct QueryOutcome {
+    enum class Kind {
+        Failed,   // no usable answer: no connection, no answer in time, an error page, nothing
+        Refused,  // the service answered with one of its error words
+        Answered, // the parcel's steps, which may be none
+    };
+    Kind kind = Kind::Failed;
+    int refusal = -1;      // Refused: which error word, in the order they are looked for
+    QList<ResultRow> rows; // Answered: the steps in answer order, the newest last
+
+    static QueryOutcome read(const FetchResult &fetch);
+    // The message that ends a query without rows: the failure, the refusal or "暂无物流信息!".
+    QString message() const;
+    // A refusal that blames the number: the number box is emptied for a new one.
+    bool emptiesNumber() const;
+    // The delivery status caption for the progress text of the newest step.
+    static QString deliveryStatus(const QString &topProgress);
+};

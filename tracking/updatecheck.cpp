@@ -1,0 +1,54 @@
+#include "tracking/updatecheck.h"
+
+#include "common/version.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qsizetype longestVersion = 32;
+
+bool isTrailingBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+} // namespace
+
+QUrl UpdateCheck::url(const QString &host)
+{
+    return QUrl(QStringLiteral("http://") + host + QStringLiteral("/orvoupd/zephyr/jc.txt"));
+}
+
+QString UpdateCheck::currentVersion()
+{
+    return QLatin1Char('V') + Version::majorMinor();
+}
+
+UpdateCheck::Result UpdateCheck::evaluate(const FetchResult &fetch)
+{
+    if (!fetch.ok())
+        return {};
+
+    qsizetype end = fetch.body.size();
+    while (end > 0 && isTrailingBlank(fetch.body.at(end - 1)))
+        --end;
+    const QString answer = fetch.body.left(end);
+
+    // An error page or a stray file is not a version, even when the server calls it a success;
+    // neither is text holding a line break or another control character.
+    const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };
+    if (answer.isEmpty() || answer.size() > longestVersion || answer.contains(u'<') ||
+        std::any_of(answer.begin(), answer.end(), isControl))
+        return {};
+
+    if (answer == currentVersion())
+        return {Verdict::Current, answer};
+    return {Verdict::Newer, answer};
+}
+
+QString UpdateCheck::newerVersionText(const QString &version)
+{
+    return QStringLiteral("发现最新版本![") + version + QStringLiteral("]") + QStringLiteral("\r\n") +
+           QStringLiteral(" ") + QStringLiteral("\r\n") + QStringLiteral("确定后自动打开官方论坛!");
+}
