@@ -2,6 +2,7 @@
 
 #include "app/form4.h"
 #include "common/layoutfit.h"
+#include "common/textrules.h"
 #include "common/texts.h"
 #include "history/historybox.h"
 #include "outlet/form5.h"
@@ -68,7 +69,7 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const Program
     m_historyBox = new HistoryBox(ui->Text1, m_history, m_platform.boxes, this);
     connect(ui->Command9, &QPushButton::clicked, m_historyBox, &HistoryBox::command9Click);
     connect(ui->Command7, &QPushButton::clicked, m_historyBox, &HistoryBox::command7Click);
-    connect(m_historyBox, &HistoryBox::message, this, &Form1::setMessageLine);
+    connect(m_historyBox, &HistoryBox::message, this, [this](const QString &text) { setMessageLine(text); });
     connect(m_historyBox, &HistoryBox::picked, this, [this](const QString &company) {
         // Selecting by name runs the list's own selection handling; an unknown name keeps the selection.
         const int position = ui->Combo1->findText(company, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -85,7 +86,11 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const Program
         });
         connect(panel, &MonitorPanel::armed, this, [this] { setInputsLocked(true); });
         connect(panel, &MonitorPanel::disarmed, this, [this] { setInputsLocked(false); });
-        connect(panel, &MonitorPanel::due, this, &Form1::command1Click);
+        connect(panel, &MonitorPanel::due, this, [this] {
+            m_dueNow = true;
+            command1Click();
+            m_dueNow = false;
+        });
     }
     connect(ui->Frame4, &MonitorPanel::leaving, this, [this] { swapPanels(ui->Frame4, ui->Frame6); });
     connect(ui->Frame6, &MonitorPanel::leaving, this, [this] { swapPanels(ui->Frame6, ui->Frame4); });
@@ -108,6 +113,12 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const Program
     paste->setKeys(f8);
     paste->setContext(Qt::ApplicationShortcut);
     connect(paste, &QShortcut::activated, this, &Form1::formKeyDown);
+    connect(&m_platform.notifier, &Notifier::activated, this, [this] {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        raise();
+        activateWindow();
+    });
 
     // `Form_Load`
     kdlb();
@@ -125,9 +136,9 @@ Form1::~Form1()
     delete ui;
 }
 
-void Form1::setMessageLine(const QString &text)
+void Form1::setMessageLine(const QString &text, const QString &cause)
 {
-    ui->S1->setText(2, text);
+    ui->S1->setText(2, text, cause);
 }
 
 void Form1::showClock()
@@ -176,6 +187,8 @@ void Form1::command1Click()
     }
     enterHandler();
     const auto leave = qScopeGuard([this] { leaveHandler(); });
+    m_asked = asked;
+    m_askedByPanel = m_dueNow;
     ui->Label3->setText(QStringLiteral("快件状态：未查询"));
     ui->Command1->setEnabled(false);
     m_timer1.stop(); // a parse still pending from an earlier answer is superseded
@@ -188,7 +201,7 @@ void Form1::command1Click()
             ui->Text1->clearEditText();
             ui->Text1->setFocus();
         }
-        endQuery(outcome.message());
+        endQuery(outcome.message(), outcome.cause);
         return;
     }
     xr(asked);
@@ -233,9 +246,9 @@ void Form1::csh()
     m_pendingRows.clear();
 }
 
-void Form1::endQuery(const QString &message)
+void Form1::endQuery(const QString &message, const QString &cause)
 {
-    setMessageLine(message);
+    setMessageLine(message, cause);
     ui->Command1->setEnabled(true);
 }
 
@@ -249,6 +262,20 @@ void Form1::gxtj()
     ui->Label7->setPalette(palette);
     if (grew)
         playSound(QStringLiteral("ts.mp3"));
+    // Not for the first query after start or a pick, which always grows from nothing.
+    if (grew && m_previousRowCount > 0 && (m_askedByPanel || !isActiveWindow()))
+        notifyWhenAway();
+}
+
+void Form1::notifyWhenAway()
+{
+    const auto line = [](const QString &text) { // at most 100 characters, then "…"
+        return text.size() > 100 ? cutAtWholeCharacter(text, 101) : text;
+    };
+    m_platform.notifier.notify(QStringLiteral("快件有更新"),
+                               line(m_asked.company + u' ' + HistoryStore::recordedNumber(m_asked.number)) + u'\n' +
+                                   line(m_results->cell(0, ResultModel::timeColumn) + u' ' +
+                                        m_results->cell(0, ResultModel::progressColumn)));
 }
 
 void Form1::playSound(const QString &fileName)
@@ -274,7 +301,7 @@ void Form1::timer3Tick()
     if (check.verdict == UpdateCheck::Verdict::Failed)
         showBox({Texts::boxTitle(), QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
                  BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton});
-    setMessageLine(QStringLiteral("程序已加载完毕..."));
+    setMessageLine(QStringLiteral("程序已加载完毕..."), check.cause);
     ui->Command1->setEnabled(true);
     ui->Text1->setEnabled(true);
 }

@@ -46,7 +46,8 @@ private:
     void timer1Tick();                     // `Timer1`: shows the rows
     void csh();                            // resets the parser's working state
     void gxtj();                           // the change notice
-    void endQuery(const QString &message); // the one way a query ends: a message, the button back
+    // The one way a query ends: a message (and why, when it failed), the button back.
+    void endQuery(const QString &message, const QString &cause = QString());
     void timer3Tick();                     // `Timer3`: the update check, once
     void command2Click();                  // the company search dialog
     void command3Click();                  // exports the result list
@@ -55,7 +56,8 @@ private:
     void command12Click();                 // the outlet lookup dialog
     void formKeyDown();                    // F8 from anywhere in the window: pastes a number
     void listView1Click(int row);          // -1: a click on no row
-    void setMessageLine(const QString &text);
+    void setMessageLine(const QString &text, const QString &cause = QString());
+    void notifyWhenAway(); // a desktop notification when the parcel moved while the user looked elsewhere
     void setInputsLocked(bool locked); // while a monitoring panel is armed
     void swapPanels(QWidget *leaving, QWidget *coming);
     void showClock();
@@ -81,6 +83,9 @@ private:
     int m_previousRowCount = 0; // `previousRowCount`: rows left by the query before the latest
     int m_currentRowCount = 0;  // `currentRowCount`: rows left by the latest query
     bool m_historySaved = true; // the latest query's number reached wlnum.ini
+    Asked m_asked;               // what the latest query asked
+    bool m_dueNow = false;       // a monitoring panel is running its query
+    bool m_askedByPanel = false; // the latest query was a monitoring panel's
 
     QTimer m_timer1;     // `Timer1`
     QTimer m_timer3;     // `Timer3`

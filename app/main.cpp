@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "app/translations.h"
 #include "common/version.h"
+#include "platform/dbusnotifier.h"
 #include "platform/endpoints.h"
 #include "platform/programfolders.h"
 #include "platform/qtappexit.h"
@@ -33,7 +34,8 @@ int main(int argc, char *argv[])
     QtClock clock;
     QtSkin skin;
     QtAppExit appExit;
-    const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit};
+    DBusNotifier notifier;
+    const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit, notifier};
 
     Form1 window(platform, Endpoints::fromBuild(),
                  ProgramFolders::decide(QCoreApplication::applicationDirPath(),

@@ -34,6 +34,8 @@ const char *outcomeName(FetchResult::Outcome outcome)
         return "HttpError";
     case FetchResult::Outcome::NetworkError:
         return "NetworkError";
+    case FetchResult::Outcome::Cut:
+        return "Cut";
     case FetchResult::Outcome::Timeout:
         return "Timeout";
     case FetchResult::Outcome::TooLarge:

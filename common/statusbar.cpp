@@ -26,11 +26,12 @@ void StatusBar::setPanels(const QList<Panel> &panels)
     resizeEvent(nullptr);
 }
 
-void StatusBar::setText(int panel, const QString &text)
+void StatusBar::setText(int panel, const QString &text, const QString &toolTip)
 {
     if (panel < 1 || panel > m_panels.size())
         return;
     m_panels[panel - 1]->setText(text);
+    m_panels[panel - 1]->setToolTip(toolTip);
     // A named panel announces its name, so its changing text goes to the description.
     m_panels[panel - 1]->setAccessibleDescription(text);
 }

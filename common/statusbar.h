@@ -17,7 +17,8 @@ public:
     };
     explicit StatusBar(QWidget *parent = nullptr);
     void setPanels(const QList<Panel> &panels);
-    void setText(int panel, const QString &text);
+    // A new text takes the panel's tooltip with it; `toolTip` says more about the new one.
+    void setText(int panel, const QString &text, const QString &toolTip = QString());
     QString text(int panel) const;
 
 protected:

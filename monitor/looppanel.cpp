@@ -1,6 +1,7 @@
 #include "monitor/looppanel.h"
 
 #include "common/textrules.h"
+#include "platform/clock.h"
 #include "ui_looppanel.h"
 
 LoopPanel::LoopPanel(QWidget *parent) : MonitorPanel(parent, "Timer6", 60000), ui(new Ui::LoopPanel)
@@ -19,6 +20,12 @@ LoopPanel::~LoopPanel()
     delete ui;
 }
 
+QTime LoopPanel::nextQuery() const
+{
+    const QTime now = clock().now().time();
+    return QTime(now.hour(), now.minute()).addSecs(60 * (leadingNumber(ui->Combo4->currentText()) - m_loopMinuteCount));
+}
+
 bool LoopPanel::timeChosen() const
 {
     return !ui->Combo4->currentText().isEmpty();
@@ -26,9 +33,9 @@ bool LoopPanel::timeChosen() const
 
 void LoopPanel::tick()
 {
-    ++m_loopMinuteCount;
-    if (leadingNumber(ui->Combo4->currentText()) != m_loopMinuteCount)
-        return;
-    emit due();
-    m_loopMinuteCount = 0;
+    if (++m_loopMinuteCount == leadingNumber(ui->Combo4->currentText())) {
+        emit due();
+        m_loopMinuteCount = 0;
+    }
+    showNextQuery();
 }

@@ -16,6 +16,7 @@ public:
     ~LoopPanel() override;
 
 protected:
+    QTime nextQuery() const override;
     bool timeChosen() const override;
     void tick() override; // `Timer6`: one minute more; the query on the N-th
     void restart() override { m_loopMinuteCount = 0; }

@@ -78,6 +78,12 @@ void MonitorPanel::armClick()
     m_armButton->setText(m_texts.armedCaption);
     m_timer.start();
     restart();
+    showNextQuery();
+}
+
+void MonitorPanel::showNextQuery()
+{
+    m_armButton->setToolTip(QStringLiteral("下次查询：") + nextQuery().toString(QStringLiteral("HH:mm")));
 }
 
 void MonitorPanel::disarm()
@@ -85,6 +91,7 @@ void MonitorPanel::disarm()
     m_armButton->setText(m_texts.disarmedCaption);
     m_timer.stop();
     setListsEnabled(true);
+    m_armButton->setToolTip(QString());
     emit disarmed();
     restart();
 }

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QList>
+#include <QTime>
 #include <QTimer>
 #include <functional>
 
@@ -45,6 +46,9 @@ protected:
     static QStringList numbers(int first, int last); // a list's entries: decimal, no leading zeros
     const Clock &clock() const { return *m_clock; }
 
+    // While armed, the arming button's tooltip says when the next query runs.
+    void showNextQuery();
+    virtual QTime nextQuery() const = 0;
     virtual bool timeChosen() const = 0;
     virtual void tick() = 0;    // a tick of the timer while armed and not held
     virtual void restart() = 0; // arming, disarming and leaving start counting again

@@ -21,6 +21,11 @@ SchedulePanel::~SchedulePanel()
     delete ui;
 }
 
+QTime SchedulePanel::nextQuery() const
+{
+    return QTime(leadingNumber(ui->Combo2->currentText()), leadingNumber(ui->Combo3->currentText()));
+}
+
 bool SchedulePanel::timeChosen() const
 {
     return !ui->Combo2->currentText().isEmpty() && !ui->Combo3->currentText().isEmpty();

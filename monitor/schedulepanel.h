@@ -16,6 +16,7 @@ public:
     ~SchedulePanel() override;
 
 protected:
+    QTime nextQuery() const override;
     bool timeChosen() const override;
     void tick() override; // `Timer4`: the query at the chosen minute, then disarmed
     void restart() override {}

@@ -3,6 +3,7 @@
 #include "platform/appexit.h"
 #include "platform/clock.h"
 #include "platform/messageboxes.h"
+#include "platform/notifier.h"
 #include "platform/shell.h"
 #include "platform/skin.h"
 #include "platform/sound.h"
@@ -18,4 +19,5 @@ struct Platform {
     Clock &clock;
     Skin &skin;
     AppExit &appExit;
+    Notifier &notifier;
 };

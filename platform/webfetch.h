@@ -11,7 +11,8 @@ struct FetchResult {
     enum class Outcome {
         Ok,           // a 2xx/3xx answer arrived whole
         HttpError,    // the server answered with a status of 400 or more
-        NetworkError, // no connection, connection cut, redirect loop
+        NetworkError, // no connection: refused, no such host, a redirect loop
+        Cut,          // the connection dropped in the middle of the answer
         Timeout,      // the total deadline passed
         TooLarge,     // the body grew past the size limit
         Aborted,      // abortResponsive() ended the wait
@@ -22,6 +23,9 @@ struct FetchResult {
     QString body;
 
     bool ok() const { return outcome == Outcome::Ok; }
+    // Why no usable answer came, in the words the message line's tooltip uses; empty when an
+    // answer came whole with something in it, or the wait was abandoned.
+    QString failureCause() const;
 };
 
 // Web fetch service (the window's `Inet1`): GET a URL and wait for the whole answer.

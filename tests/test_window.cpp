@@ -61,10 +61,6 @@ change notice: put wlnum.ini=1|顺丰快递\r\n ; ready ; answer 1=rows:7 ; quer
   | Label7=是否更新：无更新 #000000 | Label7=是否更新：有更新 #ff0000 | sounds=orvo.mp3,ts.mp3,ts.mp3,ts.mp3,ts.mp3
 pick: put wlnum.ini=1234567890|中通快递\r\n ; ready ; pick 90 ; focus Text1 ; key Down ; show Text1,Combo1 ; click Command1
   ; show code => Text1=1234567890 | Combo1=中通快递 | code=zhongtong
-pick, a bar in the company: put wlnum.ini=5|共速达物流|快递\r\n ; ready ; pick 90 ; focus Text1 ; key Down
-  ; show Text1,Combo1 ; click Command1 ; show code => Text1=5 | Combo1=共速达物流|快递 | code=gongsuda
-pick, a bar in the number: put wlnum.ini=12|34|顺丰快递\r\n ; ready ; pick 90 ; focus Text1 ; key Down
-  ; show Text1,Combo1 ; click Command1 ; show code => Text1=12|34 | Combo1=顺丰快递 | code=shunfeng
 pick, company unknown: put wlnum.ini=888|不存在的公司\r\n ; ready ; pick 90 ; focus Text1 ; key Down
   ; show Text1,Combo1 ; click Command1 ; show code => Text1=888 | Combo1=申通快递 | code=shentong
 pick, no bar: put wlnum.ini=顺丰快递\r\n ; ready ; pick 90 ; focus Text1 ; key Down ; show Text1,Combo1
@@ -196,10 +192,36 @@ close by the window system during a passing update check: serve update=slow ; mo
   \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?
 close during an update check that finds a newer version: serve update=slow ; update V3.1 ; modal ; start ; closing window
   ; tick Timer3 ; events ; show boxes,exit => boxes=发现最新版本![V3.1]\r\n \r\n确定后自动打开官方论坛! | exit=0
-close by code during an update check that finds a newer version: serve update=slow ; update V3.1 ; modal ; start ; closing
-  code ; tick Timer3 ; events ; show boxes,exit => boxes=发现最新版本![V3.1]\r\n \r\n确定后自动打开官方论坛! | exit=0
 about: ready ; about ; show forum => about=版本号：3.0.83 #ff0000 #0000ff #ff0000 #0000ff
   | forum=tencent://message/?uin=0,mailto:dev@q.test,http://forum.invalid/bbs/,tencent://message/?uin=0
+notified of a loop query that finds more: ready ; answer 1=rows:2 ; query 91 1 ; click Command10 ; select Combo4=0
+  ; click Command5 ; answer 1=rows:3 ; tick Timer6 ; tick Timer1 ; show notified => notified=快件有更新/顺丰快递 1\nT3 P3
+notified of a scheduled query that finds more: ready ; answer 1=rows:2 ; query 91 1 ; at 14:05 ; select Combo2=14
+  ; select Combo3=5 ; click Command8 ; answer 1=rows:3 ; tick Timer4 ; tick Timer1 ; show notified
+  => notified=快件有更新/顺丰快递 1\nT3 P3
+notified of a query that ends while the window is not active, lines cut: ready ; answer {8*120}=rows:1 ; query 91 {8*120}
+  ; answer {8*120}=<tr><td>T1</td><td>P1</td></tr><tr><td>T2</td><td>{x*120}</td></tr></table> ; elsewhere
+  ; query 91 {8*120} ; show notified => notified=快件有更新/顺丰快递 {8*95}…\nT2 {x*97}…
+not notified in the active window: ready ; answer 1=rows:2 ; query 91 1 ; answer 1=rows:3 ; query 91 1 ; show notified,Label7
+  => notified= | Label7=是否更新：有更新 #ff0000
+not notified of a first query: ready ; answer 1=rows:3 ; elsewhere ; query 91 1 ; show notified => notified=
+not notified after a pick: put wlnum.ini=1|顺丰快递\r\n ; ready ; answer 1=rows:2 ; query 91 1 ; focus Text1 ; key Down
+  ; answer 1=rows:3 ; elsewhere ; query 91 1 ; show notified,Label7 => notified= | Label7=是否更新：有更新 #ff0000
+not notified without more rows, nor of a failure: ready ; answer 1=rows:2 ; query 91 1 ; elsewhere ; query 91 1
+  ; serve tracking=e404 ; query 91 1 ; show notified => notified=
+the notification raises the window: ready ; minimize ; activate ; show minimized => minimized=no
+next scheduled query: ready ; pick 91 ; type 1 ; select Combo2=7 ; select Combo3=5 ; click Command8 ; show tip:Command8
+  ; click Command8 ; show tip:Command8 => tip:Command8=下次查询：07:05 | tip:Command8=
+next loop query: ready ; pick 91 ; type 1 ; click Command10 ; select Combo4=2 ; at 23:58:40 ; click Command5
+  ; show tip:Command5 ; at 23:59:40 ; tick Timer6 ; show tip:Command5 ; at 0:01:40 ; tick Timer6 x2 ; show tip:Command5
+  ; click Command11 ; show tip:Command5 => tip:Command5=下次查询：00:01 | tip:Command5=下次查询：00:01
+  | tip:Command5=下次查询：00:04 | tip:Command5=
+why a query failed: ready ; serve tracking=e404 ; query 91 1 ; show message,tip:S1Panel2 ; serve tracking=normal
+  ; query 91 8880001 ; show tip:S1Panel2 => message=查询失败,请检查网络后重试! | tip:S1Panel2=服务器返回HTTP错误404
+  | tip:S1Panel2=
+why the update check failed: update <html></html> ; ready ; show box,message,tip:S1Panel2
+  => box=Orvo系列软件: 检测更新失败!请您稍后再试,暂时使用原版 [icon 1, buttons 1, default 0] | message=程序已加载完毕...
+  | tip:S1Panel2=更新文件内容无效
 outlet closed while its page is awaited: ready ; serve outlet=hang ; outlet !浦东 ; serve outlet=normal ; outlet 浦东
   ; show boxes => 查询 disabled | outlet=未查询,未查询,未查询,未查询,未查询,未查询 / 请输入要查询的网点名称
   | outlet=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称

@@ -12,6 +12,7 @@ packages=(
     qt6-translations-l10n
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream time
+    dbus-daemon dbus-bin
 )
 
 missing=()

@@ -153,11 +153,6 @@ int Catalogue::count()
     return int(companies.size());
 }
 
-QString Catalogue::name(int position)
-{
-    return inRange(position) ? QString::fromUtf16(companies[position].name) : QString();
-}
-
 QString Catalogue::code(int position)
 {
     return inRange(position) ? QString::fromLatin1(companies[position].code) : QString();

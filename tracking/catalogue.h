@@ -7,7 +7,6 @@
 class Catalogue {
 public:
     static int count();
-    static QString name(int position); // display name shown in `Combo1`; empty outside 0..count()-1
     static QString code(int position); // service code sent to the tracking service; empty outside the range
     static QStringList names();        // all display names in catalogue order
     static bool isName(QStringView text); // whether `text` is one of the display names

@@ -18,8 +18,10 @@ constexpr ErrorWord errorWords[] = {
 QueryOutcome QueryOutcome::read(const FetchResult &fetch)
 {
     QueryOutcome outcome;
-    if (!fetch.ok() || fetch.body.isEmpty())
+    if (!fetch.ok() || fetch.body.isEmpty()) {
+        outcome.cause = fetch.failureCause();
         return outcome;
+    }
     for (int i = 0; i < int(std::size(errorWords)); ++i) {
         if (fetch.body.contains(QStringView(errorWords[i].word))) {
             outcome.kind = Kind::Refused;

@@ -16,6 +16,7 @@ struct QueryOutcome {
     Kind kind = Kind::Failed;
     int refusal = -1;      // Refused: which error word, in the order they are looked for
     QList<ResultRow> rows; // Answered: the steps in answer order, the newest last
+    QString cause;         // Failed: why, as the fetch tells it
 
     static QueryOutcome read(const FetchResult &fetch);
     // The message that ends a query without rows: the failure, the refusal or "暂无物流信息!".

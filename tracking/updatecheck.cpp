@@ -27,8 +27,8 @@ QString UpdateCheck::currentVersion()
 
 UpdateCheck::Result UpdateCheck::evaluate(const FetchResult &fetch)
 {
-    if (!fetch.ok())
-        return {};
+    if (!fetch.ok() || fetch.body.isEmpty())
+        return {Verdict::Failed, QString(), fetch.failureCause()};
 
     qsizetype end = fetch.body.size();
     while (end > 0 && isTrailingBlank(fetch.body.at(end - 1)))
@@ -40,11 +40,11 @@ UpdateCheck::Result UpdateCheck::evaluate(const FetchResult &fetch)
     const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };
     if (answer.isEmpty() || answer.size() > longestVersion || answer.contains(u'<') ||
         std::any_of(answer.begin(), answer.end(), isControl))
-        return {};
+        return {Verdict::Failed, QString(), QStringLiteral("更新文件内容无效")};
 
     if (answer == currentVersion())
-        return {Verdict::Current, answer};
-    return {Verdict::Newer, answer};
+        return {Verdict::Current, answer, QString()};
+    return {Verdict::Newer, answer, QString()};
 }
 
 QString UpdateCheck::newerVersionText(const QString &version)

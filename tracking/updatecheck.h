@@ -15,6 +15,7 @@ public:
     struct Result {
         Verdict verdict = Verdict::Failed;
         QString version; // the answer without its trailing blanks and line breaks
+        QString cause;   // Failed: why
     };
     // Failed: no answer, an HTTP error status, an empty answer, or one that is no version
     // (longer than 32 characters, or holding "<" or a control character).

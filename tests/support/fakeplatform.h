@@ -56,6 +56,11 @@ struct FakeSkin : Skin {
     int hue = 0;
 };
 
+struct FakeNotifier : Notifier {
+    void notify(const QString &summary, const QString &body) override { posted << summary + u'/' + body; }
+    QStringList posted;
+};
+
 struct FakeAppExit : AppExit {
     void exitNow(int code) override { codes.append(code); }
     QList<int> codes;

@@ -37,7 +37,7 @@ WindowHarness::~WindowHarness()
 
 Form1 &WindowHarness::start()
 {
-    m_window = std::make_unique<Form1>(Platform{m_fetch, sound, boxes, shell, clock, skin, appExit},
+    m_window = std::make_unique<Form1>(Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier},
                                        m_endpoints, ProgramFolders(m_dir.path()));
     m_window->show();
     if (!QTest::qWaitForWindowActive(m_window.get()))
@@ -165,7 +165,16 @@ void WindowHarness::perform(const QString &step)
             QCoreApplication::processEvents();
             --m_open;
         };
-    else if (verb == u"events")
+    else if (verb == u"elsewhere") {
+        m_elsewhere.show();
+        m_elsewhere.activateWindow();
+        QTRY_VERIFY(m_elsewhere.isActiveWindow());
+    } else if (verb == u"minimize")
+        m_window->showMinimized();
+    else if (verb == u"activate") {
+        emit notifier.activated();
+        QTRY_VERIFY(m_window->isActiveWindow());
+    } else if (verb == u"events")
         for (int round = 0; round < 3; ++round) // posted ones run: a close asked for meanwhile
             QCoreApplication::processEvents();
     else if (verb == u"about")
@@ -270,8 +279,10 @@ QString WindowHarness::shown(const QString &what) const
     } else if (what == u"entries") {
         for (int i = 0; i < find<QComboBox>("Text1")->count(); ++i)
             parts << find<QComboBox>("Text1")->itemText(i);
-    } else if (what == u"boxes")
-        return boxes.texts().join(u'/');
+    } else if (what == u"boxes" || what == u"notified")
+        return (what == u"boxes" ? boxes.texts() : notifier.posted).join(u'/');
+    else if (what.startsWith(u"tip:"))
+        return find(what.sliced(4).toLatin1().constData())->toolTip();
     else if (what == u"nested") // the most boxes open at once
         return QString::number(m_mostOpen);
     else if (what == u"box") {
@@ -309,10 +320,11 @@ QString WindowHarness::shown(const QString &what) const
         QTextDocument balloon;
         balloon.setHtml(list->toolTip());
         return balloon.toPlainText().replace(u'\n', u'/');
-    } else if (what == u"popup" || what == u"window" || what == u"selection")
-        return (what == u"popup"    ? QApplication::activePopupWidget() != nullptr
-                : what == u"window" ? m_window->isVisible()
-                                    : list->selectionModel()->hasSelection())
+    } else if (what == u"popup" || what == u"window" || what == u"selection" || what == u"minimized")
+        return (what == u"popup"       ? QApplication::activePopupWidget() != nullptr
+                : what == u"window"    ? m_window->isVisible()
+                : what == u"minimized" ? m_window->isMinimized()
+                                       : list->selectionModel()->hasSelection())
                    ? u"yes"_s
                    : u"no"_s;
     else if (what == u"panel") {

@@ -23,6 +23,8 @@
 //   copy TEXT | close | closing HOW   the clipboard; the window's close box; a close while a fetch
 //                                     waits, from the window system (HOW: window) or by code
 //   modal | events                    boxes block the window beneath them; posted events run
+//   elsewhere | minimize | activate   another window is active; the window is minimized; the
+//                                     user activates the desktop notification
 //   row N | resize                    a click on row N of the list (-1: below the rows); a drag and a
 //                                     double-click on a column divider
 //   search TEXT | popular NAME        in the company search: a keyword, or a popular company's button
@@ -56,6 +58,7 @@ public:
     FakeClock clock;
     FakeSkin skin;
     FakeAppExit appExit;
+    FakeNotifier notifier;
 
 private:
     void perform(const QString &step);
@@ -69,4 +72,5 @@ private:
     std::unique_ptr<Form1> m_window;
     QStringList m_notes;
     int m_open = 0, m_mostOpen = 0; // boxes open now, and at most
+    QWidget m_elsewhere;             // another window, to take the activation
 };

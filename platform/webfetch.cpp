@@ -1,0 +1,22 @@
+#include "platform/webfetch.h"
+
+QString FetchResult::failureCause() const
+{
+    switch (outcome) {
+    case Outcome::Ok:
+        return body.isEmpty() ? QStringLiteral("服务器返回空内容") : QString();
+    case Outcome::HttpError:
+        return QStringLiteral("服务器返回HTTP错误%1").arg(httpStatus);
+    case Outcome::NetworkError:
+        return QStringLiteral("无法连接服务器");
+    case Outcome::Cut:
+        return QStringLiteral("连接在应答中途断开");
+    case Outcome::Timeout:
+        return QStringLiteral("服务器未在15秒内完成应答");
+    case Outcome::TooLarge:
+        return QStringLiteral("应答超过32 MB");
+    case Outcome::Aborted:
+        break;
+    }
+    return QString();
+}

@@ -1,0 +1,98 @@
+// Desktop notifications over D-Bus, against a notification service of the test's own on a private
+// session bus that the test starts.
+#include "platform/dbusnotifier.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The desktop's side: records each notification and gives it an id.
+class Service : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList capabilities, calls;
+public slots:
+    QStringList GetCapabilities() { return capabilities; }
+    uint Notify(const QString &app, uint replaces, const QString &icon, const QString &summary, const QString &body,
+                const QStringList &actions, const QVariantMap &hints, int timeout)
+    {
+        calls << u"%1 %2 %3 %4 %5 %6 %7 %8"_s.arg(app).arg(replaces).arg(icon, summary, body, actions.join(u','),
+                                                     hints.value(u"desktop-entry"_s).toString()).arg(timeout);
+        return 40 + calls.size();
+    }
+};
+
+class TestNotifier : public QObject {
+    Q_OBJECT
+    QProcess m_daemon;
+    QString m_address;
+
+private slots:
+    void initTestCase()
+    {
+        QGuiApplication::setDesktopFileName(u"org.example.Quillon"_s);
+        QCoreApplication::setApplicationName(u"Quillon"_s);
+        m_daemon.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
+        QVERIFY(m_daemon.waitForReadyRead(10000));
+        m_address = QString::fromLatin1(m_daemon.readLine().trimmed());
+    }
+    void cleanupTestCase() { m_daemon.kill(), m_daemon.waitForFinished(); }
+
+    // Each replaces the one before; the body is plain text unless the service reads markup; only
+    // the default action of the latest one brings the window back. Without a service on the bus,
+    // or without a bus, nothing is shown and nothing is logged.
+    void notify_data()
+    {
+        QTest::addColumn<QString>("capabilities");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("plain text") << u"body,actions"_s << u"顺丰快递 1\nT <b>&"_s;
+        QTest::newRow("markup") << u"body,body-markup"_s << u"顺丰快递 1\nT &lt;b&gt;&amp;"_s;
+        QTest::newRow("no service") << QString() << QString();
+        QTest::newRow("no bus") << u"unix:path=/nonexistent"_s << QString();
+    }
+    void notify()
+    {
+        QFETCH(QString, capabilities);
+        QFETCH(QString, body);
+        QTest::failOnWarning(QRegularExpression(u".*"_s));
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        QDBusConnection desktop = QDBusConnection::connectToBus(m_address, u"desktop "_s + tag);
+        const auto release = qScopeGuard([&] { desktop.unregisterService(u"org.freedesktop.Notifications"_s); });
+        Service service;
+        service.capabilities = capabilities.split(u',');
+        if (!body.isEmpty())
+            QVERIFY(desktop.registerService(u"org.freedesktop.Notifications"_s) &&
+                    desktop.registerObject(u"/org/freedesktop/Notifications"_s, &service,
+                                           QDBusConnection::ExportAllSlots));
+        QDBusConnection bus = QDBusConnection::connectToBus(tag == u"no bus" ? capabilities : m_address, tag);
+        DBusNotifier notifier(bus);
+        QSignalSpy activated(&notifier, &Notifier::activated);
+        for (int n = 1; n <= 2; ++n) {
+            notifier.notify(u"快件有更新"_s, u"顺丰快递 1\nT <b>&"_s);
+            if (body.isEmpty()) // the bus answers in order: the call's error has come back after this
+                bus.call(QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/"_s, u"org.freedesktop.DBus"_s,
+                                                       u"GetId"_s));
+            QTRY_COMPARE(service.calls.size(), body.isEmpty() ? 0 : n);
+        }
+        QCoreApplication::processEvents();
+        if (!body.isEmpty()) {
+            const QString call = u"Quillon %1 org.example.Quillon 快件有更新 "_s + body + u" default,打开 org.example.Quillon -1"_s;
+            QCOMPARE(service.calls, (QStringList{call.arg(0), call.arg(41)}));
+        }
+        for (const auto &[id, action] : {std::pair{41u, u"default"_s}, {42u, u"other"_s}, {42u, u"default"_s}})
+            desktop.send(QDBusMessage::createSignal(u"/org/freedesktop/Notifications"_s, u"org.freedesktop.Notifications"_s,
+                                                    u"ActionInvoked"_s) << id << action);
+        QTRY_COMPARE(activated.size(), body.isEmpty() ? 0 : 1);
+    }
+};
+
+QTEST_MAIN(TestNotifier)
+#include "test_notifier.moc"
