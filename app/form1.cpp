@@ -273,7 +273,8 @@ void Form1::notifyWhenAway()
         return text.size() > 100 ? cutAtWholeCharacter(text, 101) : text;
     };
     m_platform.notifier.notify(QStringLiteral("快件有更新"),
-                               line(m_asked.company + u' ' + HistoryStore::recordedNumber(m_asked.number)) + u'\n' +
+                               line(m_asked.company + u' ' + HistoryStore::recordedNumber(m_asked.number)) +
+                                   u'\n' +
                                    line(m_results->cell(0, ResultModel::timeColumn) + u' ' +
                                         m_results->cell(0, ResultModel::progressColumn)));
 }

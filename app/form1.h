@@ -48,14 +48,14 @@ private:
     void gxtj();                           // the change notice
     // The one way a query ends: a message (and why, when it failed), the button back.
     void endQuery(const QString &message, const QString &cause = QString());
-    void timer3Tick();                     // `Timer3`: the update check, once
-    void command2Click();                  // the company search dialog
-    void command3Click();                  // exports the result list
-    void command4Click();                  // opens the maker's forum page
-    void command6Click();                  // the about dialog
-    void command12Click();                 // the outlet lookup dialog
-    void formKeyDown();                    // F8 from anywhere in the window: pastes a number
-    void listView1Click(int row);          // -1: a click on no row
+    void timer3Tick();            // `Timer3`: the update check, once
+    void command2Click();         // the company search dialog
+    void command3Click();         // exports the result list
+    void command4Click();         // opens the maker's forum page
+    void command6Click();         // the about dialog
+    void command12Click();        // the outlet lookup dialog
+    void formKeyDown();           // F8 from anywhere in the window: pastes a number
+    void listView1Click(int row); // -1: a click on no row
     void setMessageLine(const QString &text, const QString &cause = QString());
     void notifyWhenAway(); // a desktop notification when the parcel moved while the user looked elsewhere
     void setInputsLocked(bool locked); // while a monitoring panel is armed
@@ -80,9 +80,9 @@ private:
     QString m_companyCode; // `companyCode`: service code of the selected company
     // The answer's rows until `Timer1` shows them: what `resultPage` and `pendingRowCount` held.
     QList<ResultRow> m_pendingRows;
-    int m_previousRowCount = 0; // `previousRowCount`: rows left by the query before the latest
-    int m_currentRowCount = 0;  // `currentRowCount`: rows left by the latest query
-    bool m_historySaved = true; // the latest query's number reached wlnum.ini
+    int m_previousRowCount = 0;  // `previousRowCount`: rows left by the query before the latest
+    int m_currentRowCount = 0;   // `currentRowCount`: rows left by the latest query
+    bool m_historySaved = true;  // the latest query's number reached wlnum.ini
     Asked m_asked;               // what the latest query asked
     bool m_dueNow = false;       // a monitoring panel is running its query
     bool m_askedByPanel = false; // the latest query was a monitoring panel's

@@ -23,7 +23,8 @@ LoopPanel::~LoopPanel()
 QTime LoopPanel::nextQuery() const
 {
     const QTime now = clock().now().time();
-    return QTime(now.hour(), now.minute()).addSecs(60 * (leadingNumber(ui->Combo4->currentText()) - m_loopMinuteCount));
+    return QTime(now.hour(), now.minute())
+        .addSecs(60 * (leadingNumber(ui->Combo4->currentText()) - m_loopMinuteCount));
 }
 
 bool LoopPanel::timeChosen() const

@@ -15,12 +15,13 @@ template <typename Reply>
 void call(const QDBusConnection &bus, QDBusMessage message, QObject *context, std::function<void(Reply)> done)
 {
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, answerWithinMs), context);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context, [done](QDBusPendingCallWatcher *finished) {
-        finished->deleteLater();
-        const QDBusPendingReply<Reply> reply = *finished;
-        if (!reply.isError())
-            done(reply.value());
-    });
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
+                     [done](QDBusPendingCallWatcher *finished) {
+                         finished->deleteLater();
+                         const QDBusPendingReply<Reply> reply = *finished;
+                         if (!reply.isError())
+                             done(reply.value());
+                     });
 }
 } // namespace
 
@@ -36,13 +37,17 @@ void DBusNotifier::notify(const QString &summary, const QString &body)
     if (!m_bus.isConnected())
         return;
     // The bus may start the service on demand, so it is called whether or not the name is taken.
-    const QDBusMessage capabilities = QDBusMessage::createMethodCall(service, path, service, QStringLiteral("GetCapabilities"));
+    const QDBusMessage capabilities =
+        QDBusMessage::createMethodCall(service, path, service, QStringLiteral("GetCapabilities"));
     call<QStringList>(m_bus, capabilities, this, [this, summary, body](const QStringList &caps) {
         QString text = body; // plain text, unless the service reads markup
         if (caps.contains(QStringLiteral("body-markup")))
-            text.replace(u'&', QStringLiteral("&amp;")).replace(u'<', QStringLiteral("&lt;")).replace(u'>', QStringLiteral("&gt;"));
+            text.replace(u'&', QStringLiteral("&amp;"))
+                .replace(u'<', QStringLiteral("&lt;"))
+                .replace(u'>', QStringLiteral("&gt;"));
         const QString entry = QGuiApplication::desktopFileName();
-        QDBusMessage message = QDBusMessage::createMethodCall(service, path, service, QStringLiteral("Notify"));
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(service, path, service, QStringLiteral("Notify"));
         message << QGuiApplication::applicationName() << m_latest << entry << summary << text
                 << QStringList{QStringLiteral("default"), QStringLiteral("打开")}
                 << QVariantMap{{QStringLiteral("desktop-entry"), entry}} << -1;

@@ -10,7 +10,8 @@
 class DBusNotifier : public Notifier {
     Q_OBJECT
 public:
-    explicit DBusNotifier(const QDBusConnection &bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
+    explicit DBusNotifier(const QDBusConnection &bus = QDBusConnection::sessionBus(),
+                          QObject *parent = nullptr);
     void notify(const QString &summary, const QString &body) override;
 
 private slots:

@@ -103,8 +103,9 @@ FetchResult QtWebFetch::fetch(const QUrl &url, const QList<QPair<QByteArray, QBy
         else if (reply->error() == QNetworkReply::NoError && result.httpStatus >= 200)
             result.outcome = FetchResult::Outcome::Ok;
         else
-            result.outcome = reply->error() == QNetworkReply::RemoteHostClosedError ? FetchResult::Outcome::Cut
-                                                                                  : FetchResult::Outcome::NetworkError;
+            result.outcome = reply->error() == QNetworkReply::RemoteHostClosedError
+                                 ? FetchResult::Outcome::Cut
+                                 : FetchResult::Outcome::NetworkError;
         result.body = AnswerDecoder::decode(reply->readAll(), reply->rawHeader("Content-Type"));
     }
 

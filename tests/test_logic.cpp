@@ -132,20 +132,21 @@ class TestLogic : public QObject {
         }
         if (rule == u"decode") // the Content-Type / the body's bytes
             return AnswerDecoder::decode(second.toLatin1(), first.toLatin1());
-        if (rule ==
-            u"fetch") { // from a service that misbehaves
+        if (rule == u"fetch") { // from a service that misbehaves
             using B = DemoService::Behaviour;
-            const QStringList names{u"normal"_s, u"unreachable"_s, u"hang"_s,  u"drip"_s, u"cut"_s,      u"404"_s,  u"500"_s,
-                                    u"huge"_s,   u"empty"_s, u"gbk"_s,  u"redirect"_s, u"moved"_s};
-            const B behaviours[] = {B::Normal, B::Normal, B::Hang,  B::Drip, B::Cut,      B::NotFound, B::ServerError,
-                                    B::Huge,   B::Empty, B::Gbk,  B::Redirect, B::MovedLoop};
+            const QStringList names{u"normal"_s, u"unreachable"_s, u"hang"_s,     u"drip"_s,
+                                    u"cut"_s,    u"404"_s,         u"500"_s,      u"huge"_s,
+                                    u"empty"_s,  u"gbk"_s,         u"redirect"_s, u"moved"_s};
+            const B behaviours[] = {B::Normal,      B::Normal, B::Hang,  B::Drip, B::Cut,      B::NotFound,
+                                    B::ServerError, B::Huge,   B::Empty, B::Gbk,  B::Redirect, B::MovedLoop};
             m_service.setTrackingBehaviour(behaviours[names.indexOf(text)]);
             const QString host = text == u"unreachable" ? u"127.0.0.1:1"_s : m_service.hostAndPort();
             const FetchResult result =
                 QtWebFetch(1000, 1024 * 1024).get(TrackingRequest::url(host, u"shunfeng"_s, u"1234567890"_s));
             const bool came = result.body == m_service.trackingAnswer(u"shunfeng"_s, u"1234567890"_s);
             // what the message line's tooltip names, after a query and after the update check
-            return (came ? u"the answer"_s : result.failureCause()) + u" / "_s + UpdateCheck::evaluate(result).cause;
+            return (came ? u"the answer"_s : result.failureCause()) + u" / "_s +
+                   UpdateCheck::evaluate(result).cause;
         }
         if (rule == u"folders") // where delivered files are read, data kept, the history carried over from
             return folders(text.contains(u"bin"_s), text.contains(u"share"_s), text.contains(u"closed"_s));

@@ -21,11 +21,13 @@ public:
     QStringList capabilities, calls;
 public slots:
     QStringList GetCapabilities() { return capabilities; }
-    uint Notify(const QString &app, uint replaces, const QString &icon, const QString &summary, const QString &body,
-                const QStringList &actions, const QVariantMap &hints, int timeout)
+    uint Notify(const QString &app, uint replaces, const QString &icon, const QString &summary,
+                const QString &body, const QStringList &actions, const QVariantMap &hints, int timeout)
     {
-        calls << u"%1 %2 %3 %4 %5 %6 %7 %8"_s.arg(app).arg(replaces).arg(icon, summary, body, actions.join(u','),
-                                                     hints.value(u"desktop-entry"_s).toString()).arg(timeout);
+        calls << u"%1 %2 %3 %4 %5 %6 %7 %8"_s.arg(app)
+                     .arg(replaces)
+                     .arg(icon, summary, body, actions.join(u','), hints.value(u"desktop-entry"_s).toString())
+                     .arg(timeout);
         return 40 + calls.size();
     }
 };
@@ -65,7 +67,8 @@ private slots:
         QTest::failOnWarning(QRegularExpression(u".*"_s));
         const QString tag = QString::fromLatin1(QTest::currentDataTag());
         QDBusConnection desktop = QDBusConnection::connectToBus(m_address, u"desktop "_s + tag);
-        const auto release = qScopeGuard([&] { desktop.unregisterService(u"org.freedesktop.Notifications"_s); });
+        const auto release =
+            qScopeGuard([&] { desktop.unregisterService(u"org.freedesktop.Notifications"_s); });
         Service service;
         service.capabilities = capabilities.split(u',');
         if (!body.isEmpty())
@@ -78,18 +81,21 @@ private slots:
         for (int n = 1; n <= 2; ++n) {
             notifier.notify(u"快件有更新"_s, u"顺丰快递 1\nT <b>&"_s);
             if (body.isEmpty()) // the bus answers in order: the call's error has come back after this
-                bus.call(QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/"_s, u"org.freedesktop.DBus"_s,
-                                                       u"GetId"_s));
+                bus.call(QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/"_s,
+                                                        u"org.freedesktop.DBus"_s, u"GetId"_s));
             QTRY_COMPARE(service.calls.size(), body.isEmpty() ? 0 : n);
         }
         QCoreApplication::processEvents();
         if (!body.isEmpty()) {
-            const QString call = u"Quillon %1 org.example.Quillon 快件有更新 "_s + body + u" default,打开 org.example.Quillon -1"_s;
+            const QString call = u"Quillon %1 org.example.Quillon 快件有更新 "_s + body +
+                                 u" default,打开 org.example.Quillon -1"_s;
             QCOMPARE(service.calls, (QStringList{call.arg(0), call.arg(41)}));
         }
-        for (const auto &[id, action] : {std::pair{41u, u"default"_s}, {42u, u"other"_s}, {42u, u"default"_s}})
-            desktop.send(QDBusMessage::createSignal(u"/org/freedesktop/Notifications"_s, u"org.freedesktop.Notifications"_s,
-                                                    u"ActionInvoked"_s) << id << action);
+        for (const auto &[id, action] :
+             {std::pair{41u, u"default"_s}, {42u, u"other"_s}, {42u, u"default"_s}})
+            desktop.send(QDBusMessage::createSignal(u"/org/freedesktop/Notifications"_s,
+                                                    u"org.freedesktop.Notifications"_s, u"ActionInvoked"_s)
+                         << id << action);
         QTRY_COMPARE(activated.size(), body.isEmpty() ? 0 : 1);
     }
 };

@@ -72,5 +72,5 @@ private:
     std::unique_ptr<Form1> m_window;
     QStringList m_notes;
     int m_open = 0, m_mostOpen = 0; // boxes open now, and at most
-    QWidget m_elsewhere;             // another window, to take the activation
+    QWidget m_elsewhere;            // another window, to take the activation
 };

@@ -199,8 +199,8 @@ QString longDeliveryArea()
 } // namespace
 
 DemoService::DemoService(QObject *parent)
-    : QObject(parent), m_server(new QTcpServer(this)), m_updateAnswer(UpdateCheck::currentVersion().toLatin1()),
-      m_start(QDateTime::currentDateTime())
+    : QObject(parent), m_server(new QTcpServer(this)),
+      m_updateAnswer(UpdateCheck::currentVersion().toLatin1()), m_start(QDateTime::currentDateTime())
 {
     connect(m_server, &QTcpServer::newConnection, this, &DemoService::onNewConnection);
 }

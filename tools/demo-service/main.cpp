@@ -17,9 +17,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption portOption(QStringLiteral("port"),
                                         QStringLiteral("Port to listen on (default 18765)."),
                                         QStringLiteral("N"), QStringLiteral("18765"));
-    const QCommandLineOption versionOption(QStringLiteral("update-version"),
-                                           QStringLiteral("Content of the update file (default: the program's version)."),
-                                           QStringLiteral("TEXT"));
+    const QCommandLineOption versionOption(
+        QStringLiteral("update-version"),
+        QStringLiteral("Content of the update file (default: the program's version)."),
+        QStringLiteral("TEXT"));
     parser.addOption(portOption);
     parser.addOption(versionOption);
     parser.process(app);
