@@ -1,58 +1,57 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and checks the layout desktops and software
-# centres expect, with their own validators.
-# Usage: install_test.sh <cmake> <build folder>
+# Installs the build into a temporary prefix and makes the Debian package from the same build;
+# checks the package with lintian, that it holds the same files as the install, and both trees
+# with the desktops' and software centres' own validators. The package's tree stays in
+# <package folder>/root for the real-window run against it.
+# Usage: install_test.sh <cmake> <cpack> <build folder> <package folder>
 set -euo pipefail
-
-cmake=$1
-build=$2
+cmake=$1 cpack=$2 build=$3 out=$4
 id=org.example.Quillon
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-
-"$cmake" --install "$build" --prefix "$prefix" >/dev/null
-
 failed=0
 fail() {
     echo "FAIL: $*"
     failed=1
 }
-
-[[ -x $prefix/bin/quillon ]] || fail "bin/quillon missing or not executable"
-for file in ts.mp3 orvo.mp3 skinh.she; do
-    cmp -s "$prefix/share/quillon/$file" "$(dirname "$0")/../assets/$file" || fail "share/quillon/$file differs or is missing"
+for tool in lintian dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (tools/setup.sh installs it)"; exit 1; }
 done
 
-for size in 16 32 48 64 128 256; do
-    icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
-    if [[ ! -f $icon ]]; then
-        fail "icon $size missing"
-        continue
-    fi
-    # The PNG header: width and height as big-endian words at bytes 16 and 20.
-    read -r width height < <(od -An -tu1 -j16 -N8 "$icon" |
-        awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
-    [[ $width == "$size" && $height == "$size" ]] || fail "icon $size is ${width}x$height"
-done
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+rm -rf "$out" && mkdir -p "$out"
+(cd "$build" && "$cpack" -G DEB -B "$out" >"$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
+deb=$(echo "$out"/quillon_*-1_amd64.deb)
+[[ -f $deb ]] || { echo "FAIL: no package in $out"; exit 1; }
 
-desktop=$prefix/share/applications/$id.desktop
-metainfo=$prefix/share/metainfo/$id.metainfo.xml
-if [[ -f $desktop ]]; then
-    desktop-file-validate "$desktop" || fail "desktop-file-validate"
-    grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
-    grep -qx "Exec=quillon" "$desktop" || fail "the desktop entry starts another program"
-else
-    fail "desktop entry missing"
-fi
-if [[ -f $metainfo ]]; then
-    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
-    grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo has another id"
-    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
-        fail "the metainfo launches another desktop entry"
-else
-    fail "metainfo missing"
-fi
-# The tree as a whole: the metainfo's desktop entry and icon found where it points.
-appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree"
+# No error, not even an overridden one; every warning fixed or overridden with its reason.
+lintian --no-override "$deb" 2>/dev/null | grep '^E:' && fail "lintian finds errors"
+lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian finds warnings that are not overridden"
 
+dpkg-deb -x "$deb" "$out/root"
+diff <(cd "$prefix" && find . | sort) <(cd "$out/root/usr" && find . | sort) ||
+    fail "the package and cmake --install hold different files"
+
+check() {
+    local root=$1
+    [[ -x $root/bin/quillon && -x $root/bin/quillon-demo-service ]] || fail "$root: a program is missing"
+    for file in ts.mp3 orvo.mp3 skinh.she; do
+        cmp -s "$root/share/quillon/$file" "$(dirname "$0")/../assets/$file" || fail "$root: share/quillon/$file differs"
+    done
+    for size in 16 32 48 64 128 256; do
+        # The PNG header: width and height as big-endian words at bytes 16 and 20.
+        read -r width height < <(od -An -tu1 -j16 -N8 "$root/share/icons/hicolor/${size}x${size}/apps/$id.png" |
+            awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+        [[ $width == "$size" && $height == "$size" ]] || fail "$root: icon $size is ${width}x$height"
+    done
+    local desktop=$root/share/applications/$id.desktop metainfo=$root/share/metainfo/$id.metainfo.xml
+    desktop-file-validate "$desktop" && grep -qx "Icon=$id" "$desktop" && grep -qx "Exec=quillon" "$desktop" ||
+        fail "$root: the desktop entry"
+    appstreamcli validate --no-net "$metainfo" && grep -q "<id>$id</id>" "$metainfo" &&
+        grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "$root: the metainfo"
+    # The tree as a whole: the metainfo's desktop entry and icon found where it points.
+    appstreamcli validate-tree --no-net "$root" || fail "$root: appstreamcli validate-tree"
+}
+check "$prefix"
+check "$out/root/usr"
 exit $failed

@@ -13,6 +13,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream time
     dbus-daemon dbus-bin
+    lintian dpkg-dev file
 )
 
 missing=()
