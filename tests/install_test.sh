@@ -20,7 +20,8 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 rm -rf "$out" && mkdir -p "$out"
-(cd "$build" && "$cpack" -G DEB -B "$out" >"$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
+# A strict umask must not reach the package's folders.
+(umask 077 && cd "$build" && "$cpack" -G DEB -B "$out" >"$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
 deb=$(echo "$out"/quillon_*-1_amd64.deb)
 [[ -f $deb ]] || { echo "FAIL: no package in $out"; exit 1; }
 
