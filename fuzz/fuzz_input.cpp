@@ -2,13 +2,13 @@
 // reader, the rest is the input: U, the update file; O, an outlet page; D, an answer's Content-Type
 // up to a NUL byte, then its body; H, a wlnum.ini; else, with the first byte, a tracking answer.
 #include "common/gbtext.h"
+#include "common/savefile.h"
 #include "history/historystore.h"
 #include "outlet/outletpage.h"
 #include "platform/answerdecoder.h"
 #include "tracking/queryoutcome.h"
 #include "tracking/updatecheck.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -26,9 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size == 0)
         return 0;
     const QByteArray bytes(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1));
-    FetchResult fetch;
-    fetch.outcome = FetchResult::Outcome::Ok;
-    fetch.body = QString::fromUtf8(bytes);
+    FetchResult fetch{FetchResult::Outcome::Ok, 0, QString::fromUtf8(bytes)};
     if (data[0] == 'U') { // a version goes into a box: short, one line, no markup
         const UpdateCheck::Result result = UpdateCheck::evaluate(fetch);
         const QString &v = result.version;
@@ -47,10 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } else if (data[0] == 'H') {        // line ends part entries; an entry's number is its start; what is
         static const QTemporaryDir dir; // loaded and written again loads the same
         const QString path = dir.filePath(QStringLiteral("wlnum.ini"));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0)
+        if (!saveWholeFile(path, bytes))
             return 0;
-        file.close();
         HistoryStore store(path);
         const QStringList entries = store.load();
         for (const QString &entry : entries)

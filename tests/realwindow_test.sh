@@ -15,8 +15,7 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 for _ in $(seq 50); do (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && break; sleep 0.1; done
 
 if [ -f "$(dirname "$exe")/ts.mp3" ]; then
-    data=$work/app
-    mkdir "$data" && cp "$exe" "$(dirname "$exe")"/{ts.mp3,orvo.mp3,skinh.she} "$data/" && exe=$data/$(basename "$exe")
+    data=$work/app && mkdir "$data" && cp "$exe" "$(dirname "$exe")"/{ts.mp3,orvo.mp3,skinh.she} "$data/" && exe=$data/${exe##*/}
 else
     export HOME=$work/home XDG_DATA_HOME=$work/data && data=$work/data/Quillon installed=1 && mkdir -p "$data"
 fi

@@ -24,7 +24,8 @@ update current: update V3.0\r\n ; start ; tick Timer3 ; show message,boxes,locke
 update newer: update V3.1 ; start ; tick Timer3 ; show message,box,locked,Timer3,forum,exit => message=程序已加载完毕...
   | box=Tiko提示: 发现最新版本![V3.1]\r\n \r\n确定后自动打开官方论坛! [icon 0, buttons 1, default 0] | locked=Text1,Command1
   | Timer3=off | forum=http://forum.invalid/bbs/ | exit=0
-update fails: serve update=e404 ; start ; tick Timer3 ; show message,box,locked,forum,exit => message=程序已加载完毕...
+update fails: update <html></html> ; start ; tick Timer3 ; show message,tip:S1Panel2,box,locked,forum,exit
+  => message=程序已加载完毕... | tip:S1Panel2=更新文件内容无效
   | box=Orvo系列软件: 检测更新失败!请您稍后再试,暂时使用原版 [icon 1, buttons 1, default 0] | locked= | forum= | exit=
 signed for: ready ; query 91 5550001111 ; query 91 1234567890 ; show message,Label3,Label7,locked,rows,top,bottom,colours,
   sounds,sent,file:wlnum.ini,entries => message=查询完毕... | Label3=快件状态：已签收 | Label7=是否更新：有更新 #ff0000
@@ -39,9 +40,11 @@ number refused: ready ; query 91 5550001111 ; focus Command3 ; query 91 000 ; sh
   | Text1= | focus=Text1 | rows=0 | file:wlnum.ini=5550001111|顺丰快递\r\n
 company refused: ready ; answer 3=<p>不支持的快递公司</p> ; focus Command3 ; query 91 3 ; show message,Text1,focus,file:wlnum.ini
   => message=系统问题,暂不支持当前快递公司! | Text1=3 | focus=Command3 | file:wlnum.ini=(none)
-no answer: ready ; query 91 5550001111 ; serve tracking=e404 ; query 91 1234567890 ; show message,Label3,Label7,locked,rows,
-  sounds,file:wlnum.ini => message=查询失败,请检查网络后重试! | Label3=快件状态：未查询 | Label7=是否更新：有更新 #ff0000
-  | locked= | rows=0 | sounds=orvo.mp3,ts.mp3 | file:wlnum.ini=5550001111|顺丰快递\r\n
+no answer: ready ; query 91 5550001111 ; serve tracking=e404 ; query 91 1234567890 ; show message,tip:S1Panel2,Label3,Label7,
+  locked,rows,sounds,file:wlnum.ini ; serve tracking=normal ; query 91 8880001 ; show tip:S1Panel2
+  => message=查询失败,请检查网络后重试! | tip:S1Panel2=服务器返回HTTP错误404 | Label3=快件状态：未查询
+  | Label7=是否更新：有更新 #ff0000 | locked= | rows=0 | sounds=orvo.mp3,ts.mp3 | file:wlnum.ini=5550001111|顺丰快递\r\n
+  | tip:S1Panel2=
 no rows: ready ; query 91 8880001 ; show message,Label7,locked,file:wlnum.ini
   => message=暂无物流信息! | Label7=是否更新：未查询 #000000 | locked= | file:wlnum.ini=8880001|顺丰快递\r\n
 history not written: ready ; limit 5 ; query 91 1234567890 ; limit 0 ; show message,rows,entries,file:wlnum.ini
@@ -63,8 +66,6 @@ pick: put wlnum.ini=1234567890|中通快递\r\n ; ready ; pick 90 ; focus Text1 
   ; show code => Text1=1234567890 | Combo1=中通快递 | code=zhongtong
 pick, company unknown: put wlnum.ini=888|不存在的公司\r\n ; ready ; pick 90 ; focus Text1 ; key Down
   ; show Text1,Combo1 ; click Command1 ; show code => Text1=888 | Combo1=申通快递 | code=shentong
-pick, no bar: put wlnum.ini=顺丰快递\r\n ; ready ; pick 90 ; focus Text1 ; key Down ; show Text1,Combo1
-  => Text1= | Combo1=顺丰快递
 code does not pick: put wlnum.ini=1|中通快递\r\n ; ready ; pick 90 ; select Text1=0 ; type 1|中通快递 ; show Combo1
   => Combo1=申通快递
 delete equal numbers only: put wlnum.ini=3124|a\r\n12|b\r\n ; ready ; type 12 ; click Command9 ; show box,file:wlnum.ini,
@@ -103,9 +104,10 @@ schedule without a minute: ready ; pick 91 ; type 1 ; select Combo3=-1 ; click C
 loop without a number: ready ; pick 91 ; click Command10 ; click Command5 ; show boxes,Command5
   => boxes=请先查询单号后在使用本功能! | Command5=开始循环
 loop without an interval: ready ; pick 91 ; type 1 ; click Command10 ; click Command5 ; show boxes => boxes=请先设定时间!
-schedule armed and disarmed: ready ; pick 91 ; type 1 ; click Command8 ; show Command8,Timer4,locked ; click Command8
-  ; show Command8,Timer4,locked,boxes => Command8=关闭定时 | Timer4=on | locked=Text1,Combo1,Command9,Command7,Command2,Combo2,Combo3
-  | Command8=开始定时 | Timer4=off | locked= | boxes=
+schedule armed and disarmed: ready ; pick 91 ; type 1 ; select Combo2=7 ; select Combo3=5 ; click Command8
+  ; show Command8,tip:Command8,Timer4,locked ; click Command8 ; show Command8,tip:Command8,Timer4,locked,boxes
+  => Command8=关闭定时 | tip:Command8=下次查询：07:05 | Timer4=on | locked=Text1,Combo1,Command9,Command7,Command2,Combo2,Combo3
+  | Command8=开始定时 | tip:Command8= | Timer4=off | locked= | boxes=
 loop armed and disarmed: ready ; pick 91 ; type 1 ; click Command10 ; select Combo4=4 ; click Command5 ; show Command5,Timer6,
   locked ; click Command5 ; show Command5,Timer6,locked => Command5=停止循环 | Timer6=on
   | locked=Text1,Combo1,Command9,Command7,Command2,Combo4 | Command5=开始循环 | Timer6=off | locked=
@@ -142,28 +144,26 @@ search, every match in turn: ready ; pick 126 ; search 快递 ; show Combo1,mess
   => Combo1=忠信达快递 | message=找到【忠信达快递】，是否为您要找的公司?
 search, case counts: ready ; pick 126 ; search ems ; show Combo1,message => Combo1=中邮物流 | message=程序已加载完毕...
 search, upper case: ready ; pick 126 ; search EMS ; show Combo1,message => Combo1=EMS快递 | message=找到【EMS快递】，是否为您要找的公司?
-search, spaces around: ready ; pick 126 ; search  申通  ; show Combo1 => Combo1=申通快递
-search, full-width space kept: ready ; pick 126 ; search 申通\u3000 ; show Combo1 => Combo1=中邮物流
-search, empty: ready ; pick 126 ; search  ; show Combo1,boxes => dialog stayed | Combo1=中邮物流 | boxes=请输入物流公司关键字
-search, spaces only: ready ; pick 126 ; search    ; show Combo1,boxes => dialog stayed | Combo1=中邮物流 | boxes=
+search, spaces around, a full-width one kept: ready ; search  申通  ; show Combo1 ; pick 126 ; search 申通\u3000
+  ; show Combo1 => Combo1=申通快递 | Combo1=中邮物流
+search, empty: ready ; pick 126 ; search  ; show Combo1,boxes => 搜索物流公司 stayed | Combo1=中邮物流 | boxes=请输入物流公司关键字
+search, spaces only: ready ; pick 126 ; search    ; show Combo1,boxes => 搜索物流公司 stayed | Combo1=中邮物流 | boxes=
 popular companies: ready ; popular Command2 ; show Combo1 ; popular Command3 ; show Combo1 ; popular Command4 ; show Combo1
   ; popular Command5 ; show Combo1 ; popular Command6 ; show Combo1 ; popular Command7 ; show Combo1 ; popular Command8
   ; show Combo1 ; popular Command9 ; show Combo1 ; popular Command10 ; show Combo1 ; popular Command11 ; show Combo1,message
   => Combo1=申通快递 | Combo1=EMS快递 | Combo1=顺丰快递 | Combo1=圆通快递 | Combo1=中通快递 | Combo1=汇通快递 | Combo1=韵达快递
   | Combo1=程光快递 | Combo1=全峰快递 | Combo1=宅急送快递 | message=程序已加载完毕...
 outlet found: ready ; outlet  浦东  ; show boxes,sent
-  => outlet=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
+  => 网店信息查询=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
   | boxes=张江镇、川沙新镇、唐镇 | sent=/query_list.asp?name=%E6%B5%A6%E4%B8%9C
 outlet not found: ready ; outlet 无此网点 ; show boxes
-  => outlet=未查询,未查询,未查询,未查询,未查询,未查询 / 您查询的网点不存在! | boxes=您查询的网点不存在!
+  => 网店信息查询=未查询,未查询,未查询,未查询,未查询,未查询 / 您查询的网点不存在! | boxes=您查询的网点不存在!
 outlet without a name: ready ; outlet  ; show boxes,requests
-  => outlet=未查询,未查询,未查询,未查询,未查询,未查询 / 请输入您要查询的站点.. | boxes= | requests=1
-dialogs and the forum: ready ; dialog Command2 ; dialog Command6 ; dialog Command12 ; click Command4 ; show forum
-  => dialog=搜索物流公司 | dialog=关于程序 | dialog=网店信息查询 | forum=http://forum.invalid/bbs/
+  => 网店信息查询=未查询,未查询,未查询,未查询,未查询,未查询 / 请输入您要查询的站点.. | boxes= | requests=1
 F8 before the update check: start ; type old ; copy 9876 ; focus Combo1 ; key F7 ; show Text1 ; key Shift+F8 ; show Text1,locked
   => Text1=old | Text1=9876 | locked=Text1,Command1
-F8 keeps line breaks: ready ; copy 9876\r\n ; focus ListView1 ; key F8 ; show Text1 => Text1=9876\r\n
-F8 with no text: ready ; type old ; copy  ; focus Command3 ; key F8 ; show Text1 => Text1=
+F8 keeps line breaks, pastes no text too: ready ; copy 9876\r\n ; focus ListView1 ; key F8 ; show Text1 ; copy
+  ; focus Command3 ; key F8 ; show Text1 => Text1=9876\r\n | Text1=
 F8 in the number box's open list: put wlnum.ini=555|x\r\n ; ready ; copy 9876 ; focus Text1 ; open Text1 ; key F8
   ; show Text1,popup ; key Return ; show Text1 => Text1=9876 | popup=no | Text1=9876
 F8 in the minute list: ready ; copy 9876 ; focus Combo3 ; open Combo3 ; key F8 ; show Text1,popup => Text1=9876 | popup=no
@@ -183,48 +183,33 @@ close by the window system during a failing update check: serve update=hang ; mo
   ; reply No ; tick Timer3 ; events ; show nested,window,boxes => nested=1 | window=no
   | boxes=检测更新失败!请您稍后再试,暂时使用原版/感谢您对Pell、对Orvo系列的软件的支持!\n
   \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?
-close by code during a failing update check: serve update=hang ; modal ; start ; closing code ; reply Ok ; reply No
-  ; tick Timer3 ; events ; show nested,window,boxes => nested=1 | window=no
-  | boxes=检测更新失败!请您稍后再试,暂时使用原版/感谢您对Pell、对Orvo系列的软件的支持!\n
-  \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?
-close by the window system during a passing update check: serve update=slow ; modal ; start ; closing window ; reply No
+close by code during a passing update check: serve update=drip ; modal ; start ; closing code ; reply No
   ; tick Timer3 ; events ; show window,boxes => window=no | boxes=感谢您对Pell、对Orvo系列的软件的支持!\n
   \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?
-close during an update check that finds a newer version: serve update=slow ; update V3.1 ; modal ; start ; closing window
+close during an update check that finds a newer version: serve update=drip ; update V3.1 ; modal ; start ; closing window
   ; tick Timer3 ; events ; show boxes,exit => boxes=发现最新版本![V3.1]\r\n \r\n确定后自动打开官方论坛! | exit=0
-about: ready ; about ; show forum => about=版本号：3.0.83 #ff0000 #0000ff #ff0000 #0000ff
-  | forum=tencent://message/?uin=0,mailto:dev@q.test,http://forum.invalid/bbs/,tencent://message/?uin=0
+about and the forum: ready ; about ; click Command4 ; show forum => 关于程序=版本号：3.0.83 #ff0000 #0000ff #ff0000 #0000ff
+  | forum=tencent://message/?uin=0,mailto:dev@q.test,http://forum.invalid/bbs/,tencent://message/?uin=0,http://forum.invalid/bbs/
 notified of a loop query that finds more: ready ; answer 1=rows:2 ; query 91 1 ; click Command10 ; select Combo4=0
   ; click Command5 ; answer 1=rows:3 ; tick Timer6 ; tick Timer1 ; show notified => notified=快件有更新/顺丰快递 1\nT3 P3
-notified of a scheduled query that finds more: ready ; answer 1=rows:2 ; query 91 1 ; at 14:05 ; select Combo2=14
-  ; select Combo3=5 ; click Command8 ; answer 1=rows:3 ; tick Timer4 ; tick Timer1 ; show notified
-  => notified=快件有更新/顺丰快递 1\nT3 P3
-notified of a query that ends while the window is not active, lines cut: ready ; answer {8*120}=rows:1 ; query 91 {8*120}
-  ; answer {8*120}=<tr><td>T1</td><td>P1</td></tr><tr><td>T2</td><td>{x*120}</td></tr></table> ; elsewhere
-  ; query 91 {8*120} ; show notified => notified=快件有更新/顺丰快递 {8*95}…\nT2 {x*97}…
+notified of a query that ends while the window is not active, not of the first, lines cut: ready ; answer {8*120}=rows:1
+  ; elsewhere ; query 91 {8*120} ; show notified
+  ; answer {8*120}=<tr><td>T1</td><td>P1</td></tr><tr><td>T2</td><td>{x*120}</td></tr></table> ; query 91 {8*120}
+  ; show notified => notified= | notified=快件有更新/顺丰快递 {8*95}…\nT2 {x*97}…
 not notified in the active window: ready ; answer 1=rows:2 ; query 91 1 ; answer 1=rows:3 ; query 91 1 ; show notified,Label7
   => notified= | Label7=是否更新：有更新 #ff0000
-not notified of a first query: ready ; answer 1=rows:3 ; elsewhere ; query 91 1 ; show notified => notified=
 not notified after a pick: put wlnum.ini=1|顺丰快递\r\n ; ready ; answer 1=rows:2 ; query 91 1 ; focus Text1 ; key Down
   ; answer 1=rows:3 ; elsewhere ; query 91 1 ; show notified,Label7 => notified= | Label7=是否更新：有更新 #ff0000
 not notified without more rows, nor of a failure: ready ; answer 1=rows:2 ; query 91 1 ; elsewhere ; query 91 1
   ; serve tracking=e404 ; query 91 1 ; show notified => notified=
 the notification raises the window: ready ; minimize ; activate ; show minimized => minimized=no
-next scheduled query: ready ; pick 91 ; type 1 ; select Combo2=7 ; select Combo3=5 ; click Command8 ; show tip:Command8
-  ; click Command8 ; show tip:Command8 => tip:Command8=下次查询：07:05 | tip:Command8=
 next loop query: ready ; pick 91 ; type 1 ; click Command10 ; select Combo4=2 ; at 23:58:40 ; click Command5
   ; show tip:Command5 ; at 23:59:40 ; tick Timer6 ; show tip:Command5 ; at 0:01:40 ; tick Timer6 x2 ; show tip:Command5
   ; click Command11 ; show tip:Command5 => tip:Command5=下次查询：00:01 | tip:Command5=下次查询：00:01
   | tip:Command5=下次查询：00:04 | tip:Command5=
-why a query failed: ready ; serve tracking=e404 ; query 91 1 ; show message,tip:S1Panel2 ; serve tracking=normal
-  ; query 91 8880001 ; show tip:S1Panel2 => message=查询失败,请检查网络后重试! | tip:S1Panel2=服务器返回HTTP错误404
-  | tip:S1Panel2=
-why the update check failed: update <html></html> ; ready ; show box,message,tip:S1Panel2
-  => box=Orvo系列软件: 检测更新失败!请您稍后再试,暂时使用原版 [icon 1, buttons 1, default 0] | message=程序已加载完毕...
-  | tip:S1Panel2=更新文件内容无效
 outlet closed while its page is awaited: ready ; serve outlet=hang ; outlet !浦东 ; serve outlet=normal ; outlet 浦东
-  ; show boxes => 查询 disabled | outlet=未查询,未查询,未查询,未查询,未查询,未查询 / 请输入要查询的网点名称
-  | outlet=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
+  ; show boxes => 查询 disabled | 网店信息查询=未查询,未查询,未查询,未查询,未查询,未查询 / 请输入要查询的网点名称
+  | 网店信息查询=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
   | boxes=张江镇、川沙新镇、唐镇
 )");
     }

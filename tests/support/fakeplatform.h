@@ -23,16 +23,9 @@ struct FakeMessageBoxes : MessageBoxes {
             whileOpen();
         if (!answers.isEmpty())
             return answers.dequeue();
-        if (request.defaultButton != BoxButton::NoButton)
-            return request.defaultButton;
-        return BoxButton(request.buttons & -request.buttons); // the lowest: Ok, Yes, No, Cancel in turn
-    }
-    QStringList texts() const
-    {
-        QStringList all;
-        for (const BoxRequest &box : shown)
-            all << box.text;
-        return all;
+        // Else the default button, or the lowest: Ok, Yes, No, Cancel in turn.
+        return request.defaultButton != BoxButton::NoButton ? request.defaultButton
+                                                            : BoxButton(request.buttons & -request.buttons);
     }
     QList<BoxRequest> shown;
     QQueue<BoxButton> answers;

@@ -15,10 +15,9 @@ inline QString unescape(QString text)
     for (QRegularExpressionMatch m; (m = escape.match(text, from)).hasMatch();) {
         const QString code = m.captured(1);
         const QString with = code.isEmpty() ? QString(m.captured(3).toInt(), m.captured(2).at(0))
-                             : code == u"r" ? QStringLiteral("\r")
-                             : code == u"n" ? QStringLiteral("\n")
-                             : code == u"t" ? QStringLiteral("\t")
-                                            : QString(QChar(code.sliced(1).toUShort(nullptr, 16)));
+                             : code.size() == 1
+                                 ? QString(u"\r\n\t"[QStringView(u"rnt").indexOf(code)]) // \r \n \t
+                                 : QString(QChar(code.sliced(1).toUShort(nullptr, 16)));
         text.replace(m.capturedStart(), m.capturedLength(), with);
         from = m.capturedStart() + with.size();
     }
@@ -31,10 +30,8 @@ inline void tableRows(const char *table)
     QTest::addColumn<QString>("expected");
     const QString text =
         QString::fromUtf8(table).replace(QRegularExpression(QStringLiteral("\n +")), QStringLiteral(" "));
-    for (const QString &line : text.split(u'\n')) {
+    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
         const qsizetype colon = line.indexOf(u": "), arrow = line.lastIndexOf(u" =>");
-        if (line.isEmpty())
-            continue;
         if (colon < 1 || arrow < colon)
             qFatal("not a case: %s", qPrintable(line));
         const QString expected = line.sliced(arrow + 3);

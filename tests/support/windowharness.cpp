@@ -1,6 +1,7 @@
 #include "windowharness.h"
 
 #include "common/gbtext.h"
+#include "common/savefile.h"
 #include "common/statusbar.h"
 
 #include <QApplication>
@@ -35,16 +36,6 @@ WindowHarness::~WindowHarness()
     setrlimit(RLIMIT_FSIZE, &none);
 }
 
-Form1 &WindowHarness::start()
-{
-    m_window = std::make_unique<Form1>(Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier},
-                                       m_endpoints, ProgramFolders(m_dir.path()));
-    m_window->show();
-    if (!QTest::qWaitForWindowActive(m_window.get()))
-        qFatal("the window did not become active");
-    return *m_window;
-}
-
 void WindowHarness::tick(const char *timer)
 {
     QMetaObject::invokeMethod(find<QTimer>(timer), "timeout");
@@ -57,7 +48,7 @@ void WindowHarness::inDialog(const char *button, const std::function<void(QWidge
         QWidget *dialog = QApplication::activeModalWidget();
         act(dialog);
         if (dialog->isVisible()) {
-            m_notes << u"dialog stayed"_s;
+            m_notes << dialog->windowTitle() + u" stayed"_s;
             dialog->close();
         }
     });
@@ -85,14 +76,17 @@ void WindowHarness::perform(const QString &step)
     const QByteArray name = arg.toLatin1();
     auto *list = m_window ? find<QTreeView>("ListView1") : nullptr;
     if (verb == u"start" || verb == u"ready") {
-        start();
+        m_window =
+            std::make_unique<Form1>(Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier},
+                                    m_endpoints, ProgramFolders(m_dir.path()));
+        m_window->show();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            qFatal("the window did not become active");
         if (verb == u"ready")
             tick("Timer3");
     } else if (verb == u"put" || verb == u"block") {
-        QFile file(path(verb == u"put" ? key : arg));
-        if (verb == u"block"
-                ? !QDir().mkdir(path(arg))
-                : !file.open(QIODevice::WriteOnly) || file.write(GbText::encode(value).value()) < 0)
+        if (verb == u"put" ? !saveWholeFile(path(key), GbText::encode(value).value())
+                           : !QDir().mkdir(path(arg)))
             qFatal("cannot make %s", qPrintable(arg));
     } else if (verb == u"answer" && value.startsWith(u"rows:")) {
         QString table = u"<table>"_s;
@@ -103,13 +97,9 @@ void WindowHarness::perform(const QString &step)
         m_service.setTrackingAnswer(key, value);
     else if (verb == u"update")
         m_service.setUpdateAnswer(arg.toUtf8());
-    else if (verb == u"serve") {
-        using B = DemoService::Behaviour;
-        const B behaviour = value == u"hang"   ? B::Hang
-                            : value == u"e404" ? B::NotFound
-                            : value == u"slow" ? B::Drip
-                                               : B::Normal;
-        m_service.setDripInterval(50); // "slow": a byte every 50 ms
+    else if (verb == u"serve") { // "drip": a byte every 50 ms
+        const DemoService::Behaviour behaviour = DemoService::behaviourNamed(value).value();
+        m_service.setDripInterval(50);
         key == u"tracking" ? m_service.setTrackingBehaviour(behaviour)
         : key == u"update" ? m_service.setUpdateBehaviour(behaviour)
                            : m_service.setOutletBehaviour(behaviour);
@@ -132,10 +122,11 @@ void WindowHarness::perform(const QString &step)
     else if (verb == u"tick")
         tick(name.constData());
     else if (verb == u"reply")
-        boxes.answers << (arg == u"Yes"  ? BoxButton::Yes
-                          : arg == u"No" ? BoxButton::No
-                          : arg == u"Ok" ? BoxButton::Ok
-                                         : BoxButton::Cancel);
+        boxes.answers << QHash<QString, BoxButton>{
+            {u"Yes"_s, BoxButton::Yes},
+            {u"No"_s, BoxButton::No},
+            {u"Ok"_s,
+             BoxButton::Ok}}.value(arg, BoxButton::Cancel);
     else if (verb == u"focus")
         find(name.constData())->setFocus();
     else if (verb == u"open") {
@@ -182,10 +173,10 @@ void WindowHarness::perform(const QString &step)
             const auto label = [&](const char *name) {
                 return dialog->findChild<QLabel *>(QLatin1String(name));
             };
-            QStringList colours;
+            QString note = dialog->windowTitle() + u'=' + label("Label10")->text();
             for (const char *name : {"Label2", "Label11", "Label12", "Label13"})
-                colours << label(name)->palette().color(QPalette::WindowText).name();
-            m_notes << u"about="_s + label("Label10")->text() + u' ' + colours.join(u' ');
+                note += u' ' + label(name)->palette().color(QPalette::WindowText).name();
+            m_notes << note;
             for (const char *name :
                  {"Label4", "Label5", "Label6", "Label8", "Label5"}) // links open at each left click
                 QTest::mouseClick(label(name), Qt::LeftButton);
@@ -225,14 +216,9 @@ void WindowHarness::perform(const QString &step)
             QStringList values;
             for (const char *label : {"Label2", "Label4", "Label6", "Label8", "Label10", "Label12"})
                 values << dialog->findChild<QLabel *>(QLatin1String(label))->text();
-            m_notes << u"outlet="_s + values.join(u',') + u" / "_s +
+            m_notes << dialog->windowTitle() + u'=' + values.join(u',') + u" / "_s +
                            dialog->findChild<StatusBar *>()->text(2);
             QTest::mouseClick(dialog->findChild<QLabel *>(u"Label10"_s), Qt::LeftButton);
-            dialog->close();
-        });
-    else if (verb == u"dialog")
-        inDialog(name.constData(), [&](QWidget *dialog) {
-            m_notes << u"dialog="_s + dialog->windowTitle();
             dialog->close();
         });
     else if (verb == u"limit") {
@@ -270,18 +256,19 @@ QString WindowHarness::shown(const QString &what) const
         parts << (what == u"rows" ? QString::number(model->rowCount())
                                   : row(what == u"top" ? 0 : model->rowCount() - 1));
     else if (what == u"colours") { // only the top row's time and progress are red
-        for (int cell = 0; cell < 6; ++cell)
-            parts << (model->index(cell / 3, cell % 3).data(Qt::ForegroundRole).value<QBrush>().color() ==
-                              Qt::red
-                          ? u"red"_s
-                          : u"-"_s);
+        for (int cell = 0; cell < 6; ++cell) {
+            const QVariant colour = model->index(cell / 3, cell % 3).data(Qt::ForegroundRole);
+            parts << (colour.value<QBrush>().color() == Qt::red ? u"red"_s : u"-"_s);
+        }
         return parts.join(u' ');
     } else if (what == u"entries") {
         for (int i = 0; i < find<QComboBox>("Text1")->count(); ++i)
             parts << find<QComboBox>("Text1")->itemText(i);
-    } else if (what == u"boxes" || what == u"notified")
-        return (what == u"boxes" ? boxes.texts() : notifier.posted).join(u'/');
-    else if (what.startsWith(u"tip:"))
+    } else if (what == u"boxes" || what == u"notified") {
+        for (const BoxRequest &box : boxes.shown)
+            parts << box.text;
+        return (what == u"boxes" ? parts : notifier.posted).join(u'/');
+    } else if (what.startsWith(u"tip:"))
         return find(what.sliced(4).toLatin1().constData())->toolTip();
     else if (what == u"nested") // the most boxes open at once
         return QString::number(m_mostOpen);

@@ -15,7 +15,7 @@
 //   start | ready                     open the window; ready: and let the update check pass
 //   put NAME=TEXT | block NAME        a file of the program folder, in GB18030; a folder in its place
 //   answer NUMBER=HTML | update TEXT  the service's answer for a number (rows:N: N rows); the update file
-//   serve ROUTE=BEHAVIOUR             tracking, update or outlet answers: normal, hang, e404, slow
+//   serve ROUTE=BEHAVIOUR             tracking, update or outlet answers (DemoService::behaviourNamed)
 //   pick N | type TEXT | query N NUMBER   courier N; the number box; both, then 开始查询 and its parse
 //   select LIST=N | at HH:MM[:SS]     an entry of a drop-down list; the clock
 //   click NAME | tick NAME | reply BUTTON   a button; a timer's tick; the next box's answer
@@ -30,7 +30,7 @@
 //   search TEXT | popular NAME        in the company search: a keyword, or a popular company's button
 //   outlet [!]NAME | about            a query in the outlet lookup (!: closed while it waits), then a
 //                                     click on its delivery area; the about box's version and links
-//   dialog BUTTON                     the button's dialog, closed at once
+//                                     (a dialog's notes are named by its title)
 //   limit BYTES                       files cannot grow past BYTES (0: no limit), as on a full disk
 //   show WHAT,WHAT                    notes what the window shows (see shown())
 // A step followed by " xN" runs N times. run() returns the notes, "what=shown" each, joined by " | ".
@@ -38,10 +38,14 @@ class WindowHarness {
 public:
     WindowHarness();
     ~WindowHarness();
-
-    Form1 &start();
     QString run(const QString &steps);
+
+private:
+    void perform(const QString &step);
     QString shown(const QString &what) const;
+    void inDialog(const char *button, const std::function<void(QWidget *)> &act);
+    void tick(const char *timer); // its handler runs as at the timer's tick
+    QString path(const QString &name) const { return m_dir.filePath(name); }
     template <typename T = QWidget> T *find(const char *name) const
     {
         T *child = m_window->findChild<T *>(QString::fromLatin1(name));
@@ -49,8 +53,6 @@ public:
             qFatal("no control named %s", name);
         return child;
     }
-    void tick(const char *timer); // its handler runs as at the timer's tick
-    DemoService &service() { return m_service; }
 
     FakeSound sound;
     FakeMessageBoxes boxes;
@@ -59,12 +61,6 @@ public:
     FakeSkin skin;
     FakeAppExit appExit;
     FakeNotifier notifier;
-
-private:
-    void perform(const QString &step);
-    void inDialog(const char *button, const std::function<void(QWidget *)> &act);
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-
     QTemporaryDir m_dir;
     DemoService m_service;
     Endpoints m_endpoints;

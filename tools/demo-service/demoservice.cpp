@@ -33,26 +33,31 @@ const QString signedNumber = QStringLiteral("1234567890");
 const QString growingNumber = QStringLiteral("7770001");
 
 struct NamedBehaviour {
-    const char *number;
+    const char *name;
     DemoService::Behaviour behaviour;
 };
 
 constexpr NamedBehaviour namedBehaviours[] = {
-    {"hang", DemoService::Behaviour::Hang},         {"drip", DemoService::Behaviour::Drip},
-    {"cut", DemoService::Behaviour::Cut},           {"e404", DemoService::Behaviour::NotFound},
-    {"e500", DemoService::Behaviour::ServerError},  {"huge", DemoService::Behaviour::Huge},
-    {"empty", DemoService::Behaviour::Empty},       {"gbk", DemoService::Behaviour::Gbk},
-    {"redirect", DemoService::Behaviour::Redirect},
+    {"normal", DemoService::Behaviour::Normal},   {"hang", DemoService::Behaviour::Hang},
+    {"drip", DemoService::Behaviour::Drip},       {"cut", DemoService::Behaviour::Cut},
+    {"e404", DemoService::Behaviour::NotFound},   {"e500", DemoService::Behaviour::ServerError},
+    {"huge", DemoService::Behaviour::Huge},       {"empty", DemoService::Behaviour::Empty},
+    {"gbk", DemoService::Behaviour::Gbk},         {"redirect", DemoService::Behaviour::Redirect},
+    {"moved", DemoService::Behaviour::MovedLoop},
 };
 
-std::optional<DemoService::Behaviour> behaviourForNumber(const QString &number)
+} // namespace
+
+std::optional<DemoService::Behaviour> DemoService::behaviourNamed(QStringView name)
 {
     for (const NamedBehaviour &named : namedBehaviours) {
-        if (number == QLatin1String(named.number))
+        if (name == QLatin1String(named.name))
             return named.behaviour;
     }
     return std::nullopt;
 }
+
+namespace {
 
 bool supportedCompany(const QString &code)
 {
@@ -290,7 +295,7 @@ QString DemoService::trackingAnswer(const QString &companyCode, const QString &n
     if (!supportedCompany(companyCode))
         return u"<p>系统提示：不支持的快递公司</p>"_s;
     // A number that picks a misbehaviour carries the signed parcel, so its text is known.
-    if (behaviourForNumber(number))
+    if (behaviourNamed(number))
         return table(builtInSteps(signedNumber));
     if (number == growingNumber)
         return growingParcelAnswer();
@@ -449,7 +454,7 @@ void DemoService::respondTracking(QTcpSocket *socket, const QByteArray &target, 
 
     Behaviour behaviour = m_trackingBehaviour;
     if (behaviour == Behaviour::Normal && !m_fixedAnswers.contains(number))
-        behaviour = behaviourForNumber(number).value_or(Behaviour::Normal);
+        behaviour = behaviourNamed(number).value_or(Behaviour::Normal);
 
     deliver(socket, behaviour, answerFor(item(u"id"_s), item(u"com"_s), number).toUtf8(),
             "text/html; charset=utf-8", target);

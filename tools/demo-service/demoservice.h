@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QTcpServer;
 class QTcpSocket;
@@ -31,6 +32,10 @@ public:
         MovedLoop,   // 301 to the same address, for ever
         NulBytes,    // NUL bytes at the start of every text run of markup, else after the first character
     };
+
+    // By name: normal, hang, drip, cut, e404, e500, huge, empty, gbk, redirect, moved. A tracking
+    // query for a number that is one of these names is answered that way.
+    static std::optional<Behaviour> behaviourNamed(QStringView name);
 
     explicit DemoService(QObject *parent = nullptr);
     ~DemoService() override;
