@@ -4,13 +4,14 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
+#include <functional>
 
 namespace {
 const QString service = QStringLiteral("org.freedesktop.Notifications");
 const QString path = QStringLiteral("/org/freedesktop/Notifications");
 constexpr int answerWithinMs = 5000;
 
-// Calls `method` without waiting; `done` runs with the reply, unless an error or nothing came.
+// Sends `message` without waiting; `done` runs with the reply, unless an error or nothing came.
 template <typename Reply>
 void call(const QDBusConnection &bus, QDBusMessage message, QObject *context, std::function<void(Reply)> done)
 {
