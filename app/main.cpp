@@ -1,5 +1,5 @@
 #include "app/appfont.h"
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "app/translations.h"
 #include "common/version.h"
 #include "platform/dbusnotifier.h"
@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     DBusNotifier notifier;
     const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit, notifier};
 
-    Form1 window(platform, Endpoints::fromBuild(),
+    MainWindow window(platform, Endpoints::fromBuild(),
                  ProgramFolders::decide(QCoreApplication::applicationDirPath(),
                                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     sound.startAfterFirstFrame(&window);

@@ -31,7 +31,7 @@ void BM_Export(benchmark::State &state)
     const ResultModel *model = modelOf(int(state.range(0)));
     const QString path = workDir->filePath(QStringLiteral("export.txt"));
     for (auto _ : state) {
-        if (ResultExport::ExportListViewContent(*model, path) != ResultExport::Outcome::Written) {
+        if (ResultExport::write(*model, path) != ResultExport::Outcome::Written) {
             state.SkipWithError("export failed");
             break;
         }
@@ -42,7 +42,7 @@ void BM_PlainWrite(benchmark::State &state)
 {
     const QString path = workDir->filePath(QStringLiteral("plain.txt"));
     QFile exported(path);
-    if (ResultExport::ExportListViewContent(*modelOf(int(state.range(0))), path) !=
+    if (ResultExport::write(*modelOf(int(state.range(0))), path) !=
             ResultExport::Outcome::Written ||
         !exported.open(QIODevice::ReadOnly)) {
         state.SkipWithError("export failed");

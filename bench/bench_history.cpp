@@ -101,7 +101,7 @@ void BM_LoadHistoryIntoBox(benchmark::State &state)
         HistoryStore store(path);
         NoBoxes boxes;
         HistoryBox history(box.get(), store, boxes);
-        history.dq();
+        history.loadAndShow();
 
         state.PauseTiming();
         if (box->count() != count)

@@ -12,7 +12,7 @@ void StatusBar::setPanels(const QList<Panel> &panels)
 {
     for (const Panel &panel : panels) {
         auto *label = new QLabel(this);
-        label->setObjectName(QStringLiteral("S1Panel%1").arg(m_panels.size() + 1));
+        label->setObjectName(panel.objectName);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setTextFormat(Qt::PlainText);

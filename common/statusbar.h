@@ -5,7 +5,7 @@
 
 class QLabel;
 
-// A status line of sunken panels, as `S1` of the main window and of the outlet dialog. Panels
+// A status line of sunken panels, as `statusBar` of the main window and of the outlet dialog. Panels
 // are counted from 1; every one shows plain text, since messages may carry a server's text.
 class StatusBar : public QFrame {
     Q_OBJECT
@@ -14,6 +14,7 @@ public:
         int width; // pixels; 0 takes what the others leave
         QString text;
         QString accessibleName;
+        QString objectName; // what tests and style sheets find it by
     };
     explicit StatusBar(QWidget *parent = nullptr);
     void setPanels(const QList<Panel> &panels);

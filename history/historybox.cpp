@@ -14,7 +14,7 @@ HistoryBox::HistoryBox(QComboBox *numberBox, HistoryStore &history, MessageBoxes
     connect(numberBox, &QComboBox::activated, this, &HistoryBox::pick);
 }
 
-void HistoryBox::dq()
+void HistoryBox::loadAndShow()
 {
     m_history.load();
     showEntries();
@@ -52,7 +52,7 @@ void HistoryBox::pick(int index)
     emit picked(entry.company);
 }
 
-void HistoryBox::command9Click()
+void HistoryBox::deleteTypedNumber()
 {
     const QString typed = m_numberBox->currentText();
     if (typed.isEmpty()) {
@@ -72,10 +72,10 @@ void HistoryBox::command9Click()
         return;
     }
     m_history.removeNumber(number);
-    xr2();
+    saveAndEmptyBox();
 }
 
-void HistoryBox::xr2()
+void HistoryBox::saveAndEmptyBox()
 {
     // Rewritten in place of the old file, never after deleting it: a crash cannot lose the rest.
     const bool saved = m_history.save();
@@ -84,7 +84,7 @@ void HistoryBox::xr2()
         emit message(Texts::historyNotSaved());
 }
 
-void HistoryBox::command7Click()
+void HistoryBox::clearAll()
 {
     const BoxButton answer =
         m_boxes.show({Texts::boxTitle(), QStringLiteral("确定要清空查询列表吗?"), BoxIcon::Information,

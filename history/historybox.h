@@ -7,18 +7,18 @@
 class MessageBoxes;
 class QComboBox;
 
-// The number box `Text1` as the face of the history: its list shows the entries (in a string-list
+// The number box `numberBox` as the face of the history: its list shows the entries (in a string-list
 // model, so that a long history goes in with one call) while its edit field stays the user's.
-// Picking an entry fills in its number; `Command9` deletes one number's entries, `Command7` clears.
+// Picking an entry fills in its number; `deleteNumberButton` deletes one number's entries, `clearHistoryButton` clears.
 class HistoryBox : public QObject {
     Q_OBJECT
 public:
     HistoryBox(QComboBox *numberBox, HistoryStore &history, MessageBoxes &boxes, QObject *parent = nullptr);
 
-    void dq(); // `dq`: loads wlnum.ini into the list
+    void loadAndShow(); // `loadAndShow`: loads wlnum.ini into the list
     HistoryStore::AddResult add(const QString &number, const QString &company); // records and lists it
-    void command9Click(); // delete the entries of the number in the box
-    void command7Click(); // clear the history
+    void deleteTypedNumber(); // delete the entries of the number in the box
+    void clearAll(); // clear the history
 
 signals:
     void picked(const QString &company); // the user chose an entry: its company to select
@@ -26,7 +26,7 @@ signals:
 
 private:
     void pick(int index);
-    void xr2(); // rewrites the file from the list and empties the edit field
+    void saveAndEmptyBox(); // rewrites the file from the list and empties the edit field
     void showEntries();
 
     QComboBox *m_numberBox;

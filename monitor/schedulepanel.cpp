@@ -5,15 +5,15 @@
 #include "ui_schedulepanel.h"
 
 SchedulePanel::SchedulePanel(QWidget *parent)
-    : MonitorPanel(parent, "Timer4", 1000), ui(new Ui::SchedulePanel)
+    : MonitorPanel(parent, "clockWatchTimer", 1000), ui(new Ui::SchedulePanel)
 {
     ui->setupUi(this);
-    setControls(ui->Command8, ui->Command10, {ui->Combo2, ui->Combo3},
+    setControls(ui->scheduleButton, ui->toLoopButton, {ui->hourBox, ui->minuteBox},
                 {QStringLiteral("开始定时"), QStringLiteral("关闭定时"),
                  QStringLiteral("请先查询单号后在使用定时功能!"), QStringLiteral("请设定查询时间!"),
                  QStringLiteral("当前正在定时查询,是否终止?")});
-    ui->Combo2->addItems(numbers(0, 23)); // both start at "0", the first entry
-    ui->Combo3->addItems(numbers(0, 59));
+    ui->hourBox->addItems(numbers(0, 23)); // both start at "0", the first entry
+    ui->minuteBox->addItems(numbers(0, 59));
 }
 
 SchedulePanel::~SchedulePanel()
@@ -23,19 +23,19 @@ SchedulePanel::~SchedulePanel()
 
 QTime SchedulePanel::nextQuery() const
 {
-    return QTime(leadingNumber(ui->Combo2->currentText()), leadingNumber(ui->Combo3->currentText()));
+    return QTime(leadingNumber(ui->hourBox->currentText()), leadingNumber(ui->minuteBox->currentText()));
 }
 
 bool SchedulePanel::timeChosen() const
 {
-    return !ui->Combo2->currentText().isEmpty() && !ui->Combo3->currentText().isEmpty();
+    return !ui->hourBox->currentText().isEmpty() && !ui->minuteBox->currentText().isEmpty();
 }
 
 void SchedulePanel::tick()
 {
     const QTime now = clock().now().time();
-    if (leadingNumber(ui->Combo2->currentText()) != now.hour() ||
-        leadingNumber(ui->Combo3->currentText()) != now.minute())
+    if (leadingNumber(ui->hourBox->currentText()) != now.hour() ||
+        leadingNumber(ui->minuteBox->currentText()) != now.minute())
         return;
     emit due();
     if (isArmed())

@@ -26,8 +26,8 @@ win=$(timeout 20 xdotool search --sync --onlyvisible --name "Quillon V3" | head 
 [ "$(xdotool getwindowgeometry "$win" | sed -n 's/.*Geometry: //p')" = 642x522 ] || fail "the window is not 642x522"
 sleep 1.5 # the update check runs a second after start
 
-at() { xdotool mousemove --window "$win" "$1" "$2" "${@:3}"; sleep 0.3; } # positions from app/form1.ui
-at 136 82 click 1 && xdotool key End Return && sleep 0.3 # Combo1: the last company, 中邮物流
+at() { xdotool mousemove --window "$win" "$1" "$2" "${@:3}"; sleep 0.3; } # positions from app/mainwindow.ui
+at 136 82 click 1 && xdotool key End Return && sleep 0.3 # companyBox: the last company, 中邮物流
 at 136 49 click 1 && xdotool type --delay 30 1234567890 && xdotool key Tab
 at 136 49 click 4 click 4 click 5 # wheel turns over the number box and the company list, which
 at 136 82 click 4 click 4 click 5 # have no focus now, must change nothing

@@ -116,7 +116,7 @@ class TestLogic : public QObject {
         if (rule == u"status")
             return QueryOutcome::deliveryStatus(text);
         if (rule == u"width8")
-            return ResultExport::SetStringFixedLength(text, 8) + u'$';
+            return ResultExport::trimAndPadToBytes(text, 8) + u'$';
         if (rule == u"update") {
             const UpdateCheck::Result check = UpdateCheck::evaluate(fetched(text));
             return QLatin1String(verdicts[int(check.verdict)]) + u'(' + check.version + u')';
@@ -372,7 +372,7 @@ redirect loop: fetch redirect => 无法连接服务器 / 无法连接服务器
     {
         writeFile(path(u"物流信息.txt"_s), "old");
         const QStringListModel rows({u"1"_s});
-        QCOMPARE(ResultExport::ExportListViewContent(rows, path(u"物流信息.txt"_s), "no-such-encoding"),
+        QCOMPARE(ResultExport::write(rows, path(u"物流信息.txt"_s), "no-such-encoding"),
                  ResultExport::Outcome::Failed);
         writeFile(path(), "1|a\r\n");
         HistoryStore store(path(), QString(), "no-such-encoding");

@@ -10,7 +10,7 @@ constexpr int numberWidth = 8;
 const QString separator = QStringLiteral("   ");
 } // namespace
 
-QString ResultExport::SetStringFixedLength(const QString &text, int width)
+QString ResultExport::trimAndPadToBytes(const QString &text, int width)
 {
     const QString trimmed = trimBlanks(text);
     const qsizetype length = GbText::encode(trimmed).value_or(QByteArray()).size();
@@ -19,7 +19,7 @@ QString ResultExport::SetStringFixedLength(const QString &text, int width)
     return trimmed + QString(width - length, u' ');
 }
 
-ResultExport::Outcome ResultExport::ExportListViewContent(const QAbstractItemModel &list,
+ResultExport::Outcome ResultExport::write(const QAbstractItemModel &list,
                                                           const QString &filePath, const char *encoding)
 {
     const int rows = list.rowCount();
@@ -30,7 +30,7 @@ ResultExport::Outcome ResultExport::ExportListViewContent(const QAbstractItemMod
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             const QString cell = list.index(row, column).data().toString();
-            text += column == 0 ? SetStringFixedLength(cell, numberWidth) : cell;
+            text += column == 0 ? trimAndPadToBytes(cell, numberWidth) : cell;
             if (column + 1 < columns)
                 text += separator;
         }

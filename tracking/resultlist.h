@@ -4,7 +4,7 @@
 
 class QTreeView;
 
-// The result list `ListView1`: three fixed columns that the user cannot resize, no in-place
+// The result list `resultView`: three fixed columns that the user cannot resize, no in-place
 // editing, rows from a ResultModel.
 class ResultList {
 public:

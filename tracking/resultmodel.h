@@ -5,7 +5,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 
-// The rows of the result list `ListView1`, newest on top: the answer's last row is row 0,
+// The rows of the result list `resultView`, newest on top: the answer's last row is row 0,
 // numbered "1"; its time and progress are drawn in red. Rows are kept in answer order and
 // numbered when shown, so a new answer goes in with one reset, however long it is.
 class ResultModel : public QAbstractTableModel {

@@ -59,7 +59,7 @@ QString WindowHarness::run(const QString &steps)
 {
     m_notes.clear();
     for (QString step : steps.split(u" ; "_s)) {
-        bool repeated = false; // "tick Timer6 x359": the step that many times
+        bool repeated = false; // "tick minuteCountTimer x359": the step that many times
         const int times = step.section(u" x"_s, -1).toInt(&repeated);
         if (repeated)
             step = step.section(u" x"_s, 0, -2);
@@ -74,16 +74,16 @@ void WindowHarness::perform(const QString &step)
     const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
     const QString key = arg.section(u'=', 0, 0), value = arg.section(u'=', 1);
     const QByteArray name = arg.toLatin1();
-    auto *list = m_window ? find<QTreeView>("ListView1") : nullptr;
+    auto *list = m_window ? find<QTreeView>("resultView") : nullptr;
     if (verb == u"start" || verb == u"ready") {
         m_window =
-            std::make_unique<Form1>(Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier},
+            std::make_unique<MainWindow>(Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier},
                                     m_endpoints, ProgramFolders(m_dir.path()));
         m_window->show();
         if (!QTest::qWaitForWindowActive(m_window.get()))
             qFatal("the window did not become active");
         if (verb == u"ready")
-            tick("Timer3");
+            tick("updateCheckTimer");
     } else if (verb == u"put" || verb == u"block") {
         if (verb == u"put" ? !saveWholeFile(path(key), GbText::encode(value).value())
                            : !QDir().mkdir(path(arg)))
@@ -106,13 +106,13 @@ void WindowHarness::perform(const QString &step)
     } else if (verb == u"query") {
         perform(u"pick "_s + arg.section(u' ', 0, 0));
         perform(u"type "_s + arg.section(u' ', 1));
-        perform(u"click Command1"_s);
-        if (find<QTimer>("Timer1")->isActive())
-            tick("Timer1");
+        perform(u"click queryButton"_s);
+        if (find<QTimer>("showRowsTimer")->isActive())
+            tick("showRowsTimer");
     } else if (verb == u"pick")
-        find<QComboBox>("Combo1")->setCurrentIndex(arg.toInt());
+        find<QComboBox>("companyBox")->setCurrentIndex(arg.toInt());
     else if (verb == u"type")
-        find<QComboBox>("Text1")->setEditText(arg);
+        find<QComboBox>("numberBox")->setEditText(arg);
     else if (verb == u"click")
         find<QPushButton>(name.constData())->click(); // as a click does: nothing when the button is disabled
     else if (verb == u"select")
@@ -169,20 +169,20 @@ void WindowHarness::perform(const QString &step)
         for (int round = 0; round < 3; ++round) // posted ones run: a close asked for meanwhile
             QCoreApplication::processEvents();
     else if (verb == u"about")
-        inDialog("Command6", [&](QWidget *dialog) {
+        inDialog("aboutButton", [&](QWidget *dialog) {
             const auto label = [&](const char *name) {
                 return dialog->findChild<QLabel *>(QLatin1String(name));
             };
-            QString note = dialog->windowTitle() + u'=' + label("Label10")->text();
-            for (const char *name : {"Label2", "Label11", "Label12", "Label13"})
+            QString note = dialog->windowTitle() + u'=' + label("versionLabel")->text();
+            for (const char *name : {"wrongNumberNote", "wrongNumberReason", "outOfStepNote", "outOfStepReason"})
                 note += u' ' + label(name)->palette().color(QPalette::WindowText).name();
             m_notes << note;
             for (const char *name :
-                 {"Label4", "Label5", "Label6", "Label8", "Label5"}) // links open at each left click
+                 {"voiceContact", "qqLink", "emailLink", "forumLink", "qqLink"}) // links open at each left click
                 QTest::mouseClick(label(name), Qt::LeftButton);
-            QTest::mouseClick(label("Label8"), Qt::RightButton);
-            QTest::mousePress(label("Label6"), Qt::LeftButton); // and not at a release beside them
-            QTest::mouseRelease(label("Label6"), Qt::LeftButton, {}, QPoint(label("Label6")->width() + 5, 3));
+            QTest::mouseClick(label("forumLink"), Qt::RightButton);
+            QTest::mousePress(label("emailLink"), Qt::LeftButton); // and not at a release beside them
+            QTest::mouseRelease(label("emailLink"), Qt::LeftButton, {}, QPoint(label("emailLink")->width() + 5, 3));
             dialog->close();
         });
     else if (verb == u"row") {
@@ -198,15 +198,15 @@ void WindowHarness::perform(const QString &step)
         QTest::mouseRelease(header, Qt::LeftButton, {}, divider + QPoint(60, 0));
         QTest::mouseDClick(header, Qt::LeftButton, {}, divider);
     } else if (verb == u"search" || verb == u"popular")
-        inDialog("Command2", [&](QWidget *dialog) {
-            dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(arg);
-            dialog->findChild<QPushButton *>(verb == u"search" ? u"Command1"_s : arg)->click();
+        inDialog("companySearchButton", [&](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>(u"keywordBox"_s)->setText(arg);
+            dialog->findChild<QPushButton *>(verb == u"search" ? u"searchButton"_s : arg)->click();
         });
     else if (verb == u"outlet")
-        inDialog("Command12", [&](QWidget *dialog) {
+        inDialog("outletButton", [&](QWidget *dialog) {
             const bool leaving = arg.startsWith(u'!'); // the dialog closes while its page is awaited
-            auto *query = dialog->findChild<QPushButton *>(u"Command1"_s);
-            dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(arg.sliced(leaving));
+            auto *query = dialog->findChild<QPushButton *>(u"lookUpButton"_s);
+            dialog->findChild<QLineEdit *>(u"nameBox"_s)->setText(arg.sliced(leaving));
             if (leaving)
                 QTimer::singleShot(0, dialog, [&, dialog] {
                     m_notes << (query->isEnabled() ? u"查询 enabled"_s : u"查询 disabled"_s);
@@ -214,11 +214,11 @@ void WindowHarness::perform(const QString &step)
                 });
             query->click();
             QStringList values;
-            for (const char *label : {"Label2", "Label4", "Label6", "Label8", "Label10", "Label12"})
+            for (const char *label : {"outletNameValue", "managerValue", "secondNameValue", "phoneValue", "areaValue", "noDeliveryValue"})
                 values << dialog->findChild<QLabel *>(QLatin1String(label))->text();
             m_notes << dialog->windowTitle() + u'=' + values.join(u',') + u" / "_s +
                            dialog->findChild<StatusBar *>()->text(2);
-            QTest::mouseClick(dialog->findChild<QLabel *>(u"Label10"_s), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QLabel *>(u"areaValue"_s), Qt::LeftButton);
             dialog->close();
         });
     else if (verb == u"limit") {
@@ -232,16 +232,16 @@ void WindowHarness::perform(const QString &step)
         qFatal("unknown step: %s", qPrintable(step));
 }
 
-// What the window shows: the message line (S1: every panel); how many rows, the top and the bottom
+// What the window shows: the message line (statusBar: every panel); how many rows, the top and the bottom
 // row, the colours of the first two; the number box's entries; the boxes shown so far, or the last
 // one whole; a file; the request the service received last, its company code, how many; the
 // sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
 // balloon; whether a list's popup, the window or a selection is there; the monitoring panel in
 // view; the columns' widths; a list's entries, first to last; or a control by name: a timer on or
-// off, a list's text, a label's text (Label7 with its colour), a frame's title, a button's caption.
+// off, a list's text, a label's text (changeNoticeLabel with its colour), a frame's title, a button's caption.
 QString WindowHarness::shown(const QString &what) const
 {
-    auto *list = find<QTreeView>("ListView1");
+    auto *list = find<QTreeView>("resultView");
     const QAbstractItemModel *model = list->model();
     const auto row = [&](int r) {
         return QStringList{model->index(r, 0).data().toString(), model->index(r, 1).data().toString(),
@@ -249,9 +249,9 @@ QString WindowHarness::shown(const QString &what) const
             .join(u'|');
     };
     QStringList parts;
-    if (what == u"message" || what == u"S1") {
-        for (int panel = what == u"S1" ? 1 : 2; panel <= (what == u"S1" ? 4 : 2); ++panel)
-            parts << find<StatusBar>("S1")->text(panel);
+    if (what == u"message" || what == u"statusBar") {
+        for (int panel = what == u"statusBar" ? 1 : 2; panel <= (what == u"statusBar" ? 4 : 2); ++panel)
+            parts << find<StatusBar>("statusBar")->text(panel);
     } else if (what == u"rows" || what == u"top" || what == u"bottom")
         parts << (what == u"rows" ? QString::number(model->rowCount())
                                   : row(what == u"top" ? 0 : model->rowCount() - 1));
@@ -262,8 +262,8 @@ QString WindowHarness::shown(const QString &what) const
         }
         return parts.join(u' ');
     } else if (what == u"entries") {
-        for (int i = 0; i < find<QComboBox>("Text1")->count(); ++i)
-            parts << find<QComboBox>("Text1")->itemText(i);
+        for (int i = 0; i < find<QComboBox>("numberBox")->count(); ++i)
+            parts << find<QComboBox>("numberBox")->itemText(i);
     } else if (what == u"boxes" || what == u"notified") {
         for (const BoxRequest &box : boxes.shown)
             parts << box.text;
@@ -297,8 +297,8 @@ QString WindowHarness::shown(const QString &what) const
             parts << (what == u"exit" ? QString::number(code) : QString());
         parts.removeAll(QString());
     } else if (what == u"locked") {
-        for (const char *name : {"Text1", "Combo1", "Command9", "Command7", "Command2", "Combo2", "Combo3",
-                                 "Combo4", "Command1"})
+        for (const char *name : {"numberBox", "companyBox", "deleteNumberButton", "clearHistoryButton", "companySearchButton", "hourBox", "minuteBox",
+                                 "intervalBox", "queryButton"})
             if (!find(name)->isEnabled())
                 parts << QString::fromLatin1(name);
     } else if (what == u"focus")
@@ -315,7 +315,7 @@ QString WindowHarness::shown(const QString &what) const
                    ? u"yes"_s
                    : u"no"_s;
     else if (what == u"panel") {
-        const QWidget *panel = find("Frame4")->isVisible() ? find("Frame4") : find("Frame6");
+        const QWidget *panel = find("schedulePanel")->isVisible() ? find("schedulePanel") : find("loopPanel");
         return u"%1 at %2,%3"_s.arg(panel->objectName()).arg(panel->x()).arg(panel->y());
     } else if (what == u"columns") {
         for (int column = 0; column < 3; ++column)
@@ -330,7 +330,7 @@ QString WindowHarness::shown(const QString &what) const
         if (auto *combo = qobject_cast<QComboBox *>(control))
             return combo->currentText();
         if (auto *label = qobject_cast<QLabel *>(control))
-            return label->text() + (what == u"Label7"
+            return label->text() + (what == u"changeNoticeLabel"
                                         ? u' ' + label->palette().color(QPalette::WindowText).name()
                                         : QString());
         if (auto *frame = qobject_cast<QGroupBox *>(control))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "demoservice.h"
 #include "fakeplatform.h"
 #include "platform/qtwebfetch.h"
@@ -65,7 +65,7 @@ private:
     DemoService m_service;
     Endpoints m_endpoints;
     QtWebFetch m_fetch;
-    std::unique_ptr<Form1> m_window;
+    std::unique_ptr<MainWindow> m_window;
     QStringList m_notes;
     int m_open = 0, m_mostOpen = 0; // boxes open now, and at most
     QWidget m_elsewhere;            // another window, to take the activation

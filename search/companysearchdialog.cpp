@@ -1,18 +1,18 @@
-#include "search/form2.h"
+#include "search/companysearchdialog.h"
 
 #include "common/textrules.h"
 #include "common/texts.h"
 #include "platform/messageboxes.h"
-#include "ui_form2.h"
+#include "ui_companysearchdialog.h"
 
-Form2::Form2(QStringList companies, MessageBoxes &boxes, QWidget *parent)
-    : QDialog(parent), ui(new Ui::Form2), m_companies(std::move(companies)), m_boxes(boxes)
+CompanySearchDialog::CompanySearchDialog(QStringList companies, MessageBoxes &boxes, QWidget *parent)
+    : QDialog(parent), ui(new Ui::CompanySearchDialog), m_companies(std::move(companies)), m_boxes(boxes)
 {
     ui->setupUi(this);
     setFixedSize(size());
-    connect(ui->Command1, &QPushButton::clicked, this, &Form2::command1Click);
-    const QPushButton *popular[] = {ui->Command2, ui->Command3, ui->Command4, ui->Command5,  ui->Command6,
-                                    ui->Command7, ui->Command8, ui->Command9, ui->Command10, ui->Command11};
+    connect(ui->searchButton, &QPushButton::clicked, this, &CompanySearchDialog::searchTypedKeyword);
+    const QPushButton *popular[] = {ui->shentongButton, ui->emsButton, ui->shunfengButton, ui->yuantongButton,  ui->zhongtongButton,
+                                    ui->huitongButton, ui->yundaButton, ui->chengguangButton, ui->quanfengButton, ui->zhaijisongButton};
     for (const QPushButton *button : popular) {
         // Read now: a platform theme may add mnemonic marks to the shown caption later.
         const QString keyword = trimBlanks(button->text());
@@ -20,14 +20,14 @@ Form2::Form2(QStringList companies, MessageBoxes &boxes, QWidget *parent)
     }
 }
 
-Form2::~Form2()
+CompanySearchDialog::~CompanySearchDialog()
 {
     delete ui;
 }
 
-void Form2::command1Click()
+void CompanySearchDialog::searchTypedKeyword()
 {
-    const QString text = ui->Text1->text();
+    const QString text = ui->keywordBox->text();
     if (text.isEmpty()) {
         m_boxes.show({Texts::boxTitle(), QStringLiteral("请输入物流公司关键字"), BoxIcon::Information,
                       BoxButton::Ok, BoxButton::NoButton});
@@ -38,7 +38,7 @@ void Form2::command1Click()
         search(keyword, true);
 }
 
-void Form2::search(const QString &keyword, bool typed)
+void CompanySearchDialog::search(const QString &keyword, bool typed)
 {
     m_typed = typed;
     m_matches.clear();

@@ -6,16 +6,16 @@
 
 class MessageBoxes;
 namespace Ui {
-class Form2;
+class CompanySearchDialog;
 }
 
-// `Form2`, the company search: finds the courier names that hold a keyword, typed or one of ten
+// `CompanySearchDialog`, the company search: finds the courier names that hold a keyword, typed or one of ten
 // popular companies' buttons, and closes. The opener selects what it found.
-class Form2 : public QDialog {
+class CompanySearchDialog : public QDialog {
     Q_OBJECT
 public:
-    Form2(QStringList companies, MessageBoxes &boxes, QWidget *parent = nullptr);
-    ~Form2() override;
+    CompanySearchDialog(QStringList companies, MessageBoxes &boxes, QWidget *parent = nullptr);
+    ~CompanySearchDialog() override;
 
     // Positions of the names that held the keyword, in list order: each is selected in turn, so the
     // last one stays selected.
@@ -24,10 +24,10 @@ public:
     bool typed() const { return m_typed; }
 
 private:
-    void command1Click(); // the keyword search
+    void searchTypedKeyword(); // the keyword search
     void search(const QString &keyword, bool typed);
 
-    Ui::Form2 *ui;
+    Ui::CompanySearchDialog *ui;
     QStringList m_companies; // the main window's courier list, in its order
     MessageBoxes &m_boxes;
     QList<int> m_matches;

@@ -1,11 +1,11 @@
-#include "outlet/form5.h"
+#include "outlet/outletdialog.h"
 
 #include "common/layoutfit.h"
 #include "common/textrules.h"
 #include "common/texts.h"
 #include "platform/messageboxes.h"
 #include "platform/webfetch.h"
-#include "ui_form5.h"
+#include "ui_outletdialog.h"
 
 #include <QMouseEvent>
 #include <QPixmap>
@@ -18,24 +18,24 @@ const QString notFound = QStringLiteral("您查询的网点不存在!");
 constexpr int nameBoxMaxLength = 16 * 1024 * 1024;
 } // namespace
 
-Form5::Form5(WebFetch &fetch, const QString &outletHost, MessageBoxes &boxes, QWidget *parent)
-    : QDialog(parent), ui(new Ui::Form5), m_fetch(fetch), m_outletHost(outletHost), m_boxes(boxes)
+OutletDialog::OutletDialog(WebFetch &fetch, const QString &outletHost, MessageBoxes &boxes, QWidget *parent)
+    : QDialog(parent), ui(new Ui::OutletDialog), m_fetch(fetch), m_outletHost(outletHost), m_boxes(boxes)
 {
     ui->setupUi(this);
     setFixedSize(size());
     growLabelsToLineHeight(this);
-    ui->S1->setPanels({{64, QStringLiteral("提示："), QString()},
-                       {0, QStringLiteral("请输入要查询的网点名称"), QString()}});
+    ui->statusBar->setPanels({{64, QStringLiteral("提示："), QString(), QStringLiteral("captionPanel")},
+                              {0, QStringLiteral("请输入要查询的网点名称"), QString(), QStringLiteral("messagePanel")}});
     // No icon of its own: an empty pixmap keeps the application's icon off the title bar too.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
     setWindowIcon(QIcon(blank));
-    connect(ui->Command1, &QPushButton::clicked, this, &Form5::command1Click);
-    ui->Text1->setMaxLength(nameBoxMaxLength);
-    ui->Label10->installEventFilter(this);
+    connect(ui->lookUpButton, &QPushButton::clicked, this, &OutletDialog::lookUp);
+    ui->nameBox->setMaxLength(nameBoxMaxLength);
+    ui->areaValue->installEventFilter(this);
 }
 
-Form5::~Form5()
+OutletDialog::~OutletDialog()
 {
     // A wait still under way would otherwise run to its deadline for a dialog that is gone.
     if (m_fetching)
@@ -43,7 +43,7 @@ Form5::~Form5()
     delete ui;
 }
 
-QString Form5::GetBody(const QUrl &url)
+QString OutletDialog::fetchPage(const QUrl &url)
 {
     // The dialog may be destroyed during the wait, so nothing of it is touched afterwards.
     const FetchResult result = m_fetch.getResponsive(url, {{"If-Modified-Since", "0"}});
@@ -52,73 +52,73 @@ QString Form5::GetBody(const QUrl &url)
     return answered ? result.body : QString();
 }
 
-void Form5::csh()
+void OutletDialog::clearFields()
 {
     for (QString &field : m_outletFields)
         field.clear();
 }
 
-void Form5::done(int result)
+void OutletDialog::done(int result)
 {
     if (m_fetching && !m_abandoned) {
         m_abandoned = true;
         m_fetch.abortResponsive();
     }
-    csh();
+    clearFields();
     QDialog::done(result);
 }
 
-bool Form5::eventFilter(QObject *watched, QEvent *event)
+bool OutletDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->Label10) {
+    if (watched == ui->areaValue) {
         if (event->type() == QEvent::MouseButtonPress) {
-            m_label10Pressed = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+            m_areaPressed = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
-            const bool click = m_label10Pressed && mouse->button() == Qt::LeftButton &&
-                               ui->Label10->rect().contains(mouse->position().toPoint());
-            m_label10Pressed = false;
+            const bool click = m_areaPressed && mouse->button() == Qt::LeftButton &&
+                               ui->areaValue->rect().contains(mouse->position().toPoint());
+            m_areaPressed = false;
             if (click)
-                label10Click();
+                showWholeArea();
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void Form5::command1Click()
+void OutletDialog::lookUp()
 {
-    const QString typed = ui->Text1->text();
+    const QString typed = ui->nameBox->text();
     if (typed.isEmpty()) {
-        ui->S1->setText(2, QStringLiteral("请输入您要查询的站点.."));
+        ui->statusBar->setText(2, QStringLiteral("请输入您要查询的站点.."));
         return;
     }
     // No second query while this one waits; a closing in between abandons it.
-    ui->Command1->setEnabled(false);
+    ui->lookUpButton->setEnabled(false);
     m_fetching = true;
     m_abandoned = false;
-    const QPointer<Form5> self(this);
-    const QString page = GetBody(outletQueryUrl(m_outletHost, typed));
+    const QPointer<OutletDialog> self(this);
+    const QString page = fetchPage(outletQueryUrl(m_outletHost, typed));
     if (!self)
         return;
     m_fetching = false;
-    ui->Command1->setEnabled(true);
+    ui->lookUpButton->setEnabled(true);
     if (std::exchange(m_abandoned, false))
         return;
 
     m_outletFields = parseOutletPage(page);
-    QLabel *const valueLabels[6] = {ui->Label2, ui->Label4, ui->Label6, ui->Label8, ui->Label10, ui->Label12};
+    QLabel *const valueLabels[6] = {ui->outletNameValue, ui->managerValue, ui->secondNameValue, ui->phoneValue, ui->areaValue, ui->noDeliveryValue};
     for (std::size_t i = 0; i < m_outletFields.size(); ++i)
         valueLabels[i]->setText(cutAtWholeCharacter(m_outletFields[i], shownTextLength));
     if (!m_outletFields[0].isEmpty())
         return; // success leaves the status line as it was
-    csh();
+    clearFields();
     for (QLabel *label : valueLabels)
         label->setText(notQueried);
-    ui->S1->setText(2, notFound);
+    ui->statusBar->setText(2, notFound);
     m_boxes.show({Texts::boxTitle(), notFound, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
 }
 
-void Form5::label10Click()
+void OutletDialog::showWholeArea()
 {
     // The stored value, whole up to a length no real delivery area reaches: the label may cut it short.
     const QString area = m_outletFields[4];

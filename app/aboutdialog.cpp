@@ -1,10 +1,10 @@
-#include "app/form4.h"
+#include "app/aboutdialog.h"
 
 #include "app/appinfo.h"
 #include "common/layoutfit.h"
 #include "common/version.h"
 #include "platform/shell.h"
-#include "ui_form4.h"
+#include "ui_aboutdialog.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -19,8 +19,8 @@ void setTextColour(QLabel *label, const QColor &colour)
 }
 } // namespace
 
-Form4::Form4(Shell &shell, const QUrl &forumUrl, QWidget *parent)
-    : QDialog(parent), ui(new Ui::Form4), m_shell(shell), m_forumUrl(forumUrl)
+AboutDialog::AboutDialog(Shell &shell, const QUrl &forumUrl, QWidget *parent)
+    : QDialog(parent), ui(new Ui::AboutDialog), m_shell(shell), m_forumUrl(forumUrl)
 {
     // The logo lives in the ui library, which is static: its resources must be pulled in by name.
     Q_INIT_RESOURCE(resources);
@@ -28,52 +28,52 @@ Form4::Form4(Shell &shell, const QUrl &forumUrl, QWidget *parent)
     ui->setupUi(this);
     setFixedSize(size());
 
-    setTextColour(ui->Label2, QColor(255, 0, 0));
-    setTextColour(ui->Label12, QColor(255, 0, 0));
-    setTextColour(ui->Label11, QColor(0, 0, 255));
-    setTextColour(ui->Label13, QColor(0, 0, 255));
+    setTextColour(ui->wrongNumberNote, QColor(255, 0, 0));
+    setTextColour(ui->outOfStepNote, QColor(255, 0, 0));
+    setTextColour(ui->wrongNumberReason, QColor(0, 0, 255));
+    setTextColour(ui->outOfStepReason, QColor(0, 0, 255));
 
-    connect(ui->Command1, &QPushButton::clicked, this, &QDialog::accept);
-    for (QLabel *link : {ui->Label5, ui->Label6, ui->Label8})
+    connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
+    for (QLabel *link : {ui->qqLink, ui->emailLink, ui->forumLink})
         link->installEventFilter(this);
 
-    formLoad();
+    fillLabels();
 }
 
-Form4::~Form4()
+AboutDialog::~AboutDialog()
 {
     delete ui;
 }
 
-void Form4::formLoad()
+void AboutDialog::fillLabels()
 {
     // QPixmap does not look for the @2x file by itself; the reader marks that one as twice as dense.
-    ui->aicAlphaImage1->setPixmap(
+    ui->logo->setPixmap(
         QPixmap(devicePixelRatioF() > 1 ? QStringLiteral(":/logo@2x.png") : QStringLiteral(":/logo.png")));
-    ui->Label9->setText(AppInfo::productName() + QStringLiteral("\n\n") + AppInfo::rightsLine());
-    ui->Label10->setText(QStringLiteral("版本号：") + Version::text());
-    ui->Label1->setText(QStringLiteral("Banner设计：\n感谢 %1 设计横幅 商务联系：%2\n\n"
+    ui->productLabel->setText(AppInfo::productName() + QStringLiteral("\n\n") + AppInfo::rightsLine());
+    ui->versionLabel->setText(QStringLiteral("版本号：") + Version::text());
+    ui->creditsLabel->setText(QStringLiteral("Banner设计：\n感谢 %1 设计横幅 商务联系：%2\n\n"
                                        "程序设计:\n%3\n\n"
                                        "音频提供:\n感谢 %4 提供音效\n\n"
                                        "相关问题：")
                             .arg(AppInfo::bannerStudio(), AppInfo::bannerContact(), AppInfo::rightsLine(),
                                  AppInfo::soundProvider()));
-    ui->Label4->setText(AppInfo::voiceService() + QStringLiteral("：") + AppInfo::voiceAccount());
-    ui->Label5->setText(QStringLiteral("QQ：") + AppInfo::qqAccount());
-    ui->Label6->setText(QStringLiteral("E-mail：") + AppInfo::emailAddress());
-    ui->Label8->setText(m_forumUrl.toString());
+    ui->voiceContact->setText(AppInfo::voiceService() + QStringLiteral("：") + AppInfo::voiceAccount());
+    ui->qqLink->setText(QStringLiteral("QQ：") + AppInfo::qqAccount());
+    ui->emailLink->setText(QStringLiteral("E-mail：") + AppInfo::emailAddress());
+    ui->forumLink->setText(m_forumUrl.toString());
     fitLabelsToText();
 }
 
 // The positions were measured for a smaller font. A label whose text is wider grows to the right,
 // where each has room; one whose text is taller grows around its centre, except the credits: their
 // last line heads the notes just below, so they grow upwards, beside the foot of the logo.
-void Form4::fitLabelsToText()
+void AboutDialog::fitLabelsToText()
 {
     growLabelsToLineHeight(this);
     const auto labels = findChildren<QLabel *>();
     for (QLabel *label : labels) {
-        if (label == ui->aicAlphaImage1)
+        if (label == ui->logo)
             continue;
         const QSize needed = label->sizeHint();
         QRect geometry = label->geometry();
@@ -82,7 +82,7 @@ void Form4::fitLabelsToText()
             const int bottom = geometry.bottom();
             const int centre2 = 2 * geometry.top() + geometry.height();
             geometry.setHeight(needed.height());
-            if (label == ui->Label1)
+            if (label == ui->creditsLabel)
                 geometry.moveBottom(bottom);
             else
                 geometry.moveTop((centre2 - needed.height()) / 2);
@@ -91,35 +91,35 @@ void Form4::fitLabelsToText()
     }
 }
 
-bool Form4::eventFilter(QObject *watched, QEvent *event)
+bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *label = static_cast<QLabel *>(watched);
         const auto *mouse = static_cast<QMouseEvent *>(event);
         // A click is a release of the left button over the label, as with a button.
         if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            if (label == ui->Label5)
-                label5Click();
-            else if (label == ui->Label6)
-                label6Click();
-            else if (label == ui->Label8)
-                label8Click();
+            if (label == ui->qqLink)
+                openQqChat();
+            else if (label == ui->emailLink)
+                writeEmail();
+            else if (label == ui->forumLink)
+                openForum();
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void Form4::label5Click()
+void AboutDialog::openQqChat()
 {
     m_shell.openUrl(QUrl(QStringLiteral("tencent://message/?uin=") + AppInfo::qqAccount()));
 }
 
-void Form4::label6Click()
+void AboutDialog::writeEmail()
 {
     m_shell.openUrl(QUrl(QStringLiteral("mailto:") + AppInfo::emailAddress()));
 }
 
-void Form4::label8Click()
+void AboutDialog::openForum()
 {
     m_shell.openUrl(m_forumUrl);
 }

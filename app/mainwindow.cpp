@@ -1,19 +1,19 @@
-#include "app/form1.h"
+#include "app/mainwindow.h"
 
-#include "app/form4.h"
+#include "app/aboutdialog.h"
 #include "common/layoutfit.h"
 #include "common/textrules.h"
 #include "common/texts.h"
 #include "history/historybox.h"
-#include "outlet/form5.h"
-#include "search/form2.h"
+#include "outlet/outletdialog.h"
+#include "search/companysearchdialog.h"
 #include "tracking/catalogue.h"
 #include "tracking/queryoutcome.h"
 #include "tracking/resultexport.h"
 #include "tracking/resultlist.h"
 #include "tracking/trackingrequest.h"
 #include "tracking/updatecheck.h"
-#include "ui_form1.h"
+#include "ui_mainwindow.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -29,73 +29,74 @@ namespace {
 constexpr int numberBoxMaxLength = 16 * 1024 * 1024;
 } // namespace
 
-Form1::Form1(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
+MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
              QWidget *parent)
-    : QWidget(parent), ui(new Ui::Form1), m_platform(platform), m_endpoints(endpoints), m_folders(folders),
-      m_history(folders.historyFile(), folders.earlierHistoryFile()), m_timer1(this), m_timer3(this),
+    : QWidget(parent), ui(new Ui::MainWindow), m_platform(platform), m_endpoints(endpoints), m_folders(folders),
+      m_history(folders.historyFile(), folders.earlierHistoryFile()), m_showRowsTimer(this), m_updateCheckTimer(this),
       m_clockTimer(this)
 {
     ui->setupUi(this);
     setFixedSize(size());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     growLabelsToLineHeight(this);
-    ui->Frame6->hide();
+    ui->loopPanel->hide();
     // Panel widths 1440, 5475, 1440 and 1200 twips; panel 2 is the message line, panel 4 a clock.
-    ui->S1->setPanels({{96, QStringLiteral("查询提示："), QStringLiteral("查询提示")},
-                       {365, QStringLiteral("程序检测更新中.."), QStringLiteral("消息")},
-                       {96, QStringLiteral("Mirovel出品"), QStringLiteral("出品")},
-                       {80, QString(), QStringLiteral("时间")}});
+    ui->statusBar->setPanels(
+        {{96, QStringLiteral("查询提示："), QStringLiteral("查询提示"), QStringLiteral("captionPanel")},
+         {365, QStringLiteral("程序检测更新中.."), QStringLiteral("消息"), QStringLiteral("messagePanel")},
+         {96, QStringLiteral("Mirovel出品"), QStringLiteral("出品"), QStringLiteral("makerPanel")},
+         {80, QString(), QStringLiteral("时间"), QStringLiteral("clockPanel")}});
 
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer1.setInterval(100);
-    connect(&m_timer1, &QTimer::timeout, this, &Form1::timer1Tick);
-    m_timer3.setObjectName(QStringLiteral("Timer3"));
-    m_timer3.setInterval(1000);
-    connect(&m_timer3, &QTimer::timeout, this, &Form1::timer3Tick);
+    m_showRowsTimer.setObjectName(QStringLiteral("showRowsTimer"));
+    m_showRowsTimer.setInterval(100);
+    connect(&m_showRowsTimer, &QTimer::timeout, this, &MainWindow::showPendingRows);
+    m_updateCheckTimer.setObjectName(QStringLiteral("updateCheckTimer"));
+    m_updateCheckTimer.setInterval(1000);
+    connect(&m_updateCheckTimer, &QTimer::timeout, this, &MainWindow::checkForUpdate);
     m_clockTimer.setSingleShot(true);
-    connect(&m_clockTimer, &QTimer::timeout, this, &Form1::showClock);
+    connect(&m_clockTimer, &QTimer::timeout, this, &MainWindow::showClock);
 
     // The number sent is exactly what was typed: no completion from the history.
-    ui->Text1->setCompleter(nullptr);
-    ui->Text1->lineEdit()->setMaxLength(numberBoxMaxLength);
-    connect(ui->Combo1, &QComboBox::currentIndexChanged, this, &Form1::combo1Click);
-    connect(ui->Command1, &QPushButton::clicked, this, &Form1::command1Click);
-    connect(ui->Command2, &QPushButton::clicked, this, &Form1::command2Click);
-    connect(ui->Command3, &QPushButton::clicked, this, &Form1::command3Click);
-    connect(ui->Command4, &QPushButton::clicked, this, &Form1::command4Click);
-    connect(ui->Command6, &QPushButton::clicked, this, &Form1::command6Click);
-    connect(ui->Command12, &QPushButton::clicked, this, &Form1::command12Click);
+    ui->numberBox->setCompleter(nullptr);
+    ui->numberBox->lineEdit()->setMaxLength(numberBoxMaxLength);
+    connect(ui->companyBox, &QComboBox::currentIndexChanged, this, &MainWindow::companyChosen);
+    connect(ui->queryButton, &QPushButton::clicked, this, &MainWindow::startQuery);
+    connect(ui->companySearchButton, &QPushButton::clicked, this, &MainWindow::openCompanySearch);
+    connect(ui->exportButton, &QPushButton::clicked, this, &MainWindow::exportResults);
+    connect(ui->forumButton, &QPushButton::clicked, this, &MainWindow::openForum);
+    connect(ui->aboutButton, &QPushButton::clicked, this, &MainWindow::openAbout);
+    connect(ui->outletButton, &QPushButton::clicked, this, &MainWindow::openOutletLookup);
 
-    m_historyBox = new HistoryBox(ui->Text1, m_history, m_platform.boxes, this);
-    connect(ui->Command9, &QPushButton::clicked, m_historyBox, &HistoryBox::command9Click);
-    connect(ui->Command7, &QPushButton::clicked, m_historyBox, &HistoryBox::command7Click);
+    m_historyBox = new HistoryBox(ui->numberBox, m_history, m_platform.boxes, this);
+    connect(ui->deleteNumberButton, &QPushButton::clicked, m_historyBox, &HistoryBox::deleteTypedNumber);
+    connect(ui->clearHistoryButton, &QPushButton::clicked, m_historyBox, &HistoryBox::clearAll);
     connect(m_historyBox, &HistoryBox::message, this, [this](const QString &text) { setMessageLine(text); });
     connect(m_historyBox, &HistoryBox::picked, this, [this](const QString &company) {
         // Selecting by name runs the list's own selection handling; an unknown name keeps the selection.
-        const int position = ui->Combo1->findText(company, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int position = ui->companyBox->findText(company, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (position >= 0)
-            ui->Combo1->setCurrentIndex(position);
+            ui->companyBox->setCurrentIndex(position);
         m_previousRowCount = 0;
         m_currentRowCount = 0;
     });
 
     for (MonitorPanel *panel :
-         {static_cast<MonitorPanel *>(ui->Frame4), static_cast<MonitorPanel *>(ui->Frame6)}) {
+         {static_cast<MonitorPanel *>(ui->schedulePanel), static_cast<MonitorPanel *>(ui->loopPanel)}) {
         panel->attach(m_platform.boxes, m_platform.clock, [this] {
-            return !ui->Combo1->currentText().isEmpty() && !ui->Text1->currentText().isEmpty();
+            return !ui->companyBox->currentText().isEmpty() && !ui->numberBox->currentText().isEmpty();
         });
         connect(panel, &MonitorPanel::armed, this, [this] { setInputsLocked(true); });
         connect(panel, &MonitorPanel::disarmed, this, [this] { setInputsLocked(false); });
         connect(panel, &MonitorPanel::due, this, [this] {
             m_dueNow = true;
-            command1Click();
+            startQuery();
             m_dueNow = false;
         });
     }
-    connect(ui->Frame4, &MonitorPanel::leaving, this, [this] { swapPanels(ui->Frame4, ui->Frame6); });
-    connect(ui->Frame6, &MonitorPanel::leaving, this, [this] { swapPanels(ui->Frame6, ui->Frame4); });
+    connect(ui->schedulePanel, &MonitorPanel::leaving, this, [this] { swapPanels(ui->schedulePanel, ui->loopPanel); });
+    connect(ui->loopPanel, &MonitorPanel::leaving, this, [this] { swapPanels(ui->loopPanel, ui->schedulePanel); });
 
-    ui->ListView1->viewport()->installEventFilter(this);
+    ui->resultView->viewport()->installEventFilter(this);
     // F8, with any modifier, pastes from anywhere in the window, an open drop-down list included;
     // a modal dialog in front keeps it.
     QList<QKeySequence> f8;
@@ -112,7 +113,7 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const Program
     auto *paste = new QShortcut(this);
     paste->setKeys(f8);
     paste->setContext(Qt::ApplicationShortcut);
-    connect(paste, &QShortcut::activated, this, &Form1::formKeyDown);
+    connect(paste, &QShortcut::activated, this, &MainWindow::pasteNumber);
     connect(&m_platform.notifier, &Notifier::activated, this, [this] {
         setWindowState(windowState() & ~Qt::WindowMinimized);
         show();
@@ -121,67 +122,67 @@ Form1::Form1(const Platform &platform, const Endpoints &endpoints, const Program
     });
 
     // `Form_Load`
-    kdlb();
-    m_historyBox->dq();
+    fillCompanyList();
+    m_historyBox->loadAndShow();
     m_platform.skin.attach(m_folders.deliveredFile(QStringLiteral("skinh.she")), QString());
     m_platform.skin.adjustHsv(-157, 0, 0);
-    m_results = ResultList::prepare(ui->ListView1);
+    m_results = ResultList::prepare(ui->resultView);
     playSound(QStringLiteral("orvo.mp3"));
     showClock();
-    m_timer3.start();
+    m_updateCheckTimer.start();
 }
 
-Form1::~Form1()
+MainWindow::~MainWindow()
 {
     delete ui;
 }
 
-void Form1::setMessageLine(const QString &text, const QString &cause)
+void MainWindow::setMessageLine(const QString &text, const QString &cause)
 {
-    ui->S1->setText(2, text, cause);
+    ui->statusBar->setText(2, text, cause);
 }
 
-void Form1::showClock()
+void MainWindow::showClock()
 {
     const QDateTime now = m_platform.clock.now();
-    ui->S1->setText(4, now.toString(QStringLiteral("HH:mm")));
+    ui->statusBar->setText(4, now.toString(QStringLiteral("HH:mm")));
     // Wake once a minute, just after the minute turns.
     m_clockTimer.start(60000 - (now.time().second() * 1000 + now.time().msec()) + 50);
 }
 
-void Form1::kdlb()
+void MainWindow::fillCompanyList()
 {
     {
         // Filling a combo box selects its first entry; the user has picked nothing yet, so no
         // company code may follow from the filling.
-        const QSignalBlocker blocker(ui->Combo1);
-        ui->Combo1->addItems(Catalogue::names());
-        ui->Combo1->setCurrentIndex(-1);
+        const QSignalBlocker blocker(ui->companyBox);
+        ui->companyBox->addItems(Catalogue::names());
+        ui->companyBox->setCurrentIndex(-1);
     }
-    ui->Frame2->setTitle(
-        QStringLiteral("物流信息 [当前支持:%1家物流公司]F8快捷粘贴单号").arg(ui->Combo1->count()));
+    ui->inputsFrame->setTitle(
+        QStringLiteral("物流信息 [当前支持:%1家物流公司]F8快捷粘贴单号").arg(ui->companyBox->count()));
 }
 
-void Form1::combo1Click(int index)
+void MainWindow::companyChosen(int index)
 {
     const QString code = Catalogue::code(index);
     if (!code.isEmpty())
         m_companyCode = code;
 }
 
-void Form1::command1Click()
+void MainWindow::startQuery()
 {
     if (m_handlerDepth > 0)
         return; // a query or the update check waits for its answer
-    const Asked asked{ui->Combo1->currentText(), ui->Text1->currentText()};
+    const Asked asked{ui->companyBox->currentText(), ui->numberBox->currentText()};
     if (asked.number.isEmpty() || asked.number == QStringLiteral("双击文本可粘贴单号")) {
-        ui->Text1->clearEditText();
-        ui->Text1->setFocus();
+        ui->numberBox->clearEditText();
+        ui->numberBox->setFocus();
         setMessageLine(QStringLiteral("请输入快递单号!"));
         return;
     }
     if (asked.company.isEmpty()) {
-        ui->Combo1->setFocus();
+        ui->companyBox->setFocus();
         setMessageLine(QStringLiteral("请选择快递公司!"));
         return;
     }
@@ -189,77 +190,77 @@ void Form1::command1Click()
     const auto leave = qScopeGuard([this] { leaveHandler(); });
     m_asked = asked;
     m_askedByPanel = m_dueNow;
-    ui->Label3->setText(QStringLiteral("快件状态：未查询"));
-    ui->Command1->setEnabled(false);
-    m_timer1.stop(); // a parse still pending from an earlier answer is superseded
+    ui->deliveryStatusLabel->setText(QStringLiteral("快件状态：未查询"));
+    ui->queryButton->setEnabled(false);
+    m_showRowsTimer.stop(); // a parse still pending from an earlier answer is superseded
     csh();
     m_results->clear();
 
-    const QueryOutcome outcome = kdgs(asked);
+    const QueryOutcome outcome = fetchOutcome(asked);
     if (outcome.kind != QueryOutcome::Kind::Answered) {
         if (outcome.emptiesNumber()) {
-            ui->Text1->clearEditText();
-            ui->Text1->setFocus();
+            ui->numberBox->clearEditText();
+            ui->numberBox->setFocus();
         }
         endQuery(outcome.message(), outcome.cause);
         return;
     }
-    xr(asked);
+    recordInHistory(asked);
     if (outcome.rows.isEmpty())
         endQuery(m_historySaved ? outcome.message() : Texts::historyNotSaved());
     else
-        hx2(outcome.rows);
+        showRowsSoon(outcome.rows);
 }
 
-QueryOutcome Form1::kdgs(const Asked &asked)
+QueryOutcome MainWindow::fetchOutcome(const Asked &asked)
 {
     setMessageLine(asked.company + QStringLiteral("快递查询中..."));
     return QueryOutcome::read(
         fetch(TrackingRequest::url(m_endpoints.trackingHost, m_companyCode, asked.number)));
 }
 
-void Form1::xr(const Asked &asked)
+void MainWindow::recordInHistory(const Asked &asked)
 {
     m_historySaved = m_historyBox->add(asked.number, asked.company) != HistoryStore::AddResult::SaveFailed;
 }
 
-void Form1::hx2(QList<ResultRow> rows)
+void MainWindow::showRowsSoon(QList<ResultRow> rows)
 {
     m_pendingRows = std::move(rows);
-    m_timer1.start();
+    m_showRowsTimer.start();
 }
 
-void Form1::timer1Tick()
+void MainWindow::showPendingRows()
 {
-    m_timer1.stop();
+    m_showRowsTimer.stop();
     m_results->setRows(m_pendingRows);
     csh();
     m_previousRowCount = m_currentRowCount;
     m_currentRowCount = m_results->rowCount();
     endQuery(m_historySaved ? QStringLiteral("查询完毕...") : Texts::historyNotSaved());
-    ui->Label3->setText(QueryOutcome::deliveryStatus(m_results->cell(0, ResultModel::progressColumn)));
-    gxtj();
+    ui->deliveryStatusLabel->setText(QueryOutcome::deliveryStatus(m_results->cell(0, ResultModel::progressColumn)));
+    showChangeNotice();
 }
 
-void Form1::csh()
+void MainWindow::csh()
 {
     m_pendingRows.clear();
 }
 
-void Form1::endQuery(const QString &message, const QString &cause)
+void MainWindow::endQuery(const QString &message, const QString &cause)
 {
     setMessageLine(message, cause);
-    ui->Command1->setEnabled(true);
+    ui->queryButton->setEnabled(true);
 }
 
-void Form1::gxtj()
+void MainWindow::showChangeNotice()
 {
     // Only the number of rows counts: the parcel's history grew when there are more than before.
     const bool grew = m_previousRowCount < m_currentRowCount;
-    ui->Label7->setText(grew ? QStringLiteral("是否更新：有更新") : QStringLiteral("是否更新：无更新"));
-    QPalette palette = ui->Label7->palette();
+    ui->changeNoticeLabel->setText(grew ? QStringLiteral("是否更新：有更新") : QStringLiteral("是否更新：无更新"));
+    QPalette palette = ui->changeNoticeLabel->palette();
     palette.setColor(QPalette::WindowText, grew ? QColor(255, 0, 0) : QColor(0, 0, 0));
-    ui->Label7->setPalette(palette);
+    ui->changeNoticeLabel->setPalette(palette);
     if (grew)
         playSound(QStringLiteral("ts.mp3"));
     // Not for the first query after start or a pick, which always grows from nothing.
@@ -267,7 +268,7 @@ void Form1::gxtj()
         notifyWhenAway();
 }
 
-void Form1::notifyWhenAway()
+void MainWindow::notifyWhenAway()
 {
     const auto line = [](const QString &text) { // at most 100 characters, then "…"
         return text.size() > 100 ? cutAtWholeCharacter(text, 101) : text;
@@ -279,14 +280,14 @@ void Form1::notifyWhenAway()
                                         m_results->cell(0, ResultModel::progressColumn)));
 }
 
-void Form1::playSound(const QString &fileName)
+void MainWindow::playSound(const QString &fileName)
 {
     m_platform.sound.play(m_folders.deliveredFile(fileName));
 }
 
-void Form1::timer3Tick()
+void MainWindow::checkForUpdate()
 {
-    m_timer3.stop();
+    m_updateCheckTimer.stop();
     enterHandler();
     const auto leave = qScopeGuard([this] { leaveHandler(); });
     const UpdateCheck::Result check = UpdateCheck::evaluate(fetch(UpdateCheck::url(m_endpoints.updateHost)));
@@ -303,37 +304,37 @@ void Form1::timer3Tick()
         showBox({Texts::boxTitle(), QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
                  BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton});
     setMessageLine(QStringLiteral("程序已加载完毕..."), check.cause);
-    ui->Command1->setEnabled(true);
-    ui->Text1->setEnabled(true);
+    ui->queryButton->setEnabled(true);
+    ui->numberBox->setEnabled(true);
 }
 
-FetchResult Form1::fetch(const QUrl &url)
+FetchResult MainWindow::fetch(const QUrl &url)
 {
     const FetchResult result = m_platform.fetch.get(url);
     m_waited = true;
     return result;
 }
 
-void Form1::enterHandler()
+void MainWindow::enterHandler()
 {
     if (m_handlerDepth++ == 0) {
-        ui->Frame4->setHeld(true);
-        ui->Frame6->setHeld(true);
+        ui->schedulePanel->setHeld(true);
+        ui->loopPanel->setHeld(true);
     }
 }
 
-void Form1::leaveHandler()
+void MainWindow::leaveHandler()
 {
     if (--m_handlerDepth > 0)
         return;
-    ui->Frame4->setHeld(false);
-    ui->Frame6->setHeld(false);
+    ui->schedulePanel->setHeld(false);
+    ui->loopPanel->setHeld(false);
     m_waited = false;
     if (std::exchange(m_closePending, false) && !m_ending)
         QTimer::singleShot(0, this, &QWidget::close);
 }
 
-BoxButton Form1::showBox(const BoxRequest &request)
+BoxButton MainWindow::showBox(const BoxRequest &request)
 {
     if (std::exchange(m_waited, false)) {
         // The wait held the window system's events back with the user's input. Shown now, the box
@@ -352,35 +353,35 @@ BoxButton Form1::showBox(const BoxRequest &request)
 }
 
 // Each dialog is made when it is shown and gone when it closes, so every opening starts fresh.
-void Form1::command2Click()
+void MainWindow::openCompanySearch()
 {
-    Form2 dialog(Catalogue::names(), m_platform.boxes, this);
+    CompanySearchDialog dialog(Catalogue::names(), m_platform.boxes, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     for (const int position : dialog.matches()) {
-        ui->Combo1->setCurrentIndex(position);
+        ui->companyBox->setCurrentIndex(position);
         if (dialog.typed())
-            setMessageLine(QStringLiteral("找到【") + ui->Combo1->currentText() +
+            setMessageLine(QStringLiteral("找到【") + ui->companyBox->currentText() +
                            QStringLiteral("】，是否为您要找的公司?"));
     }
 }
 
-void Form1::command6Click()
+void MainWindow::openAbout()
 {
-    Form4 dialog(m_platform.shell, m_endpoints.forumUrl, this);
+    AboutDialog dialog(m_platform.shell, m_endpoints.forumUrl, this);
     dialog.exec();
 }
 
-void Form1::command12Click()
+void MainWindow::openOutletLookup()
 {
-    Form5 dialog(m_platform.fetch, m_endpoints.outletHost, m_platform.boxes, this);
+    OutletDialog dialog(m_platform.fetch, m_endpoints.outletHost, m_platform.boxes, this);
     dialog.exec();
 }
 
-void Form1::command3Click()
+void MainWindow::exportResults()
 {
     const auto outcome =
-        ResultExport::ExportListViewContent(*m_results, m_folders.dataFile(QStringLiteral("物流信息.txt")));
+        ResultExport::write(*m_results, m_folders.dataFile(QStringLiteral("物流信息.txt")));
     QString box, status;
     switch (outcome) {
     case ResultExport::Outcome::Written:
@@ -400,20 +401,20 @@ void Form1::command3Click()
     setMessageLine(status);
 }
 
-void Form1::command4Click()
+void MainWindow::openForum()
 {
     m_platform.shell.openUrl(m_endpoints.forumUrl);
 }
 
-void Form1::setInputsLocked(bool locked)
+void MainWindow::setInputsLocked(bool locked)
 {
-    for (QWidget *input : {static_cast<QWidget *>(ui->Text1), static_cast<QWidget *>(ui->Combo1),
-                           static_cast<QWidget *>(ui->Command9), static_cast<QWidget *>(ui->Command7),
-                           static_cast<QWidget *>(ui->Command2)})
+    for (QWidget *input : {static_cast<QWidget *>(ui->numberBox), static_cast<QWidget *>(ui->companyBox),
+                           static_cast<QWidget *>(ui->deleteNumberButton), static_cast<QWidget *>(ui->clearHistoryButton),
+                           static_cast<QWidget *>(ui->companySearchButton)})
         input->setEnabled(!locked);
 }
 
-void Form1::swapPanels(QWidget *leaving, QWidget *coming)
+void MainWindow::swapPanels(QWidget *leaving, QWidget *coming)
 {
     // The two panels take turns in one place.
     coming->show();
@@ -421,7 +422,7 @@ void Form1::swapPanels(QWidget *leaving, QWidget *coming)
     leaving->hide();
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_handlerDepth > 0) {
         // Asked once the handler is over: the window must not go while a fetch waits on it, and
@@ -441,36 +442,36 @@ void Form1::closeEvent(QCloseEvent *event)
     event->setAccepted(answer == BoxButton::Yes || answer == BoxButton::No);
 }
 
-bool Form1::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == windowHandle() && m_deliveringHeld && event->isInputEvent())
         return true;
-    if (watched == ui->ListView1->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == ui->resultView->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        listView1Click(ui->ListView1->indexAt(mouse->position().toPoint()).row());
+        showRowBalloon(ui->resultView->indexAt(mouse->position().toPoint()).row());
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::formKeyDown()
+void MainWindow::pasteNumber()
 {
     // Even while the box is disabled; an open list closes, so that Enter cannot pick over the paste.
-    ui->Text1->setEditText(QGuiApplication::clipboard()->text());
+    ui->numberBox->setEditText(QGuiApplication::clipboard()->text());
     for (QComboBox *list : findChildren<QComboBox *>())
         list->hidePopup();
 }
 
-void Form1::listView1Click(int row)
+void MainWindow::showRowBalloon(int row)
 {
     if (row < 0 || m_results->cell(row, ResultModel::numberColumn).isEmpty()) {
         if (row < 0)
-            ui->ListView1->clearSelection();
+            ui->resultView->clearSelection();
         setMessageLine(QStringLiteral("当前没有物流信息"));
         return;
     }
     if (!m_listTip)
         m_listTip = std::make_unique<Class1>();
-    m_listTip->setParentControl(ui->ListView1);
+    m_listTip->setParentControl(ui->resultView);
     m_listTip->setToolTipTitle(QStringLiteral("物流跟踪信息"));
     m_listTip->setToolTipText(QStringLiteral("时间:") + m_results->cell(row, ResultModel::timeColumn) +
                               QStringLiteral("\r\n") + QStringLiteral("物流进度:") +

@@ -11,20 +11,20 @@
 #include <QWidget>
 
 namespace Ui {
-class Form1;
+class MainWindow;
 }
 class HistoryBox;
 class ResultModel;
 struct QueryOutcome;
 
-// `Form1`, the main window: its controls, start-up and shutdown; it wires the subsystems
+// `MainWindow`, the main window: its controls, start-up and shutdown; it wires the subsystems
 // together and shows what a query comes to.
-class Form1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    Form1(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
+    MainWindow(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
           QWidget *parent = nullptr);
-    ~Form1() override;
+    ~MainWindow() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override; // `Form_QueryUnload`: the farewell question
@@ -33,29 +33,29 @@ protected:
 private:
     // What a query asks: read from the inputs once, when it starts.
     struct Asked {
-        QString company; // the display name in `Combo1`
-        QString number;  // the text of `Text1`, as typed
+        QString company; // the display name in `companyBox`
+        QString number;  // the text of `numberBox`, as typed
     };
 
-    void kdlb();                           // fills the courier list
-    void combo1Click(int index);           // selection of `Combo1`: keeps `companyCode`
-    void command1Click();                  // the query, also run by the monitoring panels
-    QueryOutcome kdgs(const Asked &asked); // sends the query and reads its answer
-    void xr(const Asked &asked);           // records the number and company in the history
-    void hx2(QList<ResultRow> rows);       // hands the rows to `Timer1`
-    void timer1Tick();                     // `Timer1`: shows the rows
+    void fillCompanyList();                           // fills the courier list
+    void companyChosen(int index);           // selection of `companyBox`: keeps `companyCode`
+    void startQuery();                  // the query, also run by the monitoring panels
+    QueryOutcome fetchOutcome(const Asked &asked); // sends the query and reads its answer
+    void recordInHistory(const Asked &asked);           // records the number and company in the history
+    void showRowsSoon(QList<ResultRow> rows);       // hands the rows to `showRowsTimer`
+    void showPendingRows();                     // `showRowsTimer`: shows the rows
     void csh();                            // resets the parser's working state
-    void gxtj();                           // the change notice
+    void showChangeNotice();                           // the change notice
     // The one way a query ends: a message (and why, when it failed), the button back.
     void endQuery(const QString &message, const QString &cause = QString());
-    void timer3Tick();            // `Timer3`: the update check, once
-    void command2Click();         // the company search dialog
-    void command3Click();         // exports the result list
-    void command4Click();         // opens the maker's forum page
-    void command6Click();         // the about dialog
-    void command12Click();        // the outlet lookup dialog
-    void formKeyDown();           // F8 from anywhere in the window: pastes a number
-    void listView1Click(int row); // -1: a click on no row
+    void checkForUpdate();            // `updateCheckTimer`: the update check, once
+    void openCompanySearch();         // the company search dialog
+    void exportResults();         // exports the result list
+    void openForum();         // opens the maker's forum page
+    void openAbout();         // the about dialog
+    void openOutletLookup();        // the outlet lookup dialog
+    void pasteNumber();           // F8 from anywhere in the window: pastes a number
+    void showRowBalloon(int row); // -1: a click on no row
     void setMessageLine(const QString &text, const QString &cause = QString());
     void notifyWhenAway(); // a desktop notification when the parcel moved while the user looked elsewhere
     void setInputsLocked(bool locked); // while a monitoring panel is armed
@@ -68,17 +68,17 @@ private:
     void leaveHandler();
     BoxButton showBox(const BoxRequest &request);
 
-    Ui::Form1 *ui;
+    Ui::MainWindow *ui;
     Platform m_platform;
     Endpoints m_endpoints;
     ProgramFolders m_folders;
     HistoryStore m_history;
-    HistoryBox *m_historyBox = nullptr; // the history behind `Text1`
-    ResultModel *m_results = nullptr;   // rows of `ListView1`
+    HistoryBox *m_historyBox = nullptr; // the history behind `numberBox`
+    ResultModel *m_results = nullptr;   // rows of `resultView`
     std::unique_ptr<Class1> m_listTip;  // `listTip`, made on first use
 
     QString m_companyCode; // `companyCode`: service code of the selected company
-    // The answer's rows until `Timer1` shows them: what `resultPage` and `pendingRowCount` held.
+    // The answer's rows until `showRowsTimer` shows them: what `resultPage` and `pendingRowCount` held.
     QList<ResultRow> m_pendingRows;
     int m_previousRowCount = 0;  // `previousRowCount`: rows left by the query before the latest
     int m_currentRowCount = 0;   // `currentRowCount`: rows left by the latest query
@@ -87,9 +87,9 @@ private:
     bool m_dueNow = false;       // a monitoring panel is running its query
     bool m_askedByPanel = false; // the latest query was a monitoring panel's
 
-    QTimer m_timer1;     // `Timer1`
-    QTimer m_timer3;     // `Timer3`
-    QTimer m_clockTimer; // panel 4 of `S1`, each minute
+    QTimer m_showRowsTimer;     // `showRowsTimer`
+    QTimer m_updateCheckTimer;     // `updateCheckTimer`
+    QTimer m_clockTimer; // panel 4 of `statusBar`, each minute
 
     int m_handlerDepth = 0;        // handlers running that may wait for the network
     bool m_waited = false;         // the running handler has waited: events are held back
