@@ -9,7 +9,7 @@ class AboutDialog;
 class QLabel;
 class Shell;
 
-// `AboutDialog`, the about dialog: logo, version, credits, two notes on failed queries and the
+// The about dialog: logo, version, credits, two notes on failed queries and the
 // contact links. Modal; the opener makes one for each showing and drops it when exec() returns.
 class AboutDialog : public QDialog {
     Q_OBJECT

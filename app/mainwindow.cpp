@@ -469,12 +469,6 @@ void MainWindow::showRowBalloon(int row)
         setMessageLine(QStringLiteral("当前没有物流信息"));
         return;
     }
-    if (!m_listTip)
-        m_listTip = std::make_unique<Class1>();
-    m_listTip->setParentControl(ui->resultView);
-    m_listTip->setToolTipTitle(QStringLiteral("物流跟踪信息"));
-    m_listTip->setToolTipText(QStringLiteral("时间:") + m_results->cell(row, ResultModel::timeColumn) +
-                              QStringLiteral("\r\n") + QStringLiteral("物流进度:") +
-                              m_results->cell(row, ResultModel::progressColumn));
-    m_listTip->create();
+    ui->resultView->setToolTip(ResultList::rowBalloon(m_results->cell(row, ResultModel::timeColumn),
+                                                      m_results->cell(row, ResultModel::progressColumn)));
 }

@@ -4,7 +4,6 @@
 #include "platform/endpoints.h"
 #include "platform/platform.h"
 #include "platform/programfolders.h"
-#include "tracking/class1.h"
 #include "tracking/resultparser.h"
 
 #include <QTimer>
@@ -75,7 +74,6 @@ private:
     HistoryStore m_history;
     HistoryBox *m_historyBox = nullptr; // the history behind `numberBox`
     ResultModel *m_results = nullptr;   // rows of `resultView`
-    std::unique_ptr<Class1> m_listTip;  // `listTip`, made on first use
 
     QString m_companyCode; // `companyCode`: service code of the selected company
     // The answer's rows until `showRowsTimer` shows them: what `resultPage` and `pendingRowCount` held.

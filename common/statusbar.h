@@ -5,7 +5,7 @@
 
 class QLabel;
 
-// A status line of sunken panels, as `statusBar` of the main window and of the outlet dialog. Panels
+// A status line of sunken panels, as at the foot of the main window and of the outlet dialog. Panels
 // are counted from 1; every one shows plain text, since messages may carry a server's text.
 class StatusBar : public QFrame {
     Q_OBJECT

@@ -7,15 +7,15 @@
 class MessageBoxes;
 class QComboBox;
 
-// The number box `numberBox` as the face of the history: its list shows the entries (in a string-list
+// The number box as the face of the history: its list shows the entries (in a string-list
 // model, so that a long history goes in with one call) while its edit field stays the user's.
-// Picking an entry fills in its number; `deleteNumberButton` deletes one number's entries, `clearHistoryButton` clears.
+// Picking an entry fills in its number; 删 deletes one number's entries, 清 clears them all.
 class HistoryBox : public QObject {
     Q_OBJECT
 public:
     HistoryBox(QComboBox *numberBox, HistoryStore &history, MessageBoxes &boxes, QObject *parent = nullptr);
 
-    void loadAndShow(); // `loadAndShow`: loads wlnum.ini into the list
+    void loadAndShow(); // loads wlnum.ini into the list
     HistoryStore::AddResult add(const QString &number, const QString &company); // records and lists it
     void deleteTypedNumber(); // delete the entries of the number in the box
     void clearAll(); // clear the history

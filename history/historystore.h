@@ -15,7 +15,7 @@ public:
                           const char *encoding = GbText::encoding);
 
     const QStringList &entries() const { return m_entries; }
-    // `loadAndShow`: reads the file; a missing or unreadable file gives an empty history. Accepts CR LF, LF,
+    // Reads the file; a missing or unreadable file gives an empty history. Accepts CR LF, LF,
     // a lone CR and a last line without its line end.
     const QStringList &load();
 
@@ -34,7 +34,7 @@ public:
     static QString recordedNumber(const QString &typed);
 
     enum class AddResult { Added, Duplicate, Empty, SaveFailed };
-    // `recordInHistory`: appends number "|" company unless an entry has that number, then writes the file.
+    // Appends number "|" company unless an entry has that number, then writes the file.
     // On SaveFailed the entry stays in the history.
     AddResult add(const QString &typedNumber, const QString &company);
     // Removes every entry whose number is `number` (an empty number has none); returns how many

@@ -6,9 +6,9 @@ namespace Ui {
 class LoopPanel;
 }
 
-// `loopPanel`, the loop query panel: a query every N minutes, N from `intervalBox`, counted by the minute
-// ticks of `minuteCountTimer`. The caption of `loopButton` is the state: "开始循环" disarmed, "停止循环" armed;
-// `toScheduleButton` leaves for the scheduled query panel.
+// The loop query panel: a query every N minutes, N from its interval list, counted by the minute
+// ticks of its timer. Its arming button reads "开始循环" disarmed and "停止循环" armed; the other
+// button leaves for the scheduled query panel.
 class LoopPanel : public MonitorPanel {
     Q_OBJECT
 public:
@@ -18,10 +18,10 @@ public:
 protected:
     QTime nextQuery() const override;
     bool timeChosen() const override;
-    void tick() override; // `minuteCountTimer`: one minute more; the query on the N-th
+    void tick() override; // one minute more; the query on the N-th
     void restart() override { m_loopMinuteCount = 0; }
 
 private:
     Ui::LoopPanel *ui;
-    int m_loopMinuteCount = 0; // `loopMinuteCount`: minutes since arming or the last query
+    int m_loopMinuteCount = 0; // minutes since arming or the last query
 };

@@ -40,7 +40,7 @@ void MonitorPanel::setHeld(bool held)
 
 bool MonitorPanel::isArmed() const
 {
-    return m_armButton->text() == m_texts.armedCaption;
+    return m_armed;
 }
 
 QStringList MonitorPanel::numbers(int first, int last)
@@ -59,13 +59,10 @@ void MonitorPanel::setListsEnabled(bool enabled)
 
 void MonitorPanel::armClick()
 {
-    const QString caption = m_armButton->text();
-    if (caption == m_texts.armedCaption) {
+    if (m_armed) {
         disarm();
         return;
     }
-    if (caption != m_texts.disarmedCaption)
-        return;
     const QString refusal = !m_queryInputsFilled() ? m_texts.noQuery
                             : !timeChosen()        ? m_texts.noTime
                                                    : QString();
@@ -75,6 +72,7 @@ void MonitorPanel::armClick()
     }
     setListsEnabled(false);
     emit armed();
+    m_armed = true;
     m_armButton->setText(m_texts.armedCaption);
     m_timer.start();
     restart();
@@ -88,6 +86,7 @@ void MonitorPanel::showNextQuery()
 
 void MonitorPanel::disarm()
 {
+    m_armed = false;
     m_armButton->setText(m_texts.disarmedCaption);
     m_timer.stop();
     setListsEnabled(true);

@@ -10,8 +10,8 @@ class Clock;
 class MessageBoxes;
 class QPushButton;
 
-// What the scheduled and the loop query panels share: a button whose caption is the state
-// (armed or not), a timer that runs while armed, the panel's own lists locked meanwhile, and a
+// What the scheduled and the loop query panels share: a button that arms and disarms, its caption
+// following the state, a timer that runs while armed, the panel's own lists locked meanwhile, and a
 // button that leaves for the other panel, asking first when armed. Each panel says only when
 // its query is due; the window locks its own inputs and runs the query.
 class MonitorPanel : public QGroupBox {
@@ -66,4 +66,5 @@ private:
     QTimer m_timer;
     std::function<bool()> m_queryInputsFilled;
     bool m_held = false;
+    bool m_armed = false; // the caption follows; a theme may add mnemonics to what it shows
 };

@@ -6,9 +6,9 @@ namespace Ui {
 class SchedulePanel;
 }
 
-// `schedulePanel`, the scheduled query panel: one query at the hour of `hourBox` and the minute of
-// `minuteBox`, watched each second by `clockWatchTimer`. The caption of `scheduleButton` is the state: "开始定时"
-// disarmed, "关闭定时" armed; `toLoopButton` leaves for the loop panel.
+// The scheduled query panel: one query at the chosen hour and minute, the clock watched each
+// second. Its arming button reads "开始定时" disarmed and "关闭定时" armed; the other button
+// leaves for the loop panel.
 class SchedulePanel : public MonitorPanel {
     Q_OBJECT
 public:
@@ -18,7 +18,7 @@ public:
 protected:
     QTime nextQuery() const override;
     bool timeChosen() const override;
-    void tick() override; // `clockWatchTimer`: the query at the chosen minute, then disarmed
+    void tick() override; // the query at the chosen minute, then disarmed
     void restart() override {}
 
 private:

@@ -10,7 +10,7 @@ namespace Ui {
 class OutletDialog;
 }
 
-// `OutletDialog`, the outlet lookup: fetches the courier's outlet page for the typed name and shows the
+// The outlet lookup: fetches the courier's outlet page for the typed name and shows the
 // six values cut out of it. The page is fetched while the dialog stays responsive.
 class OutletDialog : public QDialog {
     Q_OBJECT
@@ -27,17 +27,17 @@ protected:
 private:
     void lookUp(); // the query
     void showWholeArea();  // shows the whole delivery area
-    // `fetchPage`: the answer's body as text, for an error page too; empty text when the transfer
+    // The answer's body as text, for an error page too; empty text when the transfer
     // failed, ran out of time, grew too large or was abandoned.
     QString fetchPage(const QUrl &url);
-    void clearFields(); // the reset: empties `outletFields`, leaves the labels as they are
+    void clearFields(); // the reset: empties the stored values, leaves the labels as they are
 
     Ui::OutletDialog *ui;
     WebFetch &m_fetch;
     QString m_outletHost;
     MessageBoxes &m_boxes;
-    OutletFields m_outletFields;   // `outletFields`: the six values of the last query
+    OutletFields m_outletFields;   // the six values of the last query
     bool m_fetching = false;       // a query waits in fetchPage
     bool m_abandoned = false;      // the dialog closed during that wait; its answer is dropped
-    bool m_areaPressed = false; // a press on `areaValue` that a release there makes a click
+    bool m_areaPressed = false; // a press on the delivery area that a release there makes a click
 };

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// Sound service (the window's `W1`): plays a file once in the background.
+// Sound service: plays a file once in the background.
 // A new request replaces what is playing; a missing or unreadable file plays nothing.
 class Sound {
 public:

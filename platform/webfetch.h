@@ -28,7 +28,7 @@ struct FetchResult {
     QString failureCause() const;
 };
 
-// Web fetch service (the window's `Inet1`): GET a URL and wait for the whole answer.
+// Web fetch service: GET a URL and wait for the whole answer.
 class WebFetch {
 public:
     virtual ~WebFetch() = default;

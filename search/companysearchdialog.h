@@ -9,7 +9,7 @@ namespace Ui {
 class CompanySearchDialog;
 }
 
-// `CompanySearchDialog`, the company search: finds the courier names that hold a keyword, typed or one of ten
+// The company search: finds the courier names that hold a keyword, typed or one of ten
 // popular companies' buttons, and closes. The opener selects what it found.
 class CompanySearchDialog : public QDialog {
     Q_OBJECT

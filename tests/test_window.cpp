@@ -104,7 +104,7 @@ schedule without a minute: ready ; pick 91 ; type 1 ; select minuteBox=-1 ; clic
 loop without a number: ready ; pick 91 ; click toLoopButton ; click loopButton ; show boxes,loopButton
   => boxes=请先查询单号后在使用本功能! | loopButton=开始循环
 loop without an interval: ready ; pick 91 ; type 1 ; click toLoopButton ; click loopButton ; show boxes => boxes=请先设定时间!
-schedule armed and disarmed: ready ; pick 91 ; type 1 ; select hourBox=7 ; select minuteBox=5 ; click scheduleButton
+schedule armed and disarmed: ready ; pick 91 ; type 1 ; select hourBox=7 ; select minuteBox=5 ; mnemonic scheduleButton ; click scheduleButton
   ; show scheduleButton,tip:scheduleButton,clockWatchTimer,locked ; click scheduleButton ; show scheduleButton,tip:scheduleButton,clockWatchTimer,locked,boxes
   => scheduleButton=关闭定时 | tip:scheduleButton=下次查询：07:05 | clockWatchTimer=on | locked=numberBox,companyBox,deleteNumberButton,clearHistoryButton,companySearchButton,hourBox,minuteBox
   | scheduleButton=开始定时 | tip:scheduleButton= | clockWatchTimer=off | locked= | boxes=

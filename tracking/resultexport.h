@@ -11,11 +11,11 @@ class QAbstractItemModel;
 class ResultExport {
 public:
     enum class Outcome { Written, Empty, Failed };
-    // `write`: Empty writes nothing and leaves an earlier file as it was; Failed
+    // Empty writes nothing and leaves an earlier file as it was; Failed
     // (the file cannot be replaced, or the encoder cannot be had) leaves any earlier file whole.
     static Outcome write(const QAbstractItemModel &list, const QString &filePath,
                                          const char *encoding = GbText::encoding);
-    // `trimAndPadToBytes`: `text` without leading and trailing blanks, padded on the right
+    // `text` without leading and trailing blanks, padded on the right
     // with blanks to `width` bytes of GBK text; never cut, and an empty text stays empty.
     static QString trimAndPadToBytes(const QString &text, int width);
 };

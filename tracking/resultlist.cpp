@@ -3,6 +3,7 @@
 #include "common/textrules.h"
 
 #include <QHeaderView>
+#include <QStringList>
 #include <QStyledItemDelegate>
 #include <QTreeView>
 
@@ -50,4 +51,15 @@ ResultModel *ResultList::prepare(QTreeView *list)
     header->resizeSection(ResultModel::timeColumn, timeWidth);
     header->resizeSection(ResultModel::progressColumn, progressWidth);
     return model;
+}
+
+QString ResultList::rowBalloon(const QString &time, const QString &progress)
+{
+    // A server's text may hold line breaks of its own; each line is cut on its own.
+    QString text = QStringLiteral("时间:") + time + u'\n' + QStringLiteral("物流进度:") + progress;
+    QStringList lines = text.replace(QLatin1String("\r\n"), QLatin1String("\n")).split(u'\n');
+    for (QString &line : lines)
+        line = cutAtWholeCharacter(line, shownTextLength).toHtmlEscaped();
+    return QStringLiteral("<p style='white-space:pre-wrap'><b>物流跟踪信息</b><br>%1</p>")
+        .arg(lines.join(QLatin1String("<br>")));
 }

@@ -5,15 +5,15 @@
 #include <QAbstractTableModel>
 #include <QList>
 
-// The rows of the result list `resultView`, newest on top: the answer's last row is row 0,
+// The rows of the result list, newest on top: the answer's last row is row 0,
 // numbered "1"; its time and progress are drawn in red. Rows are kept in answer order and
 // numbered when shown, so a new answer goes in with one reset, however long it is.
 class ResultModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    static constexpr int numberColumn = 0;   // `xh` "序号"
-    static constexpr int timeColumn = 1;     // `sj` "时间"
-    static constexpr int progressColumn = 2; // `wl` "物流进度"
+    static constexpr int numberColumn = 0;   // "序号"
+    static constexpr int timeColumn = 1;     // "时间"
+    static constexpr int progressColumn = 2; // "物流进度"
 
     using QAbstractTableModel::QAbstractTableModel;
 

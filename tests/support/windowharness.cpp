@@ -113,7 +113,10 @@ void WindowHarness::perform(const QString &step)
         find<QComboBox>("companyBox")->setCurrentIndex(arg.toInt());
     else if (verb == u"type")
         find<QComboBox>("numberBox")->setEditText(arg);
-    else if (verb == u"click")
+    else if (verb == u"mnemonic") { // as a platform theme may mark one in a caption
+        auto *button = find<QPushButton>(name.constData());
+        button->setText(u'&' + button->text());
+    } else if (verb == u"click")
         find<QPushButton>(name.constData())->click(); // as a click does: nothing when the button is disabled
     else if (verb == u"select")
         find<QComboBox>(key.toLatin1().constData())->setCurrentIndex(value.toInt());

@@ -19,6 +19,7 @@
 //   pick N | type TEXT | query N NUMBER   courier N; the number box; both, then 开始查询 and its parse
 //   select LIST=N | at HH:MM[:SS]     an entry of a drop-down list; the clock
 //   click NAME | tick NAME | reply BUTTON   a button; a timer's tick; the next box's answer
+//   mnemonic NAME                     a theme marks a mnemonic in a button's caption
 //   focus NAME | open LIST | key KEYS a control takes the focus; a list opens; keys to the focus
 //   copy TEXT | close | closing HOW   the clipboard; the window's close box; a close while a fetch
 //                                     waits, from the window system (HOW: window) or by code
