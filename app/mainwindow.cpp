@@ -5,6 +5,7 @@
 #include "common/textrules.h"
 #include "common/texts.h"
 #include "history/historybox.h"
+#include "monitor/changenotice.h"
 #include "outlet/outletdialog.h"
 #include "search/companysearchdialog.h"
 #include "tracking/catalogue.h"
@@ -30,23 +31,42 @@ constexpr int numberBoxMaxLength = 16 * 1024 * 1024;
 } // namespace
 
 MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
-             QWidget *parent)
-    : QWidget(parent), ui(new Ui::MainWindow), m_platform(platform), m_endpoints(endpoints), m_folders(folders),
-      m_history(folders.historyFile(), folders.earlierHistoryFile()), m_showRowsTimer(this), m_updateCheckTimer(this),
-      m_clockTimer(this)
+                       QWidget *parent)
+    : QWidget(parent), ui(new Ui::MainWindow), m_platform(platform), m_endpoints(endpoints),
+      m_folders(folders), m_history(folders.historyFile(), folders.earlierHistoryFile()),
+      m_showRowsTimer(this), m_updateCheckTimer(this), m_clockTimer(this)
 {
     ui->setupUi(this);
     setFixedSize(size());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     growLabelsToLineHeight(this);
     ui->loopPanel->hide();
+    setupStatusBar();
+    setupTimers();
+    setupInputs();
+    setupHistory();
+    setupPanels();
+    setupShortcuts();
+    loadAndGreet();
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::setupStatusBar()
+{
     // Panel widths 1440, 5475, 1440 and 1200 twips; panel 2 is the message line, panel 4 a clock.
     ui->statusBar->setPanels(
         {{96, QStringLiteral("查询提示："), QStringLiteral("查询提示"), QStringLiteral("captionPanel")},
          {365, QStringLiteral("程序检测更新中.."), QStringLiteral("消息"), QStringLiteral("messagePanel")},
          {96, QStringLiteral("Mirovel出品"), QStringLiteral("出品"), QStringLiteral("makerPanel")},
          {80, QString(), QStringLiteral("时间"), QStringLiteral("clockPanel")}});
+}
 
+void MainWindow::setupTimers()
+{
     m_showRowsTimer.setObjectName(QStringLiteral("showRowsTimer"));
     m_showRowsTimer.setInterval(100);
     connect(&m_showRowsTimer, &QTimer::timeout, this, &MainWindow::showPendingRows);
@@ -55,18 +75,25 @@ MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, con
     connect(&m_updateCheckTimer, &QTimer::timeout, this, &MainWindow::checkForUpdate);
     m_clockTimer.setSingleShot(true);
     connect(&m_clockTimer, &QTimer::timeout, this, &MainWindow::showClock);
+}
 
+void MainWindow::setupInputs()
+{
     // The number sent is exactly what was typed: no completion from the history.
     ui->numberBox->setCompleter(nullptr);
     ui->numberBox->lineEdit()->setMaxLength(numberBoxMaxLength);
     connect(ui->companyBox, &QComboBox::currentIndexChanged, this, &MainWindow::companyChosen);
-    connect(ui->queryButton, &QPushButton::clicked, this, &MainWindow::startQuery);
+    connect(ui->queryButton, &QPushButton::clicked, this, [this] { startQuery(false); });
     connect(ui->companySearchButton, &QPushButton::clicked, this, &MainWindow::openCompanySearch);
     connect(ui->exportButton, &QPushButton::clicked, this, &MainWindow::exportResults);
     connect(ui->forumButton, &QPushButton::clicked, this, &MainWindow::openForum);
     connect(ui->aboutButton, &QPushButton::clicked, this, &MainWindow::openAbout);
     connect(ui->outletButton, &QPushButton::clicked, this, &MainWindow::openOutletLookup);
+    ui->resultView->viewport()->installEventFilter(this);
+}
 
+void MainWindow::setupHistory()
+{
     m_historyBox = new HistoryBox(ui->numberBox, m_history, m_platform.boxes, this);
     connect(ui->deleteNumberButton, &QPushButton::clicked, m_historyBox, &HistoryBox::deleteTypedNumber);
     connect(ui->clearHistoryButton, &QPushButton::clicked, m_historyBox, &HistoryBox::clearAll);
@@ -79,7 +106,10 @@ MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, con
         m_previousRowCount = 0;
         m_currentRowCount = 0;
     });
+}
 
+void MainWindow::setupPanels()
+{
     for (MonitorPanel *panel :
          {static_cast<MonitorPanel *>(ui->schedulePanel), static_cast<MonitorPanel *>(ui->loopPanel)}) {
         panel->attach(m_platform.boxes, m_platform.clock, [this] {
@@ -87,16 +117,16 @@ MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, con
         });
         connect(panel, &MonitorPanel::armed, this, [this] { setInputsLocked(true); });
         connect(panel, &MonitorPanel::disarmed, this, [this] { setInputsLocked(false); });
-        connect(panel, &MonitorPanel::due, this, [this] {
-            m_dueNow = true;
-            startQuery();
-            m_dueNow = false;
-        });
+        connect(panel, &MonitorPanel::due, this, [this] { startQuery(true); });
     }
-    connect(ui->schedulePanel, &MonitorPanel::leaving, this, [this] { swapPanels(ui->schedulePanel, ui->loopPanel); });
-    connect(ui->loopPanel, &MonitorPanel::leaving, this, [this] { swapPanels(ui->loopPanel, ui->schedulePanel); });
+    connect(ui->schedulePanel, &MonitorPanel::leaving, this,
+            [this] { swapPanels(ui->schedulePanel, ui->loopPanel); });
+    connect(ui->loopPanel, &MonitorPanel::leaving, this,
+            [this] { swapPanels(ui->loopPanel, ui->schedulePanel); });
+}
 
-    ui->resultView->viewport()->installEventFilter(this);
+void MainWindow::setupShortcuts()
+{
     // F8, with any modifier, pastes from anywhere in the window, an open drop-down list included;
     // a modal dialog in front keeps it.
     QList<QKeySequence> f8;
@@ -114,14 +144,13 @@ MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, con
     paste->setKeys(f8);
     paste->setContext(Qt::ApplicationShortcut);
     connect(paste, &QShortcut::activated, this, &MainWindow::pasteNumber);
-    connect(&m_platform.notifier, &Notifier::activated, this, [this] {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        show();
-        raise();
-        activateWindow();
-    });
+    connect(&m_platform.notifier, &Notifier::activated, this, &MainWindow::bringToFront);
+}
 
-    // `Form_Load`
+// What the window does once it is made: the lists filled, the skin on, the greeting played, and
+// the update check a second later.
+void MainWindow::loadAndGreet()
+{
     fillCompanyList();
     m_historyBox->loadAndShow();
     m_platform.skin.attach(m_folders.deliveredFile(QStringLiteral("skinh.she")), QString());
@@ -130,11 +159,6 @@ MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, con
     playSound(QStringLiteral("orvo.mp3"));
     showClock();
     m_updateCheckTimer.start();
-}
-
-MainWindow::~MainWindow()
-{
-    delete ui;
 }
 
 void MainWindow::setMessageLine(const QString &text, const QString &cause)
@@ -170,33 +194,31 @@ void MainWindow::companyChosen(int index)
         m_companyCode = code;
 }
 
-void MainWindow::startQuery()
+void MainWindow::startQuery(bool byPanel)
 {
     if (m_handlerDepth > 0)
         return; // a query or the update check waits for its answer
-    const Asked asked{ui->companyBox->currentText(), ui->numberBox->currentText()};
-    if (asked.number.isEmpty() || asked.number == QStringLiteral("双击文本可粘贴单号")) {
+    Query query{ui->companyBox->currentText(), m_companyCode, ui->numberBox->currentText(), byPanel};
+    if (query.number.isEmpty() || query.number == QStringLiteral("双击文本可粘贴单号")) {
         ui->numberBox->clearEditText();
         ui->numberBox->setFocus();
         setMessageLine(QStringLiteral("请输入快递单号!"));
         return;
     }
-    if (asked.company.isEmpty()) {
+    if (query.company.isEmpty()) {
         ui->companyBox->setFocus();
         setMessageLine(QStringLiteral("请选择快递公司!"));
         return;
     }
     enterHandler();
     const auto leave = qScopeGuard([this] { leaveHandler(); });
-    m_asked = asked;
-    m_askedByPanel = m_dueNow;
     ui->deliveryStatusLabel->setText(QStringLiteral("快件状态：未查询"));
     ui->queryButton->setEnabled(false);
-    m_showRowsTimer.stop(); // a parse still pending from an earlier answer is superseded
-    csh();
+    m_showRowsTimer.stop(); // rows still waiting from an earlier answer are superseded
+    m_pending.reset();
     m_results->clear();
 
-    const QueryOutcome outcome = fetchOutcome(asked);
+    QueryOutcome outcome = fetchOutcome(query);
     if (outcome.kind != QueryOutcome::Kind::Answered) {
         if (outcome.emptiesNumber()) {
             ui->numberBox->clearEditText();
@@ -205,46 +227,46 @@ void MainWindow::startQuery()
         endQuery(outcome.message(), outcome.cause);
         return;
     }
-    recordInHistory(asked);
-    if (outcome.rows.isEmpty())
-        endQuery(m_historySaved ? outcome.message() : Texts::historyNotSaved());
+    recordInHistory(query);
+    query.rows = std::move(outcome.rows);
+    if (query.rows.isEmpty())
+        endQuery(query.historySaved ? outcome.message() : Texts::historyNotSaved());
     else
-        showRowsSoon(outcome.rows);
+        showRowsSoon(std::move(query));
 }
 
-QueryOutcome MainWindow::fetchOutcome(const Asked &asked)
+QueryOutcome MainWindow::fetchOutcome(const Query &query)
 {
-    setMessageLine(asked.company + QStringLiteral("快递查询中..."));
+    setMessageLine(query.company + QStringLiteral("快递查询中..."));
     return QueryOutcome::read(
-        fetch(TrackingRequest::url(m_endpoints.trackingHost, m_companyCode, asked.number)));
+        fetch(TrackingRequest::url(m_endpoints.trackingHost, query.companyCode, query.number)));
 }
 
-void MainWindow::recordInHistory(const Asked &asked)
+void MainWindow::recordInHistory(Query &query)
 {
-    m_historySaved = m_historyBox->add(asked.number, asked.company) != HistoryStore::AddResult::SaveFailed;
+    query.historySaved =
+        m_historyBox->add(query.number, query.company) != HistoryStore::AddResult::SaveFailed;
 }
 
-void MainWindow::showRowsSoon(QList<ResultRow> rows)
+void MainWindow::showRowsSoon(Query query)
 {
-    m_pendingRows = std::move(rows);
+    m_pending = std::move(query);
     m_showRowsTimer.start();
 }
 
 void MainWindow::showPendingRows()
 {
     m_showRowsTimer.stop();
-    m_results->setRows(m_pendingRows);
-    csh();
+    if (!m_pending)
+        return;
+    const Query query = *std::exchange(m_pending, std::nullopt);
+    m_results->setRows(query.rows);
     m_previousRowCount = m_currentRowCount;
     m_currentRowCount = m_results->rowCount();
-    endQuery(m_historySaved ? QStringLiteral("查询完毕...") : Texts::historyNotSaved());
-    ui->deliveryStatusLabel->setText(QueryOutcome::deliveryStatus(m_results->cell(0, ResultModel::progressColumn)));
-    showChangeNotice();
-}
-
-void MainWindow::csh()
-{
-    m_pendingRows.clear();
+    endQuery(query.historySaved ? QStringLiteral("查询完毕...") : Texts::historyNotSaved());
+    ui->deliveryStatusLabel->setText(
+        QueryOutcome::deliveryStatus(m_results->cell(0, ResultModel::progressColumn)));
+    showChangeNotice(query);
 }
 
 void MainWindow::endQuery(const QString &message, const QString &cause)
@@ -253,28 +275,28 @@ void MainWindow::endQuery(const QString &message, const QString &cause)
     ui->queryButton->setEnabled(true);
 }
 
-void MainWindow::showChangeNotice()
+void MainWindow::showChangeNotice(const Query &query)
 {
-    // Only the number of rows counts: the parcel's history grew when there are more than before.
-    const bool grew = m_previousRowCount < m_currentRowCount;
-    ui->changeNoticeLabel->setText(grew ? QStringLiteral("是否更新：有更新") : QStringLiteral("是否更新：无更新"));
+    const ChangeNotice notice =
+        ChangeNotice::decide(m_previousRowCount, m_currentRowCount, query.byPanel, isActiveWindow());
+    ui->changeNoticeLabel->setText(notice.grew ? QStringLiteral("是否更新：有更新")
+                                               : QStringLiteral("是否更新：无更新"));
     QPalette palette = ui->changeNoticeLabel->palette();
-    palette.setColor(QPalette::WindowText, grew ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    palette.setColor(QPalette::WindowText, notice.grew ? QColor(255, 0, 0) : QColor(0, 0, 0));
     ui->changeNoticeLabel->setPalette(palette);
-    if (grew)
+    if (notice.grew)
         playSound(QStringLiteral("ts.mp3"));
-    // Not for the first query after start or a pick, which always grows from nothing.
-    if (grew && m_previousRowCount > 0 && (m_askedByPanel || !isActiveWindow()))
-        notifyWhenAway();
+    if (notice.notify)
+        notifyParcelMoved(query);
 }
 
-void MainWindow::notifyWhenAway()
+void MainWindow::notifyParcelMoved(const Query &query)
 {
     const auto line = [](const QString &text) { // at most 100 characters, then "…"
         return text.size() > 100 ? cutAtWholeCharacter(text, 101) : text;
     };
     m_platform.notifier.notify(QStringLiteral("快件有更新"),
-                               line(m_asked.company + u' ' + HistoryStore::recordedNumber(m_asked.number)) +
+                               line(query.company + u' ' + HistoryStore::recordedNumber(query.number)) +
                                    u'\n' +
                                    line(m_results->cell(0, ResultModel::timeColumn) + u' ' +
                                         m_results->cell(0, ResultModel::progressColumn)));
@@ -380,25 +402,11 @@ void MainWindow::openOutletLookup()
 
 void MainWindow::exportResults()
 {
-    const auto outcome =
-        ResultExport::write(*m_results, m_folders.dataFile(QStringLiteral("物流信息.txt")));
-    QString box, status;
-    switch (outcome) {
-    case ResultExport::Outcome::Written:
-        box = QStringLiteral("成功导出全部数据!");
-        status = QStringLiteral("成功导出全部数据..");
-        break;
-    case ResultExport::Outcome::Empty:
-        box = QStringLiteral("没有可导出的数据!");
-        status = QStringLiteral("没有可导出的数据..");
-        break;
-    case ResultExport::Outcome::Failed:
-        box = QStringLiteral("数据导出失败!");
-        status = QStringLiteral("数据导出失败..");
-        break;
-    }
-    m_platform.boxes.show({Texts::boxTitle(), box, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
-    setMessageLine(status);
+    const ResultExport::Told told = ResultExport::told(
+        ResultExport::write(*m_results, m_folders.dataFile(QStringLiteral("物流信息.txt"))));
+    m_platform.boxes.show(
+        {Texts::boxTitle(), told.box, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+    setMessageLine(told.messageLine);
 }
 
 void MainWindow::openForum()
@@ -408,9 +416,10 @@ void MainWindow::openForum()
 
 void MainWindow::setInputsLocked(bool locked)
 {
-    for (QWidget *input : {static_cast<QWidget *>(ui->numberBox), static_cast<QWidget *>(ui->companyBox),
-                           static_cast<QWidget *>(ui->deleteNumberButton), static_cast<QWidget *>(ui->clearHistoryButton),
-                           static_cast<QWidget *>(ui->companySearchButton)})
+    for (QWidget *input :
+         {static_cast<QWidget *>(ui->numberBox), static_cast<QWidget *>(ui->companyBox),
+          static_cast<QWidget *>(ui->deleteNumberButton), static_cast<QWidget *>(ui->clearHistoryButton),
+          static_cast<QWidget *>(ui->companySearchButton)})
         input->setEnabled(!locked);
 }
 
@@ -451,6 +460,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         showRowBalloon(ui->resultView->indexAt(mouse->position().toPoint()).row());
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::bringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::pasteNumber()

@@ -10,6 +10,19 @@ constexpr int numberWidth = 8;
 const QString separator = QStringLiteral("   ");
 } // namespace
 
+ResultExport::Told ResultExport::told(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Written:
+        return {QStringLiteral("成功导出全部数据!"), QStringLiteral("成功导出全部数据..")};
+    case Outcome::Empty:
+        return {QStringLiteral("没有可导出的数据!"), QStringLiteral("没有可导出的数据..")};
+    case Outcome::Failed:
+        break;
+    }
+    return {QStringLiteral("数据导出失败!"), QStringLiteral("数据导出失败..")};
+}
+
 QString ResultExport::trimAndPadToBytes(const QString &text, int width)
 {
     const QString trimmed = trimBlanks(text);
@@ -19,8 +32,8 @@ QString ResultExport::trimAndPadToBytes(const QString &text, int width)
     return trimmed + QString(width - length, u' ');
 }
 
-ResultExport::Outcome ResultExport::write(const QAbstractItemModel &list,
-                                                          const QString &filePath, const char *encoding)
+ResultExport::Outcome ResultExport::write(const QAbstractItemModel &list, const QString &filePath,
+                                          const char *encoding)
 {
     const int rows = list.rowCount();
     if (rows == 0)
