@@ -129,17 +129,11 @@ void MainWindow::setupShortcuts()
 {
     // F8, with any modifier, pastes from anywhere in the window, an open drop-down list included;
     // a modal dialog in front keeps it.
+    static_assert(Qt::ShiftModifier == 1 << 25 && Qt::ControlModifier == 1 << 26 &&
+                  Qt::AltModifier == 1 << 27 && Qt::MetaModifier == 1 << 28);
     QList<QKeySequence> f8;
-    const Qt::KeyboardModifier modifiers[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier,
-                                              Qt::MetaModifier};
-    for (int set = 0; set < 16; ++set) {
-        Qt::KeyboardModifiers held;
-        for (int bit = 0; bit < 4; ++bit) {
-            if (set & (1 << bit))
-                held |= modifiers[bit];
-        }
-        f8.append(QKeySequence(QKeyCombination(held, Qt::Key_F8)));
-    }
+    for (int held = 0; held < 16; ++held) // every combination of the four
+        f8.append(QKeySequence(QKeyCombination(Qt::KeyboardModifiers(held << 25), Qt::Key_F8)));
     auto *paste = new QShortcut(this);
     paste->setKeys(f8);
     paste->setContext(Qt::ApplicationShortcut);
