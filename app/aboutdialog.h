@@ -25,7 +25,7 @@ private:
     void fitLabelsToText();
     void openQqChat(); // chat with the author in QQ
     void writeEmail(); // a new e-mail to the author
-    void openForum(); // the forum in the web browser
+    void openForum();  // the forum in the web browser
 
     Ui::AboutDialog *ui;
     Shell &m_shell;

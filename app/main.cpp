@@ -37,9 +37,10 @@ int main(int argc, char *argv[])
     DBusNotifier notifier;
     const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit, notifier};
 
-    MainWindow window(platform, Endpoints::fromBuild(),
-                 ProgramFolders::decide(QCoreApplication::applicationDirPath(),
-                                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    MainWindow window(
+        platform, Endpoints::fromBuild(),
+        ProgramFolders::decide(QCoreApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     sound.startAfterFirstFrame(&window);
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));

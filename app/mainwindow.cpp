@@ -37,6 +37,10 @@ MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, con
       m_showRowsTimer(this), m_updateCheckTimer(this), m_clockTimer(this)
 {
     ui->setupUi(this);
+    m_guard = new ReentryGuard(this, platform.boxes, [this](bool held) {
+        ui->schedulePanel->setHeld(held);
+        ui->loopPanel->setHeld(held);
+    });
     setFixedSize(size());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     growLabelsToLineHeight(this);
@@ -94,7 +98,7 @@ void MainWindow::setupInputs()
 
 void MainWindow::setupHistory()
 {
-    m_historyBox = new HistoryBox(ui->numberBox, m_history, m_platform.boxes, this);
+    m_historyBox = new HistoryBox(ui->numberBox, m_history, m_guard->boxes(), this);
     connect(ui->deleteNumberButton, &QPushButton::clicked, m_historyBox, &HistoryBox::deleteTypedNumber);
     connect(ui->clearHistoryButton, &QPushButton::clicked, m_historyBox, &HistoryBox::clearAll);
     connect(m_historyBox, &HistoryBox::message, this, [this](const QString &text) { setMessageLine(text); });
@@ -112,12 +116,12 @@ void MainWindow::setupPanels()
 {
     for (MonitorPanel *panel :
          {static_cast<MonitorPanel *>(ui->schedulePanel), static_cast<MonitorPanel *>(ui->loopPanel)}) {
-        panel->attach(m_platform.boxes, m_platform.clock, [this] {
+        panel->attach(m_guard->boxes(), m_platform.clock, [this] {
             return !ui->companyBox->currentText().isEmpty() && !ui->numberBox->currentText().isEmpty();
         });
         connect(panel, &MonitorPanel::armed, this, [this] { setInputsLocked(true); });
         connect(panel, &MonitorPanel::disarmed, this, [this] { setInputsLocked(false); });
-        connect(panel, &MonitorPanel::due, this, [this] { startQuery(true); });
+        connect(panel, &MonitorPanel::due, this, &MainWindow::panelQueryDue);
     }
     connect(ui->schedulePanel, &MonitorPanel::leaving, this,
             [this] { swapPanels(ui->schedulePanel, ui->loopPanel); });
@@ -188,11 +192,20 @@ void MainWindow::companyChosen(int index)
         m_companyCode = code;
 }
 
+void MainWindow::panelQueryDue()
+{
+    if (!m_guard->putOffWhileBoxOpen(ReentryGuard::Work::PanelQuery, [this] { panelQueryDue(); }))
+        startQuery(true);
+}
+
 void MainWindow::startQuery(bool byPanel)
 {
-    if (m_handlerDepth > 0)
+    if (m_guard->handlerRunning())
         return; // a query or the update check waits for its answer
-    Query query{ui->companyBox->currentText(), m_companyCode, ui->numberBox->currentText(), byPanel};
+    Query query{.company = ui->companyBox->currentText(),
+                .companyCode = m_companyCode,
+                .number = ui->numberBox->currentText(),
+                .byPanel = byPanel};
     if (query.number.isEmpty() || query.number == QStringLiteral("双击文本可粘贴单号")) {
         ui->numberBox->clearEditText();
         ui->numberBox->setFocus();
@@ -204,8 +217,7 @@ void MainWindow::startQuery(bool byPanel)
         setMessageLine(QStringLiteral("请选择快递公司!"));
         return;
     }
-    enterHandler();
-    const auto leave = qScopeGuard([this] { leaveHandler(); });
+    const auto busy = m_guard->handler();
     ui->deliveryStatusLabel->setText(QStringLiteral("快件状态：未查询"));
     ui->queryButton->setEnabled(false);
     m_showRowsTimer.stop(); // rows still waiting from an earlier answer are superseded
@@ -304,21 +316,22 @@ void MainWindow::playSound(const QString &fileName)
 void MainWindow::checkForUpdate()
 {
     m_updateCheckTimer.stop();
-    enterHandler();
-    const auto leave = qScopeGuard([this] { leaveHandler(); });
+    if (m_guard->putOffWhileBoxOpen(ReentryGuard::Work::UpdateCheck, [this] { checkForUpdate(); }))
+        return;
+    const auto busy = m_guard->handler();
     const UpdateCheck::Result check = UpdateCheck::evaluate(fetch(UpdateCheck::url(m_endpoints.updateHost)));
     if (check.verdict == UpdateCheck::Verdict::Newer) {
         setMessageLine(QStringLiteral("程序已加载完毕..."));
-        showBox({QStringLiteral("Tiko提示"), UpdateCheck::newerVersionText(check.version),
-                 BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+        m_guard->boxes().show({QStringLiteral("Tiko提示"), UpdateCheck::newerVersionText(check.version),
+                               BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
         m_platform.shell.openUrl(m_endpoints.forumUrl);
-        m_ending = true;
+        m_guard->programEnding();
         m_platform.appExit.exitNow(0);
         return;
     }
     if (check.verdict == UpdateCheck::Verdict::Failed)
-        showBox({Texts::boxTitle(), QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
-                 BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton});
+        m_guard->boxes().show({Texts::boxTitle(), QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
+                               BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton});
     setMessageLine(QStringLiteral("程序已加载完毕..."), check.cause);
     ui->queryButton->setEnabled(true);
     ui->numberBox->setEnabled(true);
@@ -327,45 +340,8 @@ void MainWindow::checkForUpdate()
 FetchResult MainWindow::fetch(const QUrl &url)
 {
     const FetchResult result = m_platform.fetch.get(url);
-    m_waited = true;
+    m_guard->waited();
     return result;
-}
-
-void MainWindow::enterHandler()
-{
-    if (m_handlerDepth++ == 0) {
-        ui->schedulePanel->setHeld(true);
-        ui->loopPanel->setHeld(true);
-    }
-}
-
-void MainWindow::leaveHandler()
-{
-    if (--m_handlerDepth > 0)
-        return;
-    ui->schedulePanel->setHeld(false);
-    ui->loopPanel->setHeld(false);
-    m_waited = false;
-    if (std::exchange(m_closePending, false) && !m_ending)
-        QTimer::singleShot(0, this, &QWidget::close);
-}
-
-BoxButton MainWindow::showBox(const BoxRequest &request)
-{
-    if (std::exchange(m_waited, false)) {
-        // The wait held the window system's events back with the user's input. Shown now, the box
-        // would block this window and Qt would drop a close among them, so they go first; the
-        // input goes as the box would have dropped it.
-        QWindow *window = windowHandle();
-        if (window)
-            window->installEventFilter(this);
-        m_deliveringHeld = true;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        m_deliveringHeld = false;
-        if (window)
-            window->removeEventFilter(this);
-    }
-    return m_platform.boxes.show(request);
 }
 
 // Each dialog is made when it is shown and gone when it closes, so every opening starts fresh.
@@ -398,7 +374,7 @@ void MainWindow::exportResults()
 {
     const ResultExport::Told told = ResultExport::told(
         ResultExport::write(*m_results, m_folders.dataFile(QStringLiteral("物流信息.txt"))));
-    m_platform.boxes.show(
+    m_guard->boxes().show(
         {Texts::boxTitle(), told.box, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
     setMessageLine(told.messageLine);
 }
@@ -427,10 +403,7 @@ void MainWindow::swapPanels(QWidget *leaving, QWidget *coming)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_handlerDepth > 0) {
-        // Asked once the handler is over: the window must not go while a fetch waits on it, and
-        // the question must not stack on a box of that handler.
-        m_closePending = true;
+    if (m_guard->holdClose()) {
         event->ignore();
         return;
     }
@@ -438,17 +411,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
                          QLatin1Char(' ') + QLatin1Char('\n') +
                          QStringLiteral("是否退出并到论坛可以下载更多Orvo系列原创免费软件?");
     const BoxButton answer =
-        m_platform.boxes.show({Texts::boxTitle(), text, BoxIcon::Information,
+        m_guard->boxes().show({Texts::boxTitle(), text, BoxIcon::Information,
                                BoxButton::Yes | BoxButton::No | BoxButton::Cancel, BoxButton::Yes});
     if (answer == BoxButton::Yes)
         m_platform.shell.openUrl(m_endpoints.forumUrl);
-    event->setAccepted(answer == BoxButton::Yes || answer == BoxButton::No);
+    const bool leaving = answer == BoxButton::Yes || answer == BoxButton::No;
+    if (leaving)
+        m_guard->programEnding(); // nothing put off runs then
+    event->setAccepted(leaving);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == windowHandle() && m_deliveringHeld && event->isInputEvent())
-        return true;
     if (watched == ui->resultView->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         showRowBalloon(ui->resultView->indexAt(mouse->position().toPoint()).row());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/reentryguard.h"
 #include "history/historystore.h"
 #include "platform/endpoints.h"
 #include "platform/platform.h"
@@ -40,7 +41,7 @@ private:
         QString number;      // as typed
         bool byPanel = false;
         bool historySaved = true;
-        QList<ResultRow> rows; // answer order, the newest last
+        QList<ResultRow> rows = {}; // answer order, the newest last
     };
 
     void setupStatusBar();
@@ -53,6 +54,7 @@ private:
 
     void fillCompanyList();
     void companyChosen(int index);
+    void panelQueryDue();
     void startQuery(bool byPanel);
     QueryOutcome fetchOutcome(const Query &query);
     void recordInHistory(Query &query);
@@ -77,13 +79,10 @@ private:
     void showClock();
     void playSound(const QString &fileName);
     FetchResult fetch(const QUrl &url);
-    // Handlers that may wait for the network: a close asked for meanwhile waits for the outermost.
-    void enterHandler();
-    void leaveHandler();
-    BoxButton showBox(const BoxRequest &request);
 
     Ui::MainWindow *ui;
     Platform m_platform;
+    ReentryGuard *m_guard;
     Endpoints m_endpoints;
     ProgramFolders m_folders;
     HistoryStore m_history;
@@ -98,10 +97,4 @@ private:
     QTimer m_showRowsTimer;
     QTimer m_updateCheckTimer;
     QTimer m_clockTimer; // the status line's clock, each minute
-
-    int m_handlerDepth = 0;        // handlers running that may wait for the network
-    bool m_waited = false;         // the running handler has waited: events are held back
-    bool m_deliveringHeld = false; // those events are being delivered before a box
-    bool m_closePending = false;   // a close was asked for while a handler ran
-    bool m_ending = false;         // the program ends at once; a pending close is dropped
 };

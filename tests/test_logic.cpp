@@ -2,6 +2,7 @@
 // update check, the history file, the folders, the outlet page, and the fetch over real sockets.
 #include "common/gbtext.h"
 #include "common/savefile.h"
+#include "common/textrules.h"
 #include "demoservice.h"
 #include "history/historystore.h"
 #include "outlet/outletpage.h"
@@ -115,6 +116,8 @@ class TestLogic : public QObject {
         }
         if (rule == u"status")
             return QueryOutcome::deliveryStatus(text);
+        if (rule == u"cut") // the room / the text
+            return cutAtWholeCharacter(second, first.toInt());
         if (rule == u"width8")
             return ResultExport::trimAndPadToBytes(text, 8) + u'$';
         if (rule == u"update") {
@@ -197,7 +200,6 @@ private slots:
         tableRows(R"(
 first company: company 0 => AAE快递/aae
 name with a bar: company 40 => 共速达物流|快递/gongsuda
-shunfeng: company 91 => 顺丰快递/shunfeng
 last company: company 126 => 中邮物流/zhongyou
 past the end: company 127 => /
 plain number: request SF1234567890 => http://h:1/?com=shunfeng&nu=SF1234567890&id=3C7E1A90B4D25F6E8A0C19D7E25B4F31&type=html
@@ -226,6 +228,8 @@ blanks trimmed: width8   12   => 12      $
 nine bytes not cut: width8 123456789 => 123456789$
 blanks only stay empty: width8     => $
 tab is no blank: width8 \t7 => \t7      $
+pair across the cut: cut 5 / abc😀z => abc…
+pair before the cut: cut 6 / abc😀zz => abc😀…
 current version: update V3.0 => current(V3.0)
 current, a line break after: update V3.0\r\n => current(V3.0)
 other case is newer: update v3.0 => newer(v3.0)

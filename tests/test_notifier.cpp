@@ -23,15 +23,9 @@ public slots:
     uint Notify(const QString &app, uint replaces, const QString &icon, const QString &summary,
                 const QString &body, const QStringList &actions, const QVariantMap &hints, int timeout)
     {
-        calls << QStringList{app,
-                             QString::number(replaces),
-                             icon,
-                             summary,
-                             body,
-                             actions.join(u','),
-                             hints.value(u"desktop-entry"_s).toString(),
-                             QString::number(timeout)}
-                     .join(u' ');
+        calls << u"%1 %2 %3 %4 %5 %6 %7 %8"_s.arg(
+            app, QString::number(replaces), icon, summary, body, actions.join(u','),
+            hints.value(u"desktop-entry"_s).toString(), QString::number(timeout));
         return 40 + calls.size();
     }
 };

@@ -119,9 +119,9 @@ schedule at its presets, midnight: ready ; pick 91 ; type 1234567890 ; at 14:05 
   ; tick clockWatchTimer ; show requests ; at 0:00 ; tick clockWatchTimer ; show requests => requests=1 | requests=2
 schedule armed within its minute: ready ; pick 91 ; type 1234567890 ; select hourBox=14 ; select minuteBox=5 ; at 14:05:30
   ; click scheduleButton ; tick clockWatchTimer ; show requests => requests=2
-loop every minute: ready ; pick 91 ; type 1234567890 ; click toLoopButton ; select intervalBox=0 ; click loopButton ; tick minuteCountTimer
-  ; tick showRowsTimer ; tick minuteCountTimer ; tick showRowsTimer ; show requests,rows,loopButton,minuteCountTimer
-  => requests=3 | rows=7 | loopButton=停止循环 | minuteCountTimer=on
+loop every minute, in a box once answered: ready ; pick 91 ; type 1234567890 ; click toLoopButton ; select intervalBox=0 ; click loopButton
+  ; tick minuteCountTimer ; tick showRowsTimer ; tick minuteCountTimer ; tick showRowsTimer ; show requests,rows,loopButton,minuteCountTimer ; reply Cancel ; inside tick minuteCountTimer
+  ; close ; show requests ; events ; show requests => requests=3 | rows=7 | loopButton=停止循环 | minuteCountTimer=on | requests=3 | requests=4
 loop restarted, and a query by hand: ready ; pick 91 ; type 1234567890 ; click toLoopButton ; select intervalBox=2 ; click loopButton
   ; tick minuteCountTimer x2 ; click loopButton ; click loopButton ; tick minuteCountTimer x2 ; show requests ; click queryButton ; tick showRowsTimer
   ; tick minuteCountTimer ; show requests => requests=1 | requests=3
@@ -172,21 +172,21 @@ clicks on the list: ready ; row -1 ; show message
   ; show message,tooltip ; row 0 ; show tooltip,selection ; row -1 ; show message,selection
   => message=当前没有物流信息 | message=查询完毕... | tooltip=物流跟踪信息/时间:T1/物流进度:P1 <b>x</b>
   | tooltip=物流跟踪信息/时间:T2/物流进度:P2 | selection=yes | message=当前没有物流信息 | selection=no
-balloon cut at a whole character: ready ; answer 5=<tr><td>T</td><td>{x*1994}😀z</td></tr> ; query 91 5 ; row 0 ; show tooltip
-  => tooltip=物流跟踪信息/时间:T/物流进度:{x*1994}…
 farewell, Yes: ready ; reply Yes ; close ; show box,window,forum
   => box=Orvo系列软件: 感谢您对Pell、对Orvo系列的软件的支持!\n \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?
   [icon 0, buttons 14, default 2] | window=no | forum=http://forum.invalid/bbs/
-farewell, No: ready ; reply No ; close ; show window,forum,exit => window=no | forum= | exit=
-farewell, Cancel: ready ; reply Cancel ; close ; show window,forum => window=yes | forum=
-close by the window system during a failing update check: serve update=hang ; modal ; start ; closing window ; reply Ok
+farewell, No, update check due: serve update=hang ; start ; reply No ; inside tick updateCheckTimer ; close ; events
+  ; show window,forum,exit,requests,nested => window=no | forum= | exit= | requests=0 | nested=1
+farewell, Cancel, update check due: serve update=e404 ; start ; reply Cancel ; inside tick updateCheckTimer ; close ; events
+  ; show window,forum,requests,nested,locked => window=yes | forum= | requests=1 | nested=1 | locked=
+close by the window system during a failing update check: serve update=hang ; start ; closing window ; reply Ok
   ; reply No ; tick updateCheckTimer ; events ; show nested,window,boxes => nested=1 | window=no
   | boxes=检测更新失败!请您稍后再试,暂时使用原版/感谢您对Pell、对Orvo系列的软件的支持!\n
   \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?
-close by code during a passing update check: serve update=drip ; modal ; start ; closing code ; reply No
+close by code during a passing update check: serve update=drip ; start ; closing code ; reply No
   ; tick updateCheckTimer ; events ; show window,boxes => window=no | boxes=感谢您对Pell、对Orvo系列的软件的支持!\n
   \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?
-close during an update check that finds a newer version: serve update=drip ; update V3.1 ; modal ; start ; closing window
+close during an update check that finds a newer version: serve update=drip ; update V3.1 ; start ; closing window
   ; tick updateCheckTimer ; events ; show boxes,exit => boxes=发现最新版本![V3.1]\r\n \r\n确定后自动打开官方论坛! | exit=0
 about and the forum: ready ; about ; click forumButton ; show forum => 关于程序=版本号：3.0.83 #ff0000 #0000ff #ff0000 #0000ff
   | forum=tencent://message/?uin=0,mailto:dev@q.test,http://forum.invalid/bbs/,tencent://message/?uin=0,http://forum.invalid/bbs/

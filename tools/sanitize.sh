@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds the asan preset (AddressSanitizer + UndefinedBehaviorSanitizer) and runs every test under it.
+# Builds the asan preset (AddressSanitizer + UndefinedBehaviorSanitizer) and runs the tests it has
+# under it: five of the suite's (test_logic, test_window, test_notifier, test_killloop and
+# realwindow); the preset builds no benchmarks and leaves the package's tests to the plain build.
 # Exits non-zero if the build fails, a test fails or a sanitizer reports anything.
 set -euo pipefail
 cd "$(dirname "$0")/.."

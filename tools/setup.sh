@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-multimedia-dev libqt6multimedia6
     libgl-dev libbenchmark-dev
     fonts-wqy-microhei
-    xvfb xauth x11-utils xdotool imagemagick
+    xvfb xauth x11-utils xdotool imagemagick python3 iproute2
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     qt6-translations-l10n
     clang-14 libclang-rt-14-dev

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test: the layer check, the whole suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzz run, then the whole suite on the
-# plain build.
+# Installs what is missing, builds and runs every test: the layer check, five of the suite's tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer (tools/sanitize.sh says which), a short fuzz
+# run, then the whole suite on the plain build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh

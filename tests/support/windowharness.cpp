@@ -28,6 +28,16 @@ WindowHarness::WindowHarness() : m_fetch(1000, 16 * 1024 * 1024)
         qFatal("demo service could not listen");
     const QString host = m_service.hostAndPort();
     m_endpoints = Endpoints{host, host, host, QUrl(u"http://forum.invalid/bbs/"_s)};
+    boxes.whileOpen = [this] {
+        m_mostOpen = std::max(m_mostOpen, ++m_open);
+        QDialog box(m_window.get()); // blocks the window beneath, as a real one does
+        box.open();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        for (const QString &step : std::exchange(m_inside, {}))
+            perform(step);
+        --m_open;
+    };
 }
 
 WindowHarness::~WindowHarness()
@@ -38,7 +48,8 @@ WindowHarness::~WindowHarness()
 
 void WindowHarness::tick(const char *timer)
 {
-    QMetaObject::invokeMethod(find<QTimer>(timer), "timeout");
+    if (find<QTimer>(timer)->isActive()) // a stopped timer never ticks
+        QMetaObject::invokeMethod(find<QTimer>(timer), "timeout");
 }
 
 // Opens the dialog of `button`, acts in it from inside its modal run, and closes it if it stayed.
@@ -107,8 +118,7 @@ void WindowHarness::perform(const QString &step)
         perform(u"pick "_s + arg.section(u' ', 0, 0));
         perform(u"type "_s + arg.section(u' ', 1));
         perform(u"click queryButton"_s);
-        if (find<QTimer>("showRowsTimer")->isActive())
-            tick("showRowsTimer");
+        tick("showRowsTimer");
     } else if (verb == u"pick")
         find<QComboBox>("companyBox")->setCurrentIndex(arg.toInt());
     else if (verb == u"type")
@@ -124,13 +134,10 @@ void WindowHarness::perform(const QString &step)
         clock.current.setTime(QTime::fromString(arg, arg.size() > 5 ? u"H:mm:ss"_s : u"H:mm"_s));
     else if (verb == u"tick")
         tick(name.constData());
-    else if (verb == u"reply")
-        boxes.answers << QHash<QString, BoxButton>{
-            {u"Yes"_s, BoxButton::Yes},
-            {u"No"_s, BoxButton::No},
-            {u"Ok"_s,
-             BoxButton::Ok}}.value(arg, BoxButton::Cancel);
-    else if (verb == u"focus")
+    else if (verb == u"reply") { // Ok, Yes, No or Cancel: the bits of BoxButton in turn
+        const qsizetype bit = QStringList{u"Ok"_s, u"Yes"_s, u"No"_s, u"Cancel"_s}.indexOf(arg);
+        boxes.answers << (bit >= 0 ? BoxButton(1 << bit) : (qFatal("no button %s", qPrintable(arg)), Cancel));
+    } else if (verb == u"focus")
         find(name.constData())->setFocus();
     else if (verb == u"open") {
         find<QComboBox>(name.constData())->showPopup();
@@ -149,16 +156,8 @@ void WindowHarness::perform(const QString &step)
             arg == u"window"_s ? void(QWindowSystemInterface::handleCloseEvent(m_window->windowHandle()))
                                : void(m_window->close());
         });
-    else if (verb == u"modal") // each box blocks the window beneath, as a real one does
-        boxes.whileOpen = [this] {
-            m_mostOpen = std::max(m_mostOpen, ++m_open);
-            QDialog box(m_window.get());
-            box.setModal(true);
-            box.show();
-            QCoreApplication::processEvents();
-            QCoreApplication::processEvents();
-            --m_open;
-        };
+    else if (verb == u"inside")
+        m_inside << arg;
     else if (verb == u"elsewhere") {
         m_elsewhere.show();
         m_elsewhere.activateWindow();

@@ -23,7 +23,8 @@
 //   focus NAME | open LIST | key KEYS a control takes the focus; a list opens; keys to the focus
 //   copy TEXT | close | closing HOW   the clipboard; the window's close box; a close while a fetch
 //                                     waits, from the window system (HOW: window) or by code
-//   modal | events                    boxes block the window beneath them; posted events run
+//   events                            posted events run (each box blocks the window beneath it)
+//   inside STEP                       the step, while the next box is open
 //   elsewhere | minimize | activate   another window is active; the window is minimized; the
 //                                     user activates the desktop notification
 //   row N | resize                    a click on row N of the list (-1: below the rows); a drag and a
@@ -45,7 +46,7 @@ private:
     void perform(const QString &step);
     QString shown(const QString &what) const;
     void inDialog(const char *button, const std::function<void(QWidget *)> &act);
-    void tick(const char *timer); // its handler runs as at the timer's tick
+    void tick(const char *timer); // its handler runs as at the timer's tick, if the timer runs
     QString path(const QString &name) const { return m_dir.filePath(name); }
     template <typename T = QWidget> T *find(const char *name) const
     {
@@ -69,5 +70,6 @@ private:
     std::unique_ptr<MainWindow> m_window;
     QStringList m_notes;
     int m_open = 0, m_mostOpen = 0; // boxes open now, and at most
+    QStringList m_inside;           // steps for the next box to run while it is open
     QWidget m_elsewhere;            // another window, to take the activation
 };

@@ -21,8 +21,14 @@ int main(int argc, char *argv[])
         QStringLiteral("update-version"),
         QStringLiteral("Content of the update file (default: the program's version)."),
         QStringLiteral("TEXT"));
+    const QCommandLineOption updateBehaviourOption(
+        QStringLiteral("update-behaviour"),
+        QStringLiteral("How the update file is delivered: normal, hang, drip, cut, e404, e500, huge, empty, "
+                       "gbk, redirect or moved (default normal)."),
+        QStringLiteral("NAME"), QStringLiteral("normal"));
     parser.addOption(portOption);
     parser.addOption(versionOption);
+    parser.addOption(updateBehaviourOption);
     parser.process(app);
 
     bool valid = false;
@@ -32,7 +38,14 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    const auto updateBehaviour = DemoService::behaviourNamed(parser.value(updateBehaviourOption));
+    if (!updateBehaviour) {
+        std::fprintf(stderr, "Unknown behaviour: %s\n", qPrintable(parser.value(updateBehaviourOption)));
+        return 2;
+    }
+
     DemoService service;
+    service.setUpdateBehaviour(*updateBehaviour);
     if (parser.isSet(versionOption))
         service.setUpdateAnswer(parser.value(versionOption).toUtf8());
     const quint16 bound = service.listen(quint16(port));
