@@ -2,7 +2,8 @@
 // never answers: one QtWebFetch::get with a 3 s deadline against the demo service in its
 // hanging mode. Prints wall time, process CPU time and their ratio.
 //
-// Goal: CPU time under 1 % of the wall time of the wait.
+// Goal: CPU time under 1 % of the wall time of the wait. A plain program, not a Google Benchmark
+// one: it fails when the goal is missed, so a wait that spins fails its CTest run.
 
 #include "demoservice.h"
 #include "platform/qtwebfetch.h"
@@ -34,6 +35,8 @@ const char *outcomeName(FetchResult::Outcome outcome)
         return "HttpError";
     case FetchResult::Outcome::NetworkError:
         return "NetworkError";
+    case FetchResult::Outcome::Redirected:
+        return "Redirected";
     case FetchResult::Outcome::Cut:
         return "Cut";
     case FetchResult::Outcome::Timeout:
@@ -84,5 +87,5 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "bench_fetchwait: expected a timeout\n");
         return 1;
     }
-    return 0;
+    return percent < 1.0 ? 0 : 1;
 }

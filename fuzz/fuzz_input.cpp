@@ -36,12 +36,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } else if (data[0] == 'O') { // every value is cut from the page, without its closing marks
         for (const QString &value : parseOutletPage(fetch.body))
             check(value.size() <= fetch.body.size() && !value.contains(u"</"));
-    } else if (data[0] == 'D') { // each byte gives a character or a replacement: none vanishes into nothing
-        const qsizetype nul = bytes.indexOf('\0');
+    } else if (data[0] == 'D') { // valid UTF-8 comes out as it is; text sent in GB18030 comes back
+        const qsizetype nul = bytes.indexOf('\0'); // whole, its charset declared or not
         const QByteArray contentType = nul < 0 ? QByteArray() : bytes.left(nul), body = bytes.mid(nul + 1);
-        (void)AnswerDecoder::decode(body, contentType);
-        const QByteArray charset = AnswerDecoder::declaredCharset(contentType);
-        check(charset == charset.toLower() && (body.isEmpty() || !GbText::decode(body).isEmpty()));
+        const QByteArray charset = AnswerDecoder::declaredCharset(contentType), bom("\xEF\xBB\xBF");
+        const QByteArray unmarked = body.startsWith(bom) ? body.mid(bom.size()) : body;
+        const QString text = QString::fromUtf8(unmarked);
+        const bool utf8 = text.toUtf8() == unmarked, utf8Read = charset.isEmpty() || charset == "utf-8";
+        check(charset == charset.toLower() &&
+              (!utf8 || !utf8Read || AnswerDecoder::decode(body, contentType) == text));
+        const std::optional<QByteArray> gb = GbText::encode(text);
+        check(gb.has_value()); // what starts as a UTF-8 byte order mark is read as UTF-8, as is valid UTF-8
+        check(gb->startsWith(bom) ||
+              (AnswerDecoder::decode(*gb, "text/html; charset=GBK") == text &&
+               (QString::fromUtf8(*gb).toUtf8() == *gb || AnswerDecoder::decode(*gb, {}) == text)));
     } else if (data[0] == 'H') {        // line ends part entries; an entry's number is its start; what is
         static const QTemporaryDir dir; // loaded and written again loads the same
         const QString path = dir.filePath(QStringLiteral("wlnum.ini"));

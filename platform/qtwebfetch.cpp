@@ -102,6 +102,8 @@ FetchResult QtWebFetch::fetch(const QUrl &url, const QList<QPair<QByteArray, QBy
             result.outcome = FetchResult::Outcome::HttpError;
         else if (reply->error() == QNetworkReply::NoError && result.httpStatus >= 200)
             result.outcome = FetchResult::Outcome::Ok;
+        else if (reply->error() == QNetworkReply::TooManyRedirectsError)
+            result.outcome = FetchResult::Outcome::Redirected;
         else
             result.outcome = reply->error() == QNetworkReply::RemoteHostClosedError
                                  ? FetchResult::Outcome::Cut

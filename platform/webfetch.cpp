@@ -9,6 +9,8 @@ QString FetchResult::failureCause() const
         return QStringLiteral("服务器返回HTTP错误%1").arg(httpStatus);
     case Outcome::NetworkError:
         return QStringLiteral("无法连接服务器");
+    case Outcome::Redirected:
+        return QStringLiteral("服务器反复重定向,没有应答");
     case Outcome::Cut:
         return QStringLiteral("连接在应答中途断开");
     case Outcome::Timeout:

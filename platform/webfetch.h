@@ -11,7 +11,8 @@ struct FetchResult {
     enum class Outcome {
         Ok,           // a 2xx/3xx answer arrived whole
         HttpError,    // the server answered with a status of 400 or more
-        NetworkError, // no connection: refused, no such host, a redirect loop
+        NetworkError, // no connection: refused, no such host
+        Redirected,   // the server sent the request on again and again instead of answering
         Cut,          // the connection dropped in the middle of the answer
         Timeout,      // the total deadline passed
         TooLarge,     // the body grew past the size limit

@@ -150,6 +150,10 @@ class TestLogic : public QObject {
             return (came ? u"the answer"_s : result.failureCause()) + u" / "_s +
                    UpdateCheck::evaluate(result).cause;
         }
+        if (rule == u"grown") { // the growing parcel's steps so many minutes after the service started
+            m_service.setStartTime(QDateTime::currentDateTime().addSecs(-60 * text.toInt() - 30));
+            return QString::number(m_service.trackingAnswer(u"shunfeng"_s, u"7770001"_s).count(u"<tr>"));
+        }
         if (rule == u"folders") // where delivered files are read, data kept, the history carried over from
             return folders(text.contains(u"bin"_s), text.contains(u"share"_s), text.contains(u"closed"_s));
         if (rule ==
@@ -230,7 +234,6 @@ blanks only stay empty: width8     => $
 tab is no blank: width8 \t7 => \t7      $
 pair across the cut: cut 5 / abc😀z => abc…
 pair before the cut: cut 6 / abc😀zz => abc😀…
-current version: update V3.0 => current(V3.0)
 current, a line break after: update V3.0\r\n => current(V3.0)
 other case is newer: update v3.0 => newer(v3.0)
 blank update file: update  \r\n => failed()
@@ -284,16 +287,17 @@ portable copy, folder closed: folders bin closed => bin home/Quillon bin/wlnum.i
 installed, bin writable: folders share => share/quillon home/Quillon bin/wlnum.ini [] made
 both, the program's own first: folders bin share => bin bin - [ts.mp3] none
 none anywhere: folders => bin bin - [] none
-answer: fetch normal => the answer / 更新文件内容无效
+growing parcel, 2 steps and one a minute up to 50, then over again: grown 100 => 4
 GBK without a charset: fetch gbk => the answer / 更新文件内容无效
 nobody listening: fetch unreachable => 无法连接服务器 / 无法连接服务器
 never answers: fetch hang => 服务器未在15秒内完成应答 / 服务器未在15秒内完成应答
 drips past the deadline: fetch drip => 服务器未在15秒内完成应答 / 服务器未在15秒内完成应答
 cut mid-answer: fetch cut => 连接在应答中途断开 / 连接在应答中途断开
 404 page: fetch e404 => 服务器返回HTTP错误404 / 服务器返回HTTP错误404
+500 page: fetch e500 => 服务器返回HTTP错误500 / 服务器返回HTTP错误500
 50 MB: fetch huge => 应答超过32 MB / 应答超过32 MB
 empty body: fetch empty => 服务器返回空内容 / 服务器返回空内容
-redirect loop: fetch redirect => 无法连接服务器 / 无法连接服务器
+redirect loop: fetch redirect => 服务器反复重定向,没有应答 / 服务器反复重定向,没有应答
 )");
     }
     void rules()

@@ -21,8 +21,8 @@ start-up: start ; show statusBar,deliveryStatusLabel,changeNoticeLabel,locked,up
 columns locked: start ; resize ; show columns => columns=96,133,347
 update current: update V3.0\r\n ; start ; tick updateCheckTimer ; show message,boxes,locked,updateCheckTimer,sent,forum,exit
   => message=程序已加载完毕... | boxes= | locked= | updateCheckTimer=off | sent=/orvoupd/zephyr/jc.txt | forum= | exit=
-update newer: update V3.1 ; start ; tick updateCheckTimer ; show message,box,locked,updateCheckTimer,forum,exit => message=程序已加载完毕...
-  | box=Tiko提示: 发现最新版本![V3.1]\r\n \r\n确定后自动打开官方论坛! [icon 0, buttons 1, default 0] | locked=numberBox,queryButton
+update newer, in GBK: serve update=gbk ; update V3.1版 ; start ; tick updateCheckTimer ; show message,box,locked,updateCheckTimer,forum,exit
+  => message=程序已加载完毕... | box=Tiko提示: 发现最新版本![V3.1版]\r\n \r\n确定后自动打开官方论坛! [icon 0, buttons 1, default 0] | locked=numberBox,queryButton
   | updateCheckTimer=off | forum=http://forum.invalid/bbs/ | exit=0
 update fails: update <html></html> ; start ; tick updateCheckTimer ; show message,tip:messagePanel,box,locked,forum,exit
   => message=程序已加载完毕... | tip:messagePanel=更新文件内容无效
@@ -153,7 +153,7 @@ popular companies: ready ; popular shentongButton ; show companyBox ; popular em
   ; show companyBox ; popular chengguangButton ; show companyBox ; popular quanfengButton ; show companyBox ; popular zhaijisongButton ; show companyBox,message
   => companyBox=申通快递 | companyBox=EMS快递 | companyBox=顺丰快递 | companyBox=圆通快递 | companyBox=中通快递 | companyBox=汇通快递 | companyBox=韵达快递
   | companyBox=程光快递 | companyBox=全峰快递 | companyBox=宅急送快递 | message=程序已加载完毕...
-outlet found: ready ; outlet  浦东  ; show boxes,sent
+outlet found, in GBK: ready ; serve outlet=gbk ; outlet  浦东  ; show boxes,sent
   => 网店信息查询=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
   | boxes=张江镇、川沙新镇、唐镇 | sent=/query_list.asp?name=%E6%B5%A6%E4%B8%9C
 outlet not found: ready ; outlet 无此网点 ; show boxes

@@ -27,7 +27,8 @@ using Step = QPair<QString, QString>; // time, progress
 constexpr qsizetype maxRequestHead = 16 * 1024 * 1024;
 constexpr qint64 hugeLength = 50 * 1024 * 1024;
 constexpr qsizetype hugeChunk = 64 * 1024;
-constexpr int growingStepsCap = 50;
+// The growing parcel has at most this many steps, then starts over from its first two.
+constexpr int growingStepsMost = 50;
 
 const QString signedNumber = QStringLiteral("1234567890");
 const QString growingNumber = QStringLiteral("7770001");
@@ -323,13 +324,18 @@ QString DemoService::growingParcelAnswer() const
                                    u"武汉"_s, u"长沙"_s, u"南昌"_s, u"福州"_s, u"厦门"_s};
     constexpr qsizetype hubCount = sizeof(hubs) / sizeof(hubs[0]);
 
+    // One round grows from 2 steps to the most, a step a minute; the next round starts over, so
+    // the parcel keeps changing for as long as the service runs.
+    constexpr qint64 roundMinutes = growingStepsMost - 2 + 1;
     const qint64 minutes = qMax<qint64>(0, m_start.secsTo(QDateTime::currentDateTime()) / 60);
-    const int count = int(qMin<qint64>(growingStepsCap, 2 + minutes));
+    const QDateTime roundStart = m_start.addSecs(60 * (minutes - minutes % roundMinutes));
+    const int count = int(2 + minutes % roundMinutes);
 
     QList<Step> steps;
     for (int i = 0; i < count; ++i) {
-        // Step i is dated (i - 1) minutes after the start, so each new one appears when its time comes.
-        const QString time = m_start.addSecs(60 * (i - 1)).toString(u"yyyy-MM-dd HH:mm:ss"_s);
+        // Step i is dated (i - 1) minutes after the round's start, so each new one appears when its
+        // time comes.
+        const QString time = roundStart.addSecs(60 * (i - 1)).toString(u"yyyy-MM-dd HH:mm:ss"_s);
         QString progress;
         if (i == 0) {
             progress = u"【杭州市余杭区】快件已揽收，揽收员：周师傅"_s;

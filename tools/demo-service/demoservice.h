@@ -58,7 +58,8 @@ public:
     void setOutletAnswer(const QString &name, const QStringList &values);
     // The interval between two bytes of a Drip answer (default 1000 ms).
     void setDripInterval(int ms);
-    // Where the growing parcel's clock starts (default: the service's start).
+    // Where the growing parcel's clock starts (default: the service's start): 2 steps then, one more
+    // every minute up to 50, then 2 again.
     void setStartTime(const QDateTime &start);
 
     // The last request's path and query, as received (percent-encoded).

@@ -1,9 +1,39 @@
 #include "demoservice.h"
+#include "platform/qtwebfetch.h"
+#include "tracking/queryoutcome.h"
+#include "tracking/trackingrequest.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+
+namespace {
+
+// Where Quillon waits 15 s, asking waits this long, so that a number that hangs costs little.
+constexpr int askDeadlineMs = 2000;
+
+// For each number, a line of what Quillon shows after querying it against this service: the
+// delivery status when steps came, else the message that ends the query; then why it failed.
+int ask(const QStringList &numbers)
+{
+    DemoService service;
+    if (service.listen() == 0)
+        return 1;
+    QtWebFetch fetch(askDeadlineMs);
+    for (const QString &number : numbers) {
+        const QueryOutcome outcome = QueryOutcome::read(
+            fetch.get(TrackingRequest::url(service.hostAndPort(), QStringLiteral("shunfeng"), number)));
+        const QString shown = outcome.rows.isEmpty()
+                                  ? outcome.message()
+                                  : QueryOutcome::deliveryStatus(outcome.rows.constLast().progress);
+        std::printf("%s\t%s\t%s\n", number.toUtf8().constData(), shown.toUtf8().constData(),
+                    outcome.cause.toUtf8().constData());
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -26,10 +56,22 @@ int main(int argc, char *argv[])
         QStringLiteral("How the update file is delivered: normal, hang, drip, cut, e404, e500, huge, empty, "
                        "gbk, redirect or moved (default normal)."),
         QStringLiteral("NAME"), QStringLiteral("normal"));
+    const QCommandLineOption askOption(
+        QStringLiteral("ask"),
+        QStringLiteral("Print what Quillon shows for each NUMBER, asked of a service of its own, and exit."));
     parser.addOption(portOption);
     parser.addOption(versionOption);
     parser.addOption(updateBehaviourOption);
+    parser.addOption(askOption);
+    parser.addPositionalArgument(QStringLiteral("NUMBER"), QStringLiteral("A tracking number, with --ask."),
+                                 QStringLiteral("[NUMBER...]"));
     parser.process(app);
+    if (parser.isSet(askOption))
+        return ask(parser.positionalArguments());
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "Numbers are asked with --ask\n");
+        return 1;
+    }
 
     bool valid = false;
     const uint port = parser.value(portOption).toUInt(&valid);
