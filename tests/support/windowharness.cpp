@@ -25,7 +25,7 @@ using namespace Qt::StringLiterals;
 WindowHarness::WindowHarness() : m_fetch(1000, 16 * 1024 * 1024)
 {
     if (m_service.listen() == 0)
-        qFatal("demo service could not listen");
+        m_failure = u"the demo service could not listen"_s;
     const QString host = m_service.hostAndPort();
     m_endpoints = Endpoints{host, host, host, QUrl(u"http://forum.invalid/bbs/"_s)};
     boxes.whileOpen = [this] {
@@ -34,8 +34,10 @@ WindowHarness::WindowHarness() : m_fetch(1000, 16 * 1024 * 1024)
         box.open();
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        for (const QString &step : std::exchange(m_inside, {}))
-            perform(step);
+        guarded([this] {
+            for (const QString &step : std::exchange(m_inside, {}))
+                perform(step);
+        });
         --m_open;
     };
 }
@@ -57,7 +59,7 @@ void WindowHarness::inDialog(const char *button, const std::function<void(QWidge
 {
     QTimer::singleShot(0, [&] {
         QWidget *dialog = QApplication::activeModalWidget();
-        act(dialog);
+        guarded([&] { act(dialog); });
         if (dialog->isVisible()) {
             m_notes << dialog->windowTitle() + u" stayed"_s;
             dialog->close();
@@ -66,17 +68,31 @@ void WindowHarness::inDialog(const char *button, const std::function<void(QWidge
     find<QPushButton>(button)->click();
 }
 
+void WindowHarness::guarded(const std::function<void()> &steps)
+{
+    try {
+        steps();
+    } catch (const Unknown &unknown) {
+        if (m_failure.isEmpty())
+            m_failure = unknown.what;
+    }
+}
+
 QString WindowHarness::run(const QString &steps)
 {
     m_notes.clear();
-    for (QString step : steps.split(u" ; "_s)) {
-        bool repeated = false; // "tick minuteCountTimer x359": the step that many times
-        const int times = step.section(u" x"_s, -1).toInt(&repeated);
-        if (repeated)
-            step = step.section(u" x"_s, 0, -2);
-        for (int i = 0; i < (repeated ? times : 1); ++i)
-            perform(step);
-    }
+    if (!m_failure.isEmpty())
+        return QString();
+    guarded([&] {
+        for (QString step : steps.split(u" ; "_s)) {
+            bool repeated = false; // "tick minuteCountTimer x359": the step that many times
+            const int times = step.section(u" x"_s, -1).toInt(&repeated);
+            if (repeated)
+                step = step.section(u" x"_s, 0, -2);
+            for (int i = 0; i < (repeated ? times : 1) && m_failure.isEmpty(); ++i)
+                perform(step);
+        }
+    });
     return m_notes.join(u" | "_s);
 }
 
@@ -87,18 +103,18 @@ void WindowHarness::perform(const QString &step)
     const QByteArray name = arg.toLatin1();
     auto *list = m_window ? find<QTreeView>("resultView") : nullptr;
     if (verb == u"start" || verb == u"ready") {
-        m_window =
-            std::make_unique<MainWindow>(Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier},
-                                    m_endpoints, ProgramFolders(m_dir.path()));
+        m_window = std::make_unique<MainWindow>(
+            Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier}, m_endpoints,
+            ProgramFolders(m_dir.path()));
         m_window->show();
         if (!QTest::qWaitForWindowActive(m_window.get()))
-            qFatal("the window did not become active");
+            throw Unknown{u"the window did not become active"_s};
         if (verb == u"ready")
             tick("updateCheckTimer");
     } else if (verb == u"put" || verb == u"block") {
         if (verb == u"put" ? !saveWholeFile(path(key), GbText::encode(value).value())
                            : !QDir().mkdir(path(arg)))
-            qFatal("cannot make %s", qPrintable(arg));
+            throw Unknown{u"cannot make "_s + arg};
     } else if (verb == u"answer" && value.startsWith(u"rows:")) {
         QString table = u"<table>"_s;
         for (int row = 1; row <= value.sliced(5).toInt(); ++row)
@@ -109,19 +125,26 @@ void WindowHarness::perform(const QString &step)
     else if (verb == u"update")
         m_service.setUpdateAnswer(arg.toUtf8());
     else if (verb == u"serve") { // "drip": a byte every 50 ms
-        const DemoService::Behaviour behaviour = DemoService::behaviourNamed(value).value();
+        const std::optional<DemoService::Behaviour> behaviour = DemoService::behaviourNamed(value);
+        const QStringList routes{u"tracking"_s, u"update"_s, u"outlet"_s};
+        if (!behaviour || !routes.contains(key))
+            throw Unknown{u"no route or behaviour: "_s + arg};
         m_service.setDripInterval(50);
-        key == u"tracking" ? m_service.setTrackingBehaviour(behaviour)
-        : key == u"update" ? m_service.setUpdateBehaviour(behaviour)
-                           : m_service.setOutletBehaviour(behaviour);
+        key == u"tracking" ? m_service.setTrackingBehaviour(*behaviour)
+        : key == u"update" ? m_service.setUpdateBehaviour(*behaviour)
+                           : m_service.setOutletBehaviour(*behaviour);
     } else if (verb == u"query") {
         perform(u"pick "_s + arg.section(u' ', 0, 0));
         perform(u"type "_s + arg.section(u' ', 1));
         perform(u"click queryButton"_s);
         tick("showRowsTimer");
-    } else if (verb == u"pick")
-        find<QComboBox>("companyBox")->setCurrentIndex(arg.toInt());
-    else if (verb == u"type")
+    } else if (verb == u"pick") {
+        auto *companies = find<QComboBox>("companyBox");
+        const int position = arg == u"-" ? -1 : companies->findText(arg, Qt::MatchExactly);
+        if (position < 0 && arg != u"-")
+            throw Unknown{u"no company named "_s + arg};
+        companies->setCurrentIndex(position);
+    } else if (verb == u"type")
         find<QComboBox>("numberBox")->setEditText(arg);
     else if (verb == u"mnemonic") { // as a platform theme may mark one in a caption
         auto *button = find<QPushButton>(name.constData());
@@ -136,7 +159,9 @@ void WindowHarness::perform(const QString &step)
         tick(name.constData());
     else if (verb == u"reply") { // Ok, Yes, No or Cancel: the bits of BoxButton in turn
         const qsizetype bit = QStringList{u"Ok"_s, u"Yes"_s, u"No"_s, u"Cancel"_s}.indexOf(arg);
-        boxes.answers << (bit >= 0 ? BoxButton(1 << bit) : (qFatal("no button %s", qPrintable(arg)), Cancel));
+        if (bit < 0)
+            throw Unknown{u"no button "_s + arg};
+        boxes.answers << BoxButton(1 << bit);
     } else if (verb == u"focus")
         find(name.constData())->setFocus();
     else if (verb == u"open") {
@@ -176,15 +201,17 @@ void WindowHarness::perform(const QString &step)
                 return dialog->findChild<QLabel *>(QLatin1String(name));
             };
             QString note = dialog->windowTitle() + u'=' + label("versionLabel")->text();
-            for (const char *name : {"wrongNumberNote", "wrongNumberReason", "outOfStepNote", "outOfStepReason"})
+            for (const char *name :
+                 {"wrongNumberNote", "wrongNumberReason", "outOfStepNote", "outOfStepReason"})
                 note += u' ' + label(name)->palette().color(QPalette::WindowText).name();
             m_notes << note;
-            for (const char *name :
-                 {"voiceContact", "qqLink", "emailLink", "forumLink", "qqLink"}) // links open at each left click
+            for (const char *name : {"voiceContact", "qqLink", "emailLink", "forumLink",
+                                     "qqLink"}) // links open at each left click
                 QTest::mouseClick(label(name), Qt::LeftButton);
             QTest::mouseClick(label("forumLink"), Qt::RightButton);
             QTest::mousePress(label("emailLink"), Qt::LeftButton); // and not at a release beside them
-            QTest::mouseRelease(label("emailLink"), Qt::LeftButton, {}, QPoint(label("emailLink")->width() + 5, 3));
+            QTest::mouseRelease(label("emailLink"), Qt::LeftButton, {},
+                                QPoint(label("emailLink")->width() + 5, 3));
             dialog->close();
         });
     else if (verb == u"row") {
@@ -216,7 +243,8 @@ void WindowHarness::perform(const QString &step)
                 });
             query->click();
             QStringList values;
-            for (const char *label : {"outletNameValue", "managerValue", "secondNameValue", "phoneValue", "areaValue", "noDeliveryValue"})
+            for (const char *label : {"outletNameValue", "managerValue", "secondNameValue", "phoneValue",
+                                      "areaValue", "noDeliveryValue"})
                 values << dialog->findChild<QLabel *>(QLatin1String(label))->text();
             m_notes << dialog->windowTitle() + u'=' + values.join(u',') + u" / "_s +
                            dialog->findChild<StatusBar *>()->text(2);
@@ -231,7 +259,7 @@ void WindowHarness::perform(const QString &step)
         for (const QString &what : arg.split(u','))
             m_notes << what.trimmed() + u'=' + shown(what.trimmed());
     } else
-        qFatal("unknown step: %s", qPrintable(step));
+        throw Unknown{u"unknown step: "_s + step};
 }
 
 // What the window shows: the message line (statusBar: every panel); how many rows, the top and the bottom
@@ -240,7 +268,8 @@ void WindowHarness::perform(const QString &step)
 // sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
 // balloon; whether a list's popup, the window or a selection is there; the monitoring panel in
 // view; the columns' widths; a list's entries, first to last; or a control by name: a timer on or
-// off, a list's text, a label's text (changeNoticeLabel with its colour), a frame's title, a button's caption.
+// off, a list's text, a label's text (changeNoticeLabel with its colour), a frame's title, a button's
+// caption.
 QString WindowHarness::shown(const QString &what) const
 {
     auto *list = find<QTreeView>("resultView");
@@ -299,8 +328,8 @@ QString WindowHarness::shown(const QString &what) const
             parts << (what == u"exit" ? QString::number(code) : QString());
         parts.removeAll(QString());
     } else if (what == u"locked") {
-        for (const char *name : {"numberBox", "companyBox", "deleteNumberButton", "clearHistoryButton", "companySearchButton", "hourBox", "minuteBox",
-                                 "intervalBox", "queryButton"})
+        for (const char *name : {"numberBox", "companyBox", "deleteNumberButton", "clearHistoryButton",
+                                 "companySearchButton", "hourBox", "minuteBox", "intervalBox", "queryButton"})
             if (!find(name)->isEnabled())
                 parts << QString::fromLatin1(name);
     } else if (what == u"focus")
@@ -337,7 +366,9 @@ QString WindowHarness::shown(const QString &what) const
                                         : QString());
         if (auto *frame = qobject_cast<QGroupBox *>(control))
             return frame->title();
-        return static_cast<QPushButton *>(control)->text();
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            return button->text();
+        throw Unknown{u"nothing to show of "_s + what};
     }
     return parts.join(u',');
 }

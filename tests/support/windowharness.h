@@ -16,7 +16,8 @@
 //   put NAME=TEXT | block NAME        a file of the program folder, in GB18030; a folder in its place
 //   answer NUMBER=HTML | update TEXT  the service's answer for a number (rows:N: N rows); the update file
 //   serve ROUTE=BEHAVIOUR             tracking, update or outlet answers (DemoService::behaviourNamed)
-//   pick N | type TEXT | query N NUMBER   courier N; the number box; both, then 开始查询 and its parse
+//   pick NAME | type TEXT             a courier by its name (-: none chosen); the number box
+//   query NAME NUMBER                 pick, type, then 开始查询, and the rows shown if they wait
 //   select LIST=N | at HH:MM[:SS]     an entry of a drop-down list; the clock
 //   click NAME | tick NAME | reply BUTTON   a button; a timer's tick; the next box's answer
 //   mnemonic NAME                     a theme marks a mnemonic in a button's caption
@@ -27,20 +28,30 @@
 //   inside STEP                       the step, while the next box is open
 //   elsewhere | minimize | activate   another window is active; the window is minimized; the
 //                                     user activates the desktop notification
-//   row N | resize                    a click on row N of the list (-1: below the rows); a drag and a
-//                                     double-click on a column divider
+//   row N                             a click on row N of the list (-1: below the rows)
+//   resize                            on the list's first column divider: a drag 60 px right, then a
+//                                     double-click
 //   search TEXT | popular NAME        in the company search: a keyword, or a popular company's button
-//   outlet [!]NAME | about            a query in the outlet lookup (!: closed while it waits), then a
-//                                     click on its delivery area; the about box's version and links
+//   about                             opens the about box; notes its title, version and the colours
+//                                     of its four notes; left-clicks each contact link and the
+//                                     forum link, QQ twice; a right click on the forum link and a
+//                                     left press on the e-mail link released beside it, which open
+//                                     nothing; closes it
+//   outlet NAME                       opens the outlet lookup, types NAME, presses 查询; notes the
+//                                     six values and the status line, clicks the delivery area, closes
+//   outlet !NAME                      the same, but the dialog closes while the page is awaited
+//                                     (noting whether 查询 was disabled then)
 //                                     (a dialog's notes are named by its title)
 //   limit BYTES                       files cannot grow past BYTES (0: no limit), as on a full disk
 //   show WHAT,WHAT                    notes what the window shows (see shown())
 // A step followed by " xN" runs N times. run() returns the notes, "what=shown" each, joined by " | ".
+// An unknown verb, control or observable stops the scenario; failure() then says which.
 class WindowHarness {
 public:
     WindowHarness();
     ~WindowHarness();
     QString run(const QString &steps);
+    const QString &failure() const { return m_failure; }
 
 private:
     void perform(const QString &step);
@@ -48,11 +59,16 @@ private:
     void inDialog(const char *button, const std::function<void(QWidget *)> &act);
     void tick(const char *timer); // its handler runs as at the timer's tick, if the timer runs
     QString path(const QString &name) const { return m_dir.filePath(name); }
+    // What stops a scenario: thrown by a step, caught where the step began.
+    struct Unknown {
+        QString what;
+    };
+    void guarded(const std::function<void()> &steps); // keeps the first Unknown in m_failure
     template <typename T = QWidget> T *find(const char *name) const
     {
-        T *child = m_window->findChild<T *>(QString::fromLatin1(name));
+        T *child = m_window ? m_window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
         if (!child)
-            qFatal("no control named %s", name);
+            throw Unknown{QStringLiteral("no control of that kind named ") + QString::fromLatin1(name)};
         return child;
     }
 
@@ -69,6 +85,7 @@ private:
     QtWebFetch m_fetch;
     std::unique_ptr<MainWindow> m_window;
     QStringList m_notes;
+    QString m_failure;
     int m_open = 0, m_mostOpen = 0; // boxes open now, and at most
     QStringList m_inside;           // steps for the next box to run while it is open
     QWidget m_elsewhere;            // another window, to take the activation
