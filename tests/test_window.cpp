@@ -215,8 +215,7 @@ outlet closed while its page is awaited: ready ; serve outlet=hang ; outlet !浦
     }
     void scenarios()
     {
-        QFETCH(QString, input);
-        QFETCH(QString, expected);
+        FETCH_CASE();
         WindowHarness h;
         const QString shown = h.run(input);
         QVERIFY2(h.failure().isEmpty(), qPrintable(h.failure()));
