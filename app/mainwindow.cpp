@@ -2,10 +2,10 @@
 
 #include "app/aboutdialog.h"
 #include "common/layoutfit.h"
-#include "common/textrules.h"
 #include "common/texts.h"
 #include "history/historybox.h"
 #include "monitor/changenotice.h"
+#include "monitor/parcelnotification.h"
 #include "outlet/outletdialog.h"
 #include "search/companysearchdialog.h"
 #include "tracking/catalogue.h"
@@ -142,7 +142,10 @@ void MainWindow::setupShortcuts()
     paste->setKeys(f8);
     paste->setContext(Qt::ApplicationShortcut);
     connect(paste, &QShortcut::activated, this, &MainWindow::pasteNumber);
-    connect(&m_platform.notifier, &Notifier::activated, this, &MainWindow::bringToFront);
+    connect(&m_platform.notifier, &Notifier::activated, this, [this](const QString &, QObject *poster) {
+        if (poster == this) // not another window's parcel
+            bringToFront();
+    });
 }
 
 // What the window does once it is made: the lists filled, the skin on, the greeting played, and
@@ -298,14 +301,11 @@ void MainWindow::showChangeNotice(const Query &query)
 
 void MainWindow::notifyParcelMoved(const Query &query)
 {
-    const auto line = [](const QString &text) { // at most 100 characters, then "…"
-        return text.size() > 100 ? cutAtWholeCharacter(text, 101) : text;
-    };
-    m_platform.notifier.notify(QStringLiteral("快件有更新"),
-                               line(query.company + u' ' + HistoryStore::recordedNumber(query.number)) +
-                                   u'\n' +
-                                   line(m_results->cell(0, ResultModel::timeColumn) + u' ' +
-                                        m_results->cell(0, ResultModel::progressColumn)));
+    m_platform.notifier.notify(
+        ParcelNotification::forParcel({query.company, HistoryStore::recordedNumber(query.number),
+                                       m_results->cell(0, ResultModel::timeColumn),
+                                       m_results->cell(0, ResultModel::progressColumn)}),
+        this);
 }
 
 void MainWindow::playSound(const QString &fileName)

@@ -3,6 +3,8 @@
 #include "platform/notifier.h"
 
 #include <QDBusConnection>
+#include <QHash>
+#include <QPointer>
 
 // Notifications through the desktop's notification service (org.freedesktop.Notifications) on the
 // session bus. Every call is asynchronous, so the window never waits on the bus; where no service
@@ -12,12 +14,18 @@ class DBusNotifier : public Notifier {
 public:
     explicit DBusNotifier(const QDBusConnection &bus = QDBusConnection::sessionBus(),
                           QObject *parent = nullptr);
-    void notify(const QString &summary, const QString &body) override;
+    void notify(const Notification &notification, QObject *poster) override;
 
 private slots:
     void actionInvoked(uint id, const QString &action);
 
 private:
+    struct Shown {
+        uint id = 0; // the service's, which the key's next notification replaces
+        QPointer<QObject> poster;
+    };
+    void close(uint id);
+
     QDBusConnection m_bus;
-    uint m_latest = 0; // the id of the program's latest notification, which the next replaces
+    QHash<QString, Shown> m_shown; // by key
 };

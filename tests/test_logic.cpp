@@ -5,6 +5,7 @@
 #include "common/textrules.h"
 #include "demoservice.h"
 #include "history/historystore.h"
+#include "monitor/parcelnotification.h"
 #include "outlet/outletpage.h"
 #include "platform/answerdecoder.h"
 #include "platform/programfolders.h"
@@ -154,6 +155,16 @@ class TestLogic : public QObject {
             m_service.setStartTime(QDateTime::currentDateTime().addSecs(-60 * text.toInt() - 30));
             return QString::number(m_service.trackingAnswer(u"shunfeng"_s, u"7770001"_s).count(u"<tr>"));
         }
+        if (rule == u"refresh-notes") { // what a refresh in which N parcels grew posts, parcel n named n
+            QList<ParcelNotification::Grown> grown;
+            for (int n = 1; n <= text.toInt(); ++n)
+                grown.append({u"顺丰快递"_s, QString::number(n), u"T%1"_s.arg(n), u"P%1"_s.arg(n)});
+            QStringList posted; // and the keys each closes
+            for (const Notification &shown : ParcelNotification::forRefresh(grown))
+                posted << u"[%1] %2/%3 -%4"_s.arg(shown.key, shown.summary, shown.body,
+                                                  shown.supersedes.join(u','));
+            return posted.join(u" + "_s);
+        }
         if (rule == u"folders") // where delivered files are read, data kept, the history carried over from
             return folders(text.contains(u"bin"_s), text.contains(u"share"_s), text.contains(u"closed"_s));
         if (rule ==
@@ -288,6 +299,9 @@ installed, bin writable: folders share => share/quillon home/Quillon bin/wlnum.i
 both, the program's own first: folders bin share => bin bin - [ts.mp3] none
 none anywhere: folders => bin bin - [] none
 growing parcel, 2 steps and one a minute up to 50, then over again: grown 100 => 4
+one notification a parcel: refresh-notes 3 => [1\n顺丰快递] 快件有更新/顺丰快递 1\nT1 P1 - + [2\n顺丰快递] 快件有更新/顺丰快递 2\nT2 P2 -
+  + [3\n顺丰快递] 快件有更新/顺丰快递 3\nT3 P3 -
+past 3, a summary closes theirs: refresh-notes 4 => [summary] 4 件快件有更新/ -1\n顺丰快递,2\n顺丰快递,3\n顺丰快递,4\n顺丰快递
 GBK without a charset: fetch gbk => the answer / 更新文件内容无效
 nobody listening: fetch unreachable => 无法连接服务器 / 无法连接服务器
 never answers: fetch hang => 服务器未在15秒内完成应答 / 服务器未在15秒内完成应答

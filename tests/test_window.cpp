@@ -191,18 +191,19 @@ close during an update check that finds a newer version: serve update=drip ; upd
 about and the forum: ready ; about ; click forumButton ; show forum => 关于程序=版本号：3.0.83 #ff0000 #0000ff #ff0000 #0000ff
   | forum=tencent://message/?uin=0,mailto:dev@q.test,http://forum.invalid/bbs/,tencent://message/?uin=0,http://forum.invalid/bbs/
 notified of a loop query that finds more: ready ; answer 1=rows:2 ; query 顺丰快递 1 ; click toLoopButton ; select intervalBox=0
-  ; click loopButton ; answer 1=rows:3 ; tick minuteCountTimer ; tick showRowsTimer ; show notified => notified=快件有更新/顺丰快递 1\nT3 P3
+  ; click loopButton ; answer 1=rows:3 ; tick minuteCountTimer ; tick showRowsTimer ; show notified => notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3
 notified of a query that ends while the window is not active, not of the first, lines cut: ready ; answer {8*120}=rows:1
   ; elsewhere ; query 顺丰快递 {8*120} ; show notified
   ; answer {8*120}=<tr><td>T1</td><td>P1</td></tr><tr><td>T2</td><td>{x*120}</td></tr></table> ; query 顺丰快递 {8*120}
-  ; show notified => notified= | notified=快件有更新/顺丰快递 {8*95}…\nT2 {x*97}…
+  ; show notified => notified= | notified=[{8*120}\n顺丰快递] 快件有更新/顺丰快递 {8*95}…\nT2 {x*97}…
 not notified in the active window: ready ; answer 1=rows:2 ; query 顺丰快递 1 ; answer 1=rows:3 ; query 顺丰快递 1 ; show notified,changeNoticeLabel
   => notified= | changeNoticeLabel=是否更新：有更新 #ff0000
 not notified after a pick: put wlnum.ini=1|顺丰快递\r\n ; ready ; answer 1=rows:2 ; query 顺丰快递 1 ; focus numberBox ; key Down
   ; answer 1=rows:3 ; elsewhere ; query 顺丰快递 1 ; show notified,changeNoticeLabel => notified= | changeNoticeLabel=是否更新：有更新 #ff0000
 not notified without more rows, nor of a failure: ready ; answer 1=rows:2 ; query 顺丰快递 1 ; elsewhere ; query 顺丰快递 1
   ; serve tracking=e404 ; query 顺丰快递 1 ; show notified => notified=
-the notification raises the window: ready ; minimize ; activate ; show minimized => minimized=no
+the window's notification raises it, another's not: ready ; minimize ; activate other ; show minimized ; activate
+  ; show minimized => minimized=yes | minimized=no
 next loop query: ready ; pick 顺丰快递 ; type 1 ; click toLoopButton ; select intervalBox=2 ; at 23:58:40 ; click loopButton
   ; show tip:loopButton ; at 23:59:40 ; tick minuteCountTimer ; show tip:loopButton ; at 0:01:40 ; tick minuteCountTimer x2 ; show tip:loopButton
   ; click toScheduleButton ; show tip:loopButton => tip:loopButton=下次查询：00:01 | tip:loopButton=下次查询：00:01

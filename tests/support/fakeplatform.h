@@ -50,7 +50,10 @@ struct FakeSkin : Skin {
 };
 
 struct FakeNotifier : Notifier {
-    void notify(const QString &summary, const QString &body) override { posted << summary + u'/' + body; }
+    void notify(const Notification &shown, QObject *) override
+    {
+        posted << QStringLiteral("[%1] %2/%3").arg(shown.key, shown.summary, shown.body);
+    }
     QStringList posted;
 };
 

@@ -25,10 +25,10 @@ inline QString unescape(QString text)
 }
 
 // Fetches a row's input and expected text; a line of the table that is no case fails its row.
-#define FETCH_CASE()                                                                                    \
-    QFETCH(QString, input);                                                                             \
-    QFETCH(QString, expected);                                                                          \
-    if (expected == QStringLiteral("\x01not a case"))                                                  \
+#define FETCH_CASE()                                                                                         \
+    QFETCH(QString, input);                                                                                  \
+    QFETCH(QString, expected);                                                                               \
+    if (expected == QStringLiteral("\x01not a case"))                                                        \
     QFAIL(qPrintable(QStringLiteral("not a case: ") + input))
 
 inline void tableRows(const char *table)

@@ -26,8 +26,8 @@
 //                                     waits, from the window system (HOW: window) or by code
 //   events                            posted events run (each box blocks the window beneath it)
 //   inside STEP                       the step, while the next box is open
-//   elsewhere | minimize | activate   another window is active; the window is minimized; the
-//                                     user activates the desktop notification
+//   elsewhere | minimize | activate [other]   another window is active; the window is minimized;
+//                                     the user activates the window's (another's) desktop notification
 //   row N                             a click on row N of the list (-1: below the rows)
 //   resize                            on the list's first column divider: a drag 60 px right, then a
 //                                     double-click
