@@ -16,6 +16,7 @@ public:
         std::string denominator; // empty: the numerator's own time in milliseconds
         double limit;            // 0: shown for comparison, no goal
         std::string what;
+        bool cpu = false; // compares CPU time instead of real time
     };
 
     explicit RatioReporter(std::vector<Goal> goals)
@@ -30,10 +31,13 @@ public:
             if (run.error_occurred)
                 continue;
             // With repetitions the median stands for the benchmark; alone, its one run does.
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
                 m_medianMs[run.run_name.str()] = msPerIteration(run);
-            else if (run.run_type == Run::RT_Iteration)
+                m_medianCpuMs[run.run_name.str()] = cpuMsPerIteration(run);
+            } else if (run.run_type == Run::RT_Iteration) {
                 m_ms[run.run_name.str()] = msPerIteration(run);
+                m_cpuMs[run.run_name.str()] = cpuMsPerIteration(run);
+            }
         }
     }
 
@@ -43,10 +47,13 @@ public:
         std::printf("\n");
         for (const auto &[name, ms] : m_medianMs)
             m_ms[name] = ms;
+        for (const auto &[name, ms] : m_medianCpuMs)
+            m_cpuMs[name] = ms;
         for (const Goal &goal : m_goals) {
-            const auto top = m_ms.find(goal.numerator);
-            const auto bottom = m_ms.find(goal.denominator);
-            if (top == m_ms.end() || (!goal.denominator.empty() && bottom == m_ms.end()))
+            const std::map<std::string, double> &ms = goal.cpu ? m_cpuMs : m_ms;
+            const auto top = ms.find(goal.numerator);
+            const auto bottom = ms.find(goal.denominator);
+            if (top == ms.end() || (!goal.denominator.empty() && bottom == ms.end()))
                 continue; // filtered out of this run
             const double value = goal.denominator.empty() ? top->second : top->second / bottom->second;
             if (goal.limit > 0)
@@ -66,7 +73,14 @@ private:
         return seconds * 1000.0;
     }
 
+    static double cpuMsPerIteration(const Run &run)
+    {
+        return run.cpu_accumulated_time / static_cast<double>(run.iterations) * 1000.0;
+    }
+
     std::vector<Goal> m_goals;
     std::map<std::string, double> m_ms;
     std::map<std::string, double> m_medianMs;
+    std::map<std::string, double> m_cpuMs;
+    std::map<std::string, double> m_medianCpuMs;
 };

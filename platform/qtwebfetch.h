@@ -7,9 +7,11 @@
 #include <QtGlobal>
 
 class QNetworkAccessManager;
+class QNetworkReply;
 
-// WebFetch over QNetworkAccessManager: waits in a local event loop, bounded by a total
-// deadline and a size limit. get() lets no user input through; getResponsive() does.
+// WebFetch over QNetworkAccessManager, every request bounded by a total deadline and a size limit.
+// get() and getResponsive() wait in a local event loop: get() lets no user input through,
+// getResponsive() does. getInBackground() does not wait. The fetch outlives every caller.
 class QtWebFetch : public WebFetch {
 public:
     explicit QtWebFetch(int deadlineMs = 15000, qint64 maxBytes = 32 * 1024 * 1024);
@@ -22,8 +24,11 @@ public:
     FetchResult getResponsive(const QUrl &url,
                               const QList<QPair<QByteArray, QByteArray>> &headers = {}) override;
     void abortResponsive() override;
+    void getInBackground(const QUrl &url, QObject *context,
+                         std::function<void(const FetchResult &)> done) override;
 
 private:
+    QNetworkReply *start(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers);
     FetchResult fetch(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers, bool responsive);
 
     QNetworkAccessManager *m_manager;

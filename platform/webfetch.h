@@ -5,6 +5,9 @@
 #include <QPair>
 #include <QString>
 #include <QUrl>
+#include <functional>
+
+class QObject;
 
 // What one HTTP GET brought back. The body is already text (see AnswerDecoder).
 struct FetchResult {
@@ -29,7 +32,7 @@ struct FetchResult {
     QString failureCause() const;
 };
 
-// Web fetch service: GET a URL and wait for the whole answer.
+// Web fetch service: GET a URL and wait for the whole answer, or have it handed over later.
 class WebFetch {
 public:
     virtual ~WebFetch() = default;
@@ -44,4 +47,11 @@ public:
                                       const QList<QPair<QByteArray, QByteArray>> &headers = {}) = 0;
     // Ends every responsive wait at once with Outcome::Aborted.
     virtual void abortResponsive() = 0;
+
+    // Starts a GET and returns at once: no event loop of its own runs, so nothing re-enters the
+    // caller. `done` is called once, later, from the program's event loop, with the same limits and
+    // decoding as get(); never if `context` goes first, which drops the request. abortResponsive()
+    // leaves it alone.
+    virtual void getInBackground(const QUrl &url, QObject *context,
+                                 std::function<void(const FetchResult &)> done) = 0;
 };

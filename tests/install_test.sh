@@ -26,6 +26,9 @@ deb=$(ls "$out"/quillon_*-1_amd64.deb) || exit 1
 lintian --no-override "$deb" 2>/dev/null | grep '^E:' && fail "lintian finds errors"
 lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian finds warnings that are not overridden"
 
+# A plugin is loaded, not linked, so shlibdeps cannot name it: the package must.
+dpkg-deb -f "$deb" Depends | grep -qw libqt6sql6-sqlite || fail "Depends lacks Qt's SQLite driver"
+
 dpkg-deb -x "$deb" "$out/root"
 diff <(cd "$prefix" && find . | sort) <(cd "$out/root/usr" && find . | sort) ||
     fail "the package and cmake --install hold different files"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The layers only look down: common/ <- platform/ <- tracking/ history/ monitor/ search/ outlet/ <- app/.
+# The layers only look down: common/ <- platform/ <- tracking/ history/ monitor/ search/ outlet/ overview/
+# <- app/.
 # A folder includes nothing of a folder above it, and of a folder beside it only what does not
 # include it in turn. Tests, fuzz targets, benchmarks and tools may include anything.
 set -euo pipefail
@@ -8,12 +9,12 @@ rank() {
     case $1 in
     common) echo 0 ;;
     platform) echo 1 ;;
-    tracking | history | monitor | search | outlet) echo 2 ;;
+    tracking | history | monitor | search | outlet | overview) echo 2 ;;
     app) echo 3 ;;
     *) echo "" ;;
     esac
 }
-edges=$(for folder in common platform tracking history monitor search outlet app; do
+edges=$(for folder in common platform tracking history monitor search outlet overview app; do
     git grep -h -o -E '^#include "[a-z]+/' -- "$folder/" | sed -E 's/#include "([a-z]+)\//\1/' | sort -u |
         sed "s/^/$folder /"
 done)

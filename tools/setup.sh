@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-multimedia-dev libqt6multimedia6
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-multimedia-dev libqt6multimedia6 libqt6sql6-sqlite
     libgl-dev libbenchmark-dev
     fonts-wqy-microhei
     xvfb xauth x11-utils xdotool imagemagick python3 iproute2

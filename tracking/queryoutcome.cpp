@@ -54,9 +54,14 @@ bool QueryOutcome::emptiesNumber() const
 
 QString QueryOutcome::deliveryStatus(const QString &top)
 {
+    return QStringLiteral("快件状态：") + deliveryWord(top);
+}
+
+QString QueryOutcome::deliveryWord(const QString &top)
+{
     if (top.contains(u'签') || top.contains(u'妥'))
-        return QStringLiteral("快件状态：已签收");
+        return QStringLiteral("已签收");
     if (top.contains(u'派'))
-        return QStringLiteral("快件状态：派件中");
-    return QStringLiteral("快件状态：运送中");
+        return QStringLiteral("派件中");
+    return QStringLiteral("运送中");
 }

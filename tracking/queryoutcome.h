@@ -25,4 +25,6 @@ struct QueryOutcome {
     bool emptiesNumber() const;
     // The delivery status caption for the progress text of the newest step.
     static QString deliveryStatus(const QString &topProgress);
+    // The caption's word alone: 已签收, 派件中 or 运送中.
+    static QString deliveryWord(const QString &topProgress);
 };

@@ -1,0 +1,217 @@
+// The overview's record: writing one refreshed parcel of 30 steps through the store against
+// inserting the same 30 rows into a bare SQLite table in one transaction; reading 1,000 parcels
+// of 30 steps from the record and laying them out against filling a bare QTableWidget with the
+// strings the list shows of them; and, for the record, opening that file.
+//
+// Goals: one refreshed parcel <= 2 x the bare insertion, in CPU time (the commit does not wait
+//        for the disk in WAL mode with synchronous=NORMAL, and the disk is not what is measured);
+//        1,000 parcels from the record <= 1.5 x the bare QTableWidget, together with the list's
+//        model and view, which add their part to the load side measured here.
+
+#include "bench/ratioreporter.h"
+#include "overview/parcelboard.h"
+#include "platform/qtclock.h"
+
+#include <QApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int stepCount = 30;
+constexpr int parcelCount = 1000;
+const QString company = QStringLiteral("顺丰快递");
+
+QTemporaryDir *workDir = nullptr;
+const QtClock *systemClock = nullptr;
+
+QList<ResultRow> stepsOf(int parcel)
+{
+    QList<ResultRow> steps;
+    for (int i = 0; i < stepCount; ++i)
+        steps.append(
+            {QStringLiteral("2026-11-%1 09:%2:05").arg(1 + i % 28).arg(i % 60, 2, 10, QLatin1Char('0')),
+             QStringLiteral("【杭州市】快件已到达 杭州转运中心，正在发往下一站 %1-%2").arg(parcel).arg(i)});
+    return steps;
+}
+
+QueryOutcome answerOf(int parcel)
+{
+    QueryOutcome outcome;
+    outcome.kind = QueryOutcome::Kind::Answered;
+    outcome.rows = stepsOf(parcel);
+    return outcome;
+}
+
+QString numberOf(int parcel)
+{
+    return QString::number(7770000000LL + parcel);
+}
+
+void BM_SaveRefreshedParcel(benchmark::State &state)
+{
+    ParcelStore store(workDir->filePath(QStringLiteral("save.sqlite")), *systemClock);
+    if (store.open() != ParcelStore::State::Ready) {
+        state.SkipWithError("cannot open the record");
+        return;
+    }
+    ParcelRecord record = ParcelRecord::fresh({numberOf(1), company});
+    const QueryOutcome answer = answerOf(1);
+    record.take(answer, systemClock->now());
+    for (auto _ : state) {
+        if (!store.save(record, &answer.rows)) {
+            state.SkipWithError("save failed");
+            break;
+        }
+    }
+}
+
+// The same 30 rows into a table with nothing else, on a connection set up as the store's.
+void BM_BareInsert(benchmark::State &state)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bare"));
+        db.setDatabaseName(workDir->filePath(QStringLiteral("bare.sqlite")));
+        QSqlQuery query(db);
+        if (!db.open() || !query.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")) ||
+            !query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) ||
+            !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")) ||
+            !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS bare (number TEXT, company TEXT, "
+                                       "position INTEGER, time TEXT, progress TEXT)"))) {
+            state.SkipWithError("cannot make the bare table");
+            return;
+        }
+        const QList<ResultRow> steps = stepsOf(1);
+        for (auto _ : state) {
+            db.transaction();
+            query.prepare(QStringLiteral("INSERT INTO bare VALUES (?, ?, ?, ?, ?)"));
+            query.bindValue(0, numberOf(1));
+            query.bindValue(1, company);
+            for (int position = 0; position < stepCount; ++position) {
+                query.bindValue(2, position);
+                query.bindValue(3, steps[position].time);
+                query.bindValue(4, steps[position].progress);
+                query.exec();
+            }
+            if (!db.commit()) {
+                state.SkipWithError("commit failed");
+                break;
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bare"));
+}
+
+QStringList historyOf(int parcels)
+{
+    QStringList entries;
+    for (int parcel = 0; parcel < parcels; ++parcel)
+        entries.append(numberOf(parcel) + u'|' + company);
+    return entries;
+}
+
+// 1,000 parcels of 30 steps, each answered once.
+QString filledRecord()
+{
+    const QString path = workDir->filePath(QStringLiteral("parcels.sqlite"));
+    ParcelStore store(path, *systemClock);
+    ParcelBoard board(store, *systemClock);
+    board.open(historyOf(parcelCount));
+    for (int parcel = 0; parcel < parcelCount; ++parcel)
+        board.take({numberOf(parcel), company}, answerOf(parcel));
+    return board.count() == parcelCount && store.state() == ParcelStore::State::Ready ? path : QString();
+}
+
+// The parcels read from the open record and laid out after the history: what the list needs of
+// the database.
+void BM_LoadParcels(benchmark::State &state)
+{
+    const QString path = filledRecord();
+    ParcelStore store(path, *systemClock);
+    if (path.isEmpty() || store.open() != ParcelStore::State::Ready) {
+        state.SkipWithError("cannot fill the record");
+        return;
+    }
+    const QStringList history = historyOf(parcelCount);
+    for (auto _ : state) {
+        ParcelBoard board(store, *systemClock);
+        board.open(history);
+        if (board.count() != parcelCount || board.parcel(0).stepCount != stepCount) {
+            state.SkipWithError("wrong parcels");
+            break;
+        }
+    }
+}
+
+// Opening the file, which quick_check reads whole, and closing it again: once a run, after the
+// main window is shown.
+void BM_OpenRecord(benchmark::State &state)
+{
+    const QString path = workDir->filePath(QStringLiteral("parcels.sqlite"));
+    for (auto _ : state) {
+        ParcelStore store(path, *systemClock);
+        if (store.open() != ParcelStore::State::Ready) {
+            state.SkipWithError("cannot open the record");
+            break;
+        }
+    }
+}
+
+// What the list shows of each parcel: number, company, status, newest step, count, when asked, mark.
+void BM_BareTableWidget(benchmark::State &state)
+{
+    QList<QStringList> rows;
+    for (int parcel = 0; parcel < parcelCount; ++parcel) {
+        const ResultRow newest = stepsOf(parcel).last();
+        rows.append({numberOf(parcel), company, QStringLiteral("运送中"),
+                     newest.time + u' ' + newest.progress, QString::number(stepCount),
+                     QStringLiteral("12-06 14:05"), QString()});
+    }
+    for (auto _ : state) {
+        QTableWidget table(parcelCount, 7);
+        for (int row = 0; row < parcelCount; ++row) {
+            for (int column = 0; column < 7; ++column)
+                table.setItem(row, column, new QTableWidgetItem(rows[row][column]));
+        }
+        table.doItemsLayout();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_SaveRefreshedParcel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BareInsert)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadParcels)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenRecord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareTableWidget)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return 1;
+    workDir = &dir;
+    const QtClock realClock;
+    systemClock = &realClock;
+
+    RatioReporter reporter({
+        {"BM_SaveRefreshedParcel", "BM_BareInsert", 2.0,
+         "one refreshed parcel / bare insert of its 30 steps (CPU)", true},
+        {"BM_LoadParcels", "BM_BareTableWidget", 1.5,
+         "1,000 parcels from the record / bare QTableWidget fill"},
+        {"BM_OpenRecord", "", 0, "ms to open and check the record of 1,000 parcels"},
+    });
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,111 @@
+#include "overview/parcelboard.h"
+
+#include "common/textrules.h"
+#include "history/historystore.h"
+#include "platform/clock.h"
+
+ParcelBoard::ParcelBoard(ParcelStore &store, const Clock &clock, QObject *parent)
+    : QObject(parent), m_store(store), m_clock(clock)
+{
+}
+
+void ParcelBoard::open(const QStringList &historyEntries)
+{
+    if (!m_open) {
+        m_open = true;
+        m_store.open();
+        m_settings = m_store.settings();
+        // What the store holds, until the history says which of it still counts.
+        m_parcels = m_store.parcels();
+        for (int row = 0; row < m_parcels.size(); ++row)
+            m_rows.insert(m_parcels[row].key, row);
+    }
+    followHistory(historyEntries);
+}
+
+void ParcelBoard::followHistory(const QStringList &historyEntries)
+{
+    QList<ParcelRecord> parcels;
+    QHash<ParcelKey, int> rows;
+    for (auto entry = historyEntries.crbegin(); entry != historyEntries.crend(); ++entry) {
+        const HistoryStore::Picked picked = HistoryStore::pick(*entry);
+        const ParcelKey key{picked.number, picked.company};
+        if (trimBlanks(key.number).isEmpty() || rows.contains(key))
+            continue;
+        rows.insert(key, int(parcels.size()));
+        const int known = rowOf(key);
+        parcels.append(known >= 0 ? m_parcels[known] : ParcelRecord::fresh(key));
+    }
+    QList<ParcelKey> gone;
+    for (const ParcelRecord &record : std::as_const(m_parcels)) {
+        if (!rows.contains(record.key))
+            gone.append(record.key);
+    }
+    for (const ParcelKey &key : std::as_const(gone))
+        m_answeredSteps.remove(key);
+    if (!gone.isEmpty()) {
+        const ParcelStore::State before = m_store.state();
+        m_store.remove(gone);
+        reportStore(before);
+    }
+    if (rows == m_rows) // the same parcels in the same order
+        return;
+    emit aboutToReset();
+    m_parcels = std::move(parcels);
+    m_rows = std::move(rows);
+    emit wasReset();
+}
+
+QList<ResultRow> ParcelBoard::steps(const ParcelKey &key) const
+{
+    const auto answered = m_answeredSteps.constFind(key);
+    return answered != m_answeredSteps.constEnd() ? *answered : m_store.steps(key);
+}
+
+bool ParcelBoard::take(const ParcelKey &key, const QueryOutcome &outcome)
+{
+    const int row = rowOf(key);
+    if (row < 0)
+        return false;
+    ParcelRecord &record = m_parcels[row];
+    const bool grew = record.take(outcome, m_clock.now());
+    if (outcome.kind == QueryOutcome::Kind::Answered) {
+        m_answeredSteps.insert(key, outcome.rows);
+        save(record, &outcome.rows);
+    } else {
+        save(record);
+    }
+    emit parcelChanged(row);
+    return grew;
+}
+
+void ParcelBoard::clearMark(const ParcelKey &key)
+{
+    const int row = rowOf(key);
+    if (row < 0 || !m_parcels[row].marked)
+        return;
+    m_parcels[row].marked = false;
+    save(m_parcels[row]);
+    emit parcelChanged(row);
+}
+
+void ParcelBoard::setSetting(const QString &name, const QVariant &value)
+{
+    m_settings.insert(name, value);
+    const ParcelStore::State before = m_store.state();
+    m_store.saveSetting(name, value);
+    reportStore(before);
+}
+
+void ParcelBoard::save(const ParcelRecord &record, const QList<ResultRow> *steps)
+{
+    const ParcelStore::State before = m_store.state();
+    m_store.save(record, steps);
+    reportStore(before);
+}
+
+void ParcelBoard::reportStore(ParcelStore::State before)
+{
+    if (m_store.state() != before)
+        emit storeStatusChanged(m_store.statusText());
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "overview/parcelrecord.h"
+#include "overview/parcelstore.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+class Clock;
+
+// The overview's parcels: one for each distinct (number, company) of the history, newest entry
+// first, with what was learnt about each. Everything is kept in memory and each change is
+// written through to the store, so a store that cannot be opened or written costs only the
+// record. A table model sits on it: count() and parcel(), a reset around a change of the list,
+// parcelChanged() for one row.
+class ParcelBoard : public QObject {
+    Q_OBJECT
+public:
+    ParcelBoard(ParcelStore &store, const Clock &clock, QObject *parent = nullptr);
+
+    // Opens the store, once the main window is shown, and lays out `historyEntries`.
+    void open(const QStringList &historyEntries);
+    bool isOpen() const { return m_open; }
+    // The parcels of the history as HistoryStore reads it, blank entries skipped: a parcel new to
+    // it appears, and the records of parcels no longer in it are deleted in the same step.
+    void followHistory(const QStringList &historyEntries);
+
+    int count() const { return int(m_parcels.size()); }
+    const ParcelRecord &parcel(int row) const { return m_parcels.at(row); }
+    int rowOf(const ParcelKey &key) const { return m_rows.value(key, -1); }
+    QList<ResultRow> steps(const ParcelKey &key) const; // the last good answer's, the newest last
+
+    // What the service said about a parcel just now (see ParcelRecord::take); true when it grew.
+    // A parcel no longer on the board is left out.
+    bool take(const ParcelKey &key, const QueryOutcome &outcome);
+    void clearMark(const ParcelKey &key);
+
+    // The overview's settings (the 自动查询 choice, the window's size, column widths, sort order...).
+    QVariant setting(const QString &name) const { return m_settings.value(name); }
+    void setSetting(const QString &name, const QVariant &value);
+
+    // What the status line says about the record; empty while all is well.
+    QString storeStatus() const { return m_store.statusText(); }
+
+signals:
+    void aboutToReset(); // the list of parcels is about to change
+    void wasReset();
+    void parcelChanged(int row);
+    void storeStatusChanged(const QString &text);
+
+private:
+    void save(const ParcelRecord &record, const QList<ResultRow> *steps = nullptr);
+    void reportStore(ParcelStore::State before);
+
+    ParcelStore &m_store;
+    const Clock &m_clock;
+    bool m_open = false;
+    QList<ParcelRecord> m_parcels;
+    QHash<ParcelKey, int> m_rows;
+    QHash<ParcelKey, QList<ResultRow>> m_answeredSteps; // learnt in this run, whatever the store does
+    QHash<QString, QVariant> m_settings;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "tracking/queryoutcome.h"
+
+#include <QDateTime>
+#include <QHashFunctions>
+#include <QString>
+
+// A parcel of the overview: a number of the history with its company.
+struct ParcelKey {
+    QString number;
+    QString company; // the display name, as the history holds it
+    friend bool operator==(const ParcelKey &, const ParcelKey &) = default;
+};
+
+inline size_t qHash(const ParcelKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.number, key.company);
+}
+
+// What was learnt about one parcel. The steps themselves are kept apart (ParcelStore::steps).
+struct ParcelRecord {
+    ParcelKey key;
+    QString status;       // what the 快件状态 column shows
+    QString goodStatus;   // the status of the last good answer; empty before one
+    QString failureCause; // why the latest answer was refused or failed; empty after a good one
+    int stepCount = 0;    // of the last good answer
+    QString newestTime;   // the newest step of the last good answer
+    QString newestStep;
+    QDateTime askedAt;   // when the service was last asked; invalid before that
+    QDateTime grewAt;    // when a refresh last found more steps
+    bool marked = false; // 有更新: grew since the user last looked
+
+    static QString notAskedStatus() { return QStringLiteral("未查询"); }
+    static QString noStepsStatus() { return QStringLiteral("暂无物流信息"); }
+    static QString failedStatus() { return QStringLiteral("查询失败"); }
+    static QString unsupportedCompanyStatus() { return QStringLiteral("系统问题,暂不支持当前快递公司!"); }
+
+    // A parcel not asked yet; one of a company the catalogue does not know is never asked.
+    static ParcelRecord fresh(const ParcelKey &key);
+    bool askable() const;
+    bool signedFor() const; // by the last good answer
+    // Takes in what the service said at `now`. A refusal or a failure keeps the last good status,
+    // steps and count. Returns whether the parcel grew from more than 0 steps, which marks it.
+    bool take(const QueryOutcome &outcome, const QDateTime &now);
+};

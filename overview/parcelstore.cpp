@@ -1,0 +1,294 @@
+#include "overview/parcelstore.h"
+
+#include "platform/clock.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+const QString driverName = QStringLiteral("QSQLITE");
+const QString parcelColumns = QStringLiteral("number, company, status, good_status, failure, step_count, "
+                                             "newest_time, newest_step, asked_at, grew_at, marked");
+
+// SQLITE_CORRUPT and SQLITE_NOTADB, as Qt SQL reports SQLite's result codes.
+bool saysBroken(const QSqlQuery &query)
+{
+    const QString code = query.lastError().nativeErrorCode();
+    return code == u"11" || code == u"26";
+}
+
+// Times are kept as seconds since the epoch, which read back far faster than text.
+QVariant timeValue(const QDateTime &time)
+{
+    return time.isValid() ? QVariant(time.toSecsSinceEpoch()) : QVariant();
+}
+
+QDateTime timeOf(const QVariant &value)
+{
+    return value.isNull() ? QDateTime() : QDateTime::fromSecsSinceEpoch(value.toLongLong());
+}
+
+bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
+{
+    if (!query.prepare(sql))
+        return false;
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
+    return query.exec();
+}
+} // namespace
+
+ParcelStore::ParcelStore(QString filePath, const Clock &clock, int busyTimeoutMs)
+    : m_path(std::move(filePath)), m_connection(QStringLiteral("parcels-%1").arg(quintptr(this), 0, 16)),
+      m_clock(clock), m_busyTimeoutMs(busyTimeoutMs)
+{
+}
+
+ParcelStore::~ParcelStore()
+{
+    if (!QSqlDatabase::contains(m_connection))
+        return;
+    database().close();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+QSqlDatabase ParcelStore::database() const
+{
+    return QSqlDatabase::database(m_connection, false);
+}
+
+ParcelStore::State ParcelStore::open()
+{
+    if (m_state != State::Closed)
+        return m_state;
+    // A missing driver is the build's fault, not the file's: it has a state of its own.
+    if (!QSqlDatabase::isDriverAvailable(driverName))
+        return m_state = State::NoDriver;
+    QSqlDatabase::addDatabase(driverName, m_connection);
+    Opened opened = tryOpen();
+    if (opened == Opened::Broken && moveAside())
+        opened = tryOpen();
+    m_state = opened == Opened::Ready   ? State::Ready
+              : opened == Opened::Newer ? State::NewerSchema
+                                        : State::OpenFailed;
+    if (m_state != State::Ready)
+        database().close(); // left alone, the lock with it
+    return m_state;
+}
+
+ParcelStore::Opened ParcelStore::tryOpen()
+{
+    QSqlDatabase db = database();
+    db.close();
+    db.setDatabaseName(m_path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
+    if (QFileInfo(m_path).isDir() || !db.open())
+        return Opened::Failed;
+    QSqlQuery query(db);
+    const auto failed = [&] { return saysBroken(query) ? Opened::Broken : Opened::Failed; };
+    // In exclusive locking mode the first statement takes the lock, and it is kept until the close.
+    if (!run(query, QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")) ||
+        !run(query, QStringLiteral("PRAGMA journal_mode = WAL")))
+        return failed();
+    if (!query.next() || query.value(0).toString() != u"wal")
+        return Opened::Failed;
+    if (!run(query, QStringLiteral("PRAGMA synchronous = NORMAL")) ||
+        !run(query, QStringLiteral("PRAGMA quick_check")))
+        return failed();
+    if (!query.next() || query.value(0).toString() != u"ok")
+        return Opened::Broken;
+    if (!run(query, QStringLiteral("PRAGMA user_version")) || !query.next())
+        return failed();
+    const int version = query.value(0).toInt();
+    if (version > schemaVersion)
+        return Opened::Newer;
+    return version == schemaVersion || createSchema() ? Opened::Ready : Opened::Failed;
+}
+
+// Moved while still open: closing first would delete a -wal that SQLite takes for its own.
+bool ParcelStore::moveAside()
+{
+    const QString broken = m_path + QStringLiteral(".broken-") + m_clock.now().toString(u"yyyyMMdd-HHmmss");
+    for (const char *companion : {"", "-wal", "-shm", "-journal"}) {
+        const QString from = m_path + QLatin1String(companion);
+        if (QFile::exists(from) && !QFile::rename(from, broken + QLatin1String(companion)))
+            return false;
+    }
+    database().close();
+    m_movedAsideTo = QFileInfo(broken).fileName();
+    return true;
+}
+
+template <typename Work> bool ParcelStore::write(Work work)
+{
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        return false;
+    {
+        QSqlQuery query(db);
+        if (db.transaction() && work(query) && db.commit())
+            return true;
+    }
+    db.rollback();
+    if (m_state == State::Ready) {
+        m_state = State::WriteFailed;
+        db.close();
+    }
+    return false;
+}
+
+bool ParcelStore::createSchema()
+{
+    return write([](QSqlQuery &query) {
+        return run(query,
+                   QStringLiteral("CREATE TABLE parcels (number TEXT, company TEXT, status TEXT, "
+                                  "good_status TEXT, failure TEXT, step_count INTEGER, newest_time TEXT, "
+                                  "newest_step TEXT, asked_at INTEGER, grew_at INTEGER, marked INTEGER, "
+                                  "PRIMARY KEY (number, company)) WITHOUT ROWID")) &&
+               run(query, QStringLiteral("CREATE TABLE steps (number TEXT, company TEXT, position INTEGER, "
+                                         "time TEXT, progress TEXT, PRIMARY KEY (number, company, position)) "
+                                         "WITHOUT ROWID")) &&
+               run(query, QStringLiteral("CREATE TABLE settings (name TEXT PRIMARY KEY, value)")) &&
+               run(query, QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
+    });
+}
+
+QString ParcelStore::statusText() const
+{
+    switch (m_state) {
+    case State::Closed:
+        break;
+    case State::Ready:
+        return m_movedAsideTo.isEmpty() ? QString()
+                                        : QStringLiteral("快件记录已损坏,已移至%1并新建").arg(m_movedAsideTo);
+    case State::NewerSchema:
+        return QStringLiteral("快件记录由更新版本的程序写成,本次仅保存在内存中");
+    case State::OpenFailed:
+        return QStringLiteral("快件记录无法打开,本次仅保存在内存中");
+    case State::WriteFailed:
+        return QStringLiteral("快件记录无法写入,本次仅保存在内存中");
+    case State::NoDriver:
+        return QStringLiteral("缺少SQLite驱动,快件记录无法打开,本次仅保存在内存中");
+    }
+    return QString();
+}
+
+QList<ParcelRecord> ParcelStore::parcels() const
+{
+    QList<ParcelRecord> records;
+    if (m_state != State::Ready)
+        return records;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!run(query, QStringLiteral("SELECT %1 FROM parcels").arg(parcelColumns)))
+        return records;
+    while (query.next()) {
+        ParcelRecord record;
+        record.key = {query.value(0).toString(), query.value(1).toString()};
+        record.status = query.value(2).toString();
+        record.goodStatus = query.value(3).toString();
+        record.failureCause = query.value(4).toString();
+        record.stepCount = query.value(5).toInt();
+        record.newestTime = query.value(6).toString();
+        record.newestStep = query.value(7).toString();
+        record.askedAt = timeOf(query.value(8));
+        record.grewAt = timeOf(query.value(9));
+        record.marked = query.value(10).toBool();
+        records.append(std::move(record));
+    }
+    return records;
+}
+
+QList<ResultRow> ParcelStore::steps(const ParcelKey &key) const
+{
+    QList<ResultRow> rows;
+    if (m_state != State::Ready)
+        return rows;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!run(query,
+             QStringLiteral(
+                 "SELECT time, progress FROM steps WHERE number = ? AND company = ? ORDER BY position"),
+             {key.number, key.company}))
+        return rows;
+    while (query.next())
+        rows.append({query.value(0).toString(), query.value(1).toString()});
+    return rows;
+}
+
+QHash<QString, QVariant> ParcelStore::settings() const
+{
+    QHash<QString, QVariant> settings;
+    if (m_state != State::Ready)
+        return settings;
+    QSqlQuery query(database());
+    if (run(query, QStringLiteral("SELECT name, value FROM settings"))) {
+        while (query.next())
+            settings.insert(query.value(0).toString(), query.value(1));
+    }
+    return settings;
+}
+
+bool ParcelStore::save(const ParcelRecord &record, const QList<ResultRow> *steps)
+{
+    if (m_state != State::Ready)
+        return false;
+    return write([&](QSqlQuery &query) {
+        const ParcelKey &key = record.key;
+        if (!run(
+                query,
+                QStringLiteral("INSERT OR REPLACE INTO parcels (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                    .arg(parcelColumns),
+                {key.number, key.company, record.status, record.goodStatus, record.failureCause,
+                 record.stepCount, record.newestTime, record.newestStep, timeValue(record.askedAt),
+                 timeValue(record.grewAt), int(record.marked)}))
+            return false;
+        if (!steps)
+            return true;
+        if (!run(query, QStringLiteral("DELETE FROM steps WHERE number = ? AND company = ?"),
+                 {key.number, key.company}) ||
+            !query.prepare(QStringLiteral("INSERT INTO steps VALUES (?, ?, ?, ?, ?)")))
+            return false;
+        query.bindValue(0, key.number);
+        query.bindValue(1, key.company);
+        for (int position = 0; position < steps->size(); ++position) {
+            query.bindValue(2, position);
+            query.bindValue(3, steps->at(position).time);
+            query.bindValue(4, steps->at(position).progress);
+            if (!query.exec())
+                return false;
+        }
+        return true;
+    });
+}
+
+bool ParcelStore::remove(const QList<ParcelKey> &keys)
+{
+    if (m_state != State::Ready)
+        return false;
+    return write([&](QSqlQuery &query) {
+        for (const ParcelKey &key : keys) {
+            for (const char *table : {"parcels", "steps"}) {
+                if (!run(query,
+                         QStringLiteral("DELETE FROM %1 WHERE number = ? AND company = ?")
+                             .arg(QLatin1String(table)),
+                         {key.number, key.company}))
+                    return false;
+            }
+        }
+        return true;
+    });
+}
+
+bool ParcelStore::saveSetting(const QString &name, const QVariant &value)
+{
+    if (m_state != State::Ready)
+        return false;
+    return write([&](QSqlQuery &query) {
+        return run(query, QStringLiteral("INSERT OR REPLACE INTO settings (name, value) VALUES (?, ?)"),
+                   {name, value});
+    });
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "overview/parcelrecord.h"
+#include "tracking/resultparser.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+class Clock;
+class QSqlDatabase;
+
+// What the overview learnt, kept in an SQLite file (Qt SQL's QSQLITE driver) beside wlnum.ini:
+// the parcels, each parcel's steps, and the overview's settings. The file is opened by open(),
+// never by the constructor, so that start-up does not wait for it. Whatever goes wrong, the
+// store never stops the program: it says so in state() and the overview works from memory.
+class ParcelStore {
+public:
+    enum class State {
+        Closed,      // open() not called yet
+        Ready,       // open; every write so far went through
+        NewerSchema, // written by a newer program: left alone
+        OpenFailed,  // a folder in its place, a folder that takes no files, held by another program
+        WriteFailed, // a write failed (a full disk): left alone from then on
+        NoDriver,    // Qt has no QSQLITE driver here
+    };
+    static constexpr int schemaVersion = 1;
+    static constexpr const char *fileName = "quillon.sqlite";
+
+    // `clock` names a file moved aside; `busyTimeoutMs`: how long a write waits for a lock.
+    ParcelStore(QString filePath, const Clock &clock, int busyTimeoutMs = 3000);
+    ~ParcelStore();
+    ParcelStore(const ParcelStore &) = delete;
+    ParcelStore &operator=(const ParcelStore &) = delete;
+
+    // WAL, synchronous=NORMAL, the lock held while open, so that a second program finds it busy.
+    // A file that is not a database, or that quick_check finds corrupt, is moved aside with its
+    // -wal, -shm and -journal as quillon.sqlite.broken-<date-time> and a new one is made. A file
+    // at version 0 gets the schema.
+    State open();
+    State state() const { return m_state; }
+    QString movedAsideTo() const { return m_movedAsideTo; } // the broken file's new name, if any
+    // What the status line says about the record; empty while all is well.
+    QString statusText() const;
+
+    QList<ParcelRecord> parcels() const;
+    QList<ResultRow> steps(const ParcelKey &key) const; // in answer order, the newest last
+    QHash<QString, QVariant> settings() const;
+
+    // One transaction each. `steps`: a good answer's, replacing the parcel's stored ones.
+    bool save(const ParcelRecord &record, const QList<ResultRow> *steps = nullptr);
+    bool remove(const QList<ParcelKey> &keys);
+    bool saveSetting(const QString &name, const QVariant &value);
+
+private:
+    enum class Opened { Ready, Broken, Newer, Failed };
+    Opened tryOpen();
+    bool moveAside();
+    bool createSchema();
+    QSqlDatabase database() const;
+    // Runs `work` in a transaction; a failure rolls it back and leaves the file alone from then on.
+    template <typename Work> bool write(Work work);
+
+    QString m_path;
+    QString m_connection;
+    const Clock &m_clock;
+    int m_busyTimeoutMs;
+    State m_state = State::Closed;
+    QString m_movedAsideTo;
+};

@@ -1,0 +1,175 @@
+#include "overview/refreshengine.h"
+
+#include "tracking/catalogue.h"
+#include "tracking/queryoutcome.h"
+#include "tracking/trackingrequest.h"
+
+#include <algorithm>
+#include <limits>
+
+RefreshEngine::RefreshEngine(ParcelBoard &board, const Platform &platform, QString trackingHost,
+                             QObject *parent)
+    : QObject(parent), m_board(board), m_fetch(platform.fetch), m_clock(platform.clock),
+      m_trackingHost(std::move(trackingHost)), m_pause(this), m_automaticCheck(this)
+{
+    m_pause.setObjectName(QStringLiteral("refreshPauseTimer"));
+    m_pause.setSingleShot(true);
+    m_pause.setInterval(pauseMs);
+    connect(&m_pause, &QTimer::timeout, this, &RefreshEngine::askNext);
+    // The clock decides; the timer only looks at it now and then.
+    m_automaticCheck.setObjectName(QStringLiteral("automaticRefreshTimer"));
+    m_automaticCheck.setInterval(30 * 1000);
+    connect(&m_automaticCheck, &QTimer::timeout, this, &RefreshEngine::checkAutomatic);
+}
+
+bool RefreshEngine::refreshAll()
+{
+    if (m_running || !m_board.isOpen())
+        return false;
+    QList<ParcelKey> queue;
+    for (int row = 0; row < m_board.count(); ++row) {
+        if (m_board.parcel(row).askable())
+            queue.append(m_board.parcel(row).key);
+    }
+    start(queue, false);
+    return true;
+}
+
+void RefreshEngine::stop()
+{
+    if (!m_running)
+        return;
+    m_stopAsked = true;
+    if (!m_asking)
+        finish(Ending::Stopped);
+}
+
+int RefreshEngine::automaticMinutes() const
+{
+    const int minutes = m_board.setting(QLatin1String(automaticSetting)).toInt();
+    return std::ranges::find(automaticChoices, minutes) != std::end(automaticChoices) ? minutes : 0;
+}
+
+void RefreshEngine::setAutomaticMinutes(int minutes)
+{
+    m_board.setSetting(QLatin1String(automaticSetting), minutes);
+    m_nextAutomatic = QDateTime();
+    checkAutomatic();
+}
+
+void RefreshEngine::updateCheckEnded()
+{
+    m_updateCheckEnded = true;
+    m_automaticCheck.start();
+    checkAutomatic();
+}
+
+QString RefreshEngine::endingText(Ending ending)
+{
+    switch (ending) {
+    case Ending::Finished:
+        return QStringLiteral("查询完毕");
+    case Ending::Stopped:
+        return QStringLiteral("查询已停止");
+    case Ending::TooManyFailures:
+        break;
+    }
+    return QStringLiteral("自动查询连续%1次失败,已停止").arg(failuresBeforeStop);
+}
+
+void RefreshEngine::start(const QList<ParcelKey> &queue, bool automatic)
+{
+    m_running = true;
+    m_automatic = automatic;
+    m_stopAsked = false;
+    m_queue = queue;
+    m_grown.clear();
+    m_done = 0;
+    m_total = int(queue.size());
+    m_failuresInRow = 0;
+    const QDateTime now = m_clock.now();
+    m_board.setSetting(QLatin1String(lastRefreshSetting), now.toString(Qt::ISODate));
+    m_nextAutomatic = now.addSecs(60 * automaticMinutes());
+    emit started(automatic);
+    emit progressChanged(0, m_total);
+    askNext();
+}
+
+void RefreshEngine::askNext()
+{
+    if (m_queue.isEmpty())
+        return finish(Ending::Finished);
+    const ParcelKey key = m_queue.takeFirst();
+    const QString code = Catalogue::code(int(Catalogue::names().indexOf(key.company)));
+    m_asking = true;
+    m_fetch.getInBackground(TrackingRequest::url(m_trackingHost, code, key.number), this,
+                            [this, key](const FetchResult &fetched) { answered(key, fetched); });
+}
+
+void RefreshEngine::answered(const ParcelKey &key, const FetchResult &fetched)
+{
+    m_asking = false;
+    const QueryOutcome outcome = QueryOutcome::read(fetched);
+    ++m_done;
+    if (m_board.take(key, outcome)) {
+        m_grown.append(key);
+        emit parcelGrew(key);
+    }
+    m_failuresInRow = outcome.kind == QueryOutcome::Kind::Failed ? m_failuresInRow + 1 : 0;
+    emit progressChanged(m_done, m_total);
+    if (m_automatic && m_failuresInRow >= failuresBeforeStop)
+        finish(Ending::TooManyFailures);
+    else if (m_stopAsked)
+        finish(Ending::Stopped);
+    else if (m_queue.isEmpty())
+        finish(Ending::Finished);
+    else
+        m_pause.start();
+}
+
+void RefreshEngine::finish(Ending ending)
+{
+    m_running = false;
+    m_pause.stop();
+    m_queue.clear();
+    emit ended(ending, std::exchange(m_grown, {}));
+}
+
+void RefreshEngine::checkAutomatic()
+{
+    const int minutes = automaticMinutes();
+    if (!m_updateCheckEnded || !m_board.isOpen() || minutes == 0)
+        return;
+    const QDateTime now = m_clock.now();
+    if (!m_nextAutomatic.isValid()) {
+        const QDateTime last =
+            QDateTime::fromString(m_board.setting(QLatin1String(lastRefreshSetting)).toString(), Qt::ISODate);
+        m_nextAutomatic = last.isValid() ? last.addSecs(60 * minutes) : now;
+    }
+    if (now < m_nextAutomatic)
+        return;
+    if (!m_running)
+        return start(automaticQueue(), true);
+    while (m_nextAutomatic <= now) // skipped: the next one comes an interval later
+        m_nextAutomatic = m_nextAutomatic.addSecs(60 * minutes);
+}
+
+QList<ParcelKey> RefreshEngine::automaticQueue() const
+{
+    QList<const ParcelRecord *> candidates;
+    for (int row = 0; row < m_board.count(); ++row) {
+        const ParcelRecord &record = m_board.parcel(row);
+        if (record.askable() && !record.signedFor())
+            candidates.append(&record);
+    }
+    // Never asked comes first; ties keep the board's order.
+    const auto askedAt = [](const ParcelRecord *record) {
+        return record->askedAt.isValid() ? record->askedAt.toMSecsSinceEpoch()
+                                         : std::numeric_limits<qint64>::min();
+    };
+    std::ranges::stable_sort(candidates, {}, askedAt);
+    QList<ParcelKey> queue;
+    for (const ParcelRecord *record : candidates.first(qMin(candidates.size(), qsizetype(automaticLimit))))
+        queue.append(record->key);
+    return queue;
+}

@@ -1,0 +1,278 @@
+// The overview's core: the record of what was learnt (SQLite) and the background refresh against
+// the demo service over loopback, with a fake clock and the refresh's timers ticked by hand.
+#include "demoservice.h"
+#include "fakeplatform.h"
+#include "overview/refreshengine.h"
+#include "platform/qtwebfetch.h"
+#include "table.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+class TestOverview : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    DemoService m_service;
+    QtWebFetch m_fetch{1000, 1024 * 1024};
+    FakeSound m_sound;
+    FakeMessageBoxes m_boxes;
+    FakeShell m_shell;
+    FakeClock m_clock;
+    FakeSkin m_skin;
+    FakeAppExit m_exit;
+    FakeNotifier m_notifier;
+    const Platform m_platform{m_fetch, m_sound, m_boxes, m_shell, m_clock, m_skin, m_exit, m_notifier};
+    // The program's part, made anew by "restart"; the holder holds the file as another program would.
+    std::unique_ptr<ParcelStore> m_store, m_holder;
+    std::unique_ptr<ParcelBoard> m_board;
+    std::unique_ptr<RefreshEngine> m_engine;
+    QStringList m_history, m_asked, m_notes;
+    QString m_ended, m_progress;
+
+    QString file(const QString &name = u"quillon.sqlite"_s) const { return m_dir.filePath(name); }
+
+    void make()
+    {
+        m_engine.reset(); // the board and the store outlive the engine
+        m_board.reset();
+        m_store = std::make_unique<ParcelStore>(file(), m_clock, 10);
+        m_board = std::make_unique<ParcelBoard>(*m_store, m_clock);
+        m_engine = std::make_unique<RefreshEngine>(*m_board, m_platform, m_service.hostAndPort());
+        connect(m_board.get(), &ParcelBoard::parcelChanged, this,
+                [this](int row) { m_asked << m_board->parcel(row).key.number; });
+        connect(m_engine.get(), &RefreshEngine::started, this, [this] { m_asked.clear(); });
+        connect(m_engine.get(), &RefreshEngine::progressChanged, this,
+                [this](int done, int total) { m_progress = RefreshEngine::progressText(done, total); });
+        connect(m_engine.get(), &RefreshEngine::ended, this,
+                [this](auto ending, const QList<ParcelKey> &grown) {
+                    m_ended = RefreshEngine::endingText(ending) + u" [%1]"_s.arg(grown.value(0).number);
+                });
+    }
+
+    // Steps separated by " ; ", each a verb and its argument; " xN" repeats a step N times:
+    //   history A,B               the history's entries: "|顺丰快递" added where there is no bar,
+    //                             "~" a blank line, "#N" N numbers the service does not know
+    //   open | close | restart    the board opens the store; the program's part made anew, closed
+    //                             or opened
+    //   spoil HOW                 the file: newer (its version 2), corrupt (table pages), text (and
+    //                             its -wal, -shm, -journal), folder (in its place), immutable (the
+    //                             folder), held (by another store), full (files cannot grow)
+    //   grow M | serve BEHAVIOUR  7770001 has 2 + M steps; every tracking answer misbehaves so
+    //   all | stop | abort        全部查询; 停止; the outlet dialog's abort of its waits
+    //   answer | next             waits for the request in flight; the pause's tick (and a second
+    //                             on the clock), then that
+    //   auto M | checked | due    自动查询 every M minutes; the update check ended; its timer ticks
+    //   at HH:MM                  the clock
+    //   show WHAT,WHAT            notes what shown() names
+    QString run(const QString &steps)
+    {
+        m_notes.clear();
+        for (QString step : steps.split(u" ; "_s)) {
+            bool repeated = false;
+            const int times = step.section(u" x"_s, -1).toInt(&repeated);
+            for (int i = 0; i < (repeated ? times : 1); ++i)
+                perform(repeated ? step.section(u" x"_s, 0, -2) : step);
+        }
+        return m_notes.join(u" | "_s);
+    }
+
+    void perform(const QString &step)
+    {
+        const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
+        QTimer *pause = m_engine->findChild<QTimer *>(u"refreshPauseTimer"_s);
+        if (verb == u"history") {
+            m_history.clear();
+            for (const QString &entry : arg.split(u',')) {
+                for (int i = entry.startsWith(u'#') ? entry.sliced(1).toInt() : 0; i > 0; --i)
+                    m_history << QString::number(100000001 + m_history.size()) + u"|顺丰快递"_s;
+                if (!entry.startsWith(u'#'))
+                    m_history << (entry == u"~"          ? u""_s
+                                  : entry.contains(u'|') ? entry
+                                                         : entry + u"|顺丰快递"_s);
+            }
+            if (m_board->isOpen())
+                m_board->followHistory(m_history);
+        } else if (verb == u"open" || verb == u"close" || verb == u"restart") {
+            if (verb != u"open")
+                make();
+            if (verb != u"close")
+                m_board->open(m_history);
+        } else if (verb == u"spoil")
+            spoil(arg);
+        else if (verb == u"grow")
+            m_service.setStartTime(QDateTime::currentDateTime().addSecs(-60 * arg.toInt() - 30));
+        else if (verb == u"serve" && DemoService::behaviourNamed(arg))
+            m_service.setTrackingBehaviour(*DemoService::behaviourNamed(arg));
+        else if (verb == u"all") {
+            if (!m_engine->refreshAll())
+                m_notes << u"all refused"_s;
+        } else if (verb == u"stop" || verb == u"abort")
+            verb == u"stop" ? m_engine->stop() : m_fetch.abortResponsive();
+        else if ((verb == u"next" && pause->isActive()) || (verb == u"answer" && !pause->isActive())) {
+            if (verb == u"next") { // as the single shot does when it fires, a second later
+                pause->stop();
+                m_clock.current = m_clock.current.addSecs(1);
+                QMetaObject::invokeMethod(pause, "timeout");
+            }
+            QEventLoop loop; // the fetch's own deadline ends a request that hangs
+            connect(m_engine.get(), &RefreshEngine::progressChanged, &loop, &QEventLoop::quit);
+            if (m_engine->isRunning() && !pause->isActive())
+                loop.exec();
+            else
+                m_notes << u"no request in flight"_s;
+        } else if (verb == u"auto")
+            m_engine->setAutomaticMinutes(arg.toInt());
+        else if (verb == u"checked")
+            m_engine->updateCheckEnded();
+        else if (verb == u"due")
+            QMetaObject::invokeMethod(m_engine->findChild<QTimer *>(u"automaticRefreshTimer"_s), "timeout");
+        else if (verb == u"at")
+            m_clock.current.setTime(QTime::fromString(arg, u"H:mm"_s));
+        else if (verb == u"show") {
+            for (const QString &what : arg.split(u','))
+                m_notes << what + u'=' + shown(what);
+        } else
+            m_notes << u"cannot "_s + step;
+    }
+
+    void spoil(const QString &how)
+    {
+        const qint64 at = how == u"newer" ? 60 : how == u"corrupt" ? 4096 : 0;
+        const QByteArray bytes = how == u"newer"     ? QByteArray::fromHex("00000002")
+                                 : how == u"corrupt" ? QByteArray(3 * 4096, '\xFF')
+                                                     : QByteArray("Quillon");
+        for (const QString &name : how == u"text" ? QStringList{u""_s, u"-wal"_s, u"-shm"_s, u"-journal"_s}
+                                   : at           ? QStringList{u""_s}
+                                                  : QStringList()) {
+            QFile spoilt(file() + name);
+            if (!spoilt.open(QIODevice::ReadWrite) || !spoilt.seek(at) || spoilt.write(bytes) != bytes.size())
+                m_notes << u"cannot spoil "_s + name;
+        }
+        if (how == u"folder")
+            QDir().mkpath(file());
+        // As root, only an immutable folder refuses new files.
+        if (how == u"immutable" && QProcess::execute(u"chattr"_s, {u"+i"_s, m_dir.path()}) != 0)
+            m_notes << u"skip: chattr +i is not available here"_s;
+        if (how == u"held") {
+            m_holder = std::make_unique<ParcelStore>(file(), m_clock, 10);
+            m_holder->open();
+        }
+        std::signal(SIGXFSZ, SIG_IGN); // an oversized write fails, as on a full disk
+        const rlimit limit{how == u"full" ? 100 : RLIM_INFINITY, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+
+    QString shown(const QString &what) const
+    {
+        const QTimer *pause = m_engine->findChild<QTimer *>(u"refreshPauseTimer"_s);
+        QStringList parcels, missed;
+        for (int row = 0; row < m_board->count(); ++row) {
+            const ParcelRecord &parcel = m_board->parcel(row);
+            const QString failure = u'(' + parcel.failureCause + u"; "_s + parcel.goodStatus + u')';
+            parcels << parcel.key.number + u'=' + parcel.status + u'/' + QString::number(parcel.stepCount) +
+                           (parcel.marked ? u"*"_s : u""_s) +
+                           (parcel.failureCause.isEmpty() ? u""_s : failure);
+            if (!m_asked.contains(parcel.key.number))
+                missed << parcel.key.number;
+        }
+        const QHash<QString, QString> notes{
+            {u"parcels"_s, parcels.join(u", "_s)},
+            {u"asked"_s, m_asked.join(u", "_s)}, // in the latest refresh
+            {u"missed"_s, missed.join(u", "_s)}, // by the latest refresh
+            {u"state"_s, !m_engine->isRunning() ? u"idle"_s
+                         : pause->isActive()    ? u"pausing"_s
+                                                : u"asking"_s},
+            {u"ended"_s, m_ended}, // the latest refresh, and the first parcel that grew
+            {u"progress"_s, m_progress},
+            {u"status"_s, m_board->storeStatus()}, // what the status line says about the record
+            {u"steps"_s,
+             QString::number(m_board->count() ? m_board->steps(m_board->parcel(0).key).size() : -1)},
+            {u"files"_s, QDir(m_dir.path())
+                             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                             .join(u", "_s)},
+        };
+        return notes.value(what, u"(unknown)"_s);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Without the driver every store would say it cannot open: the build is broken, not the file.
+        QVERIFY2(QSqlDatabase::isDriverAvailable(u"QSQLITE"_s), "Qt's QSQLITE driver is missing");
+        QVERIFY(m_service.listen() != 0);
+    }
+
+    void init()
+    {
+        spoil(u"nothing"_s);
+        m_holder.reset();
+        QProcess::execute(u"chattr"_s, {u"-i"_s, m_dir.path()});
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        m_service.setTrackingBehaviour(DemoService::Behaviour::Normal);
+        m_service.setStartTime(QDateTime::currentDateTime().addSecs(-30));
+        m_clock.current = QDateTime(QDate(2026, 12, 6), QTime(14, 5));
+        m_history.clear();
+        m_progress.clear();
+        make();
+    }
+
+    void scenarios_data()
+    {
+        tableRows(R"(
+new, version 0: open ; close ; open ; show status,files => status= | files=quillon.sqlite, quillon.sqlite-wal
+newer left alone: open ; close ; spoil newer ; open ; auto 30 ; show status,files ; close ; open ; show status =>
+  status=快件记录由更新版本的程序写成,本次仅保存在内存中 | files=quillon.sqlite | status=快件记录由更新版本的程序写成,本次仅保存在内存中
+not a database: spoil text ; open ; show status,files => status=快件记录已损坏,已移至quillon.sqlite.broken-20261206-140500并新建 |
+  files=quillon.sqlite, quillon.sqlite-wal, quillon.sqlite.broken-20261206-140500, quillon.sqlite.broken-20261206-140500-journal,
+  quillon.sqlite.broken-20261206-140500-shm, quillon.sqlite.broken-20261206-140500-wal
+corrupt: open ; close ; spoil corrupt ; open ; show files => files=quillon.sqlite, quillon.sqlite-wal,
+  quillon.sqlite.broken-20261206-140500, quillon.sqlite.broken-20261206-140500-wal
+folder in its place, from memory: spoil folder ; history 7770001 ; open ; all ; answer ; show parcels,steps,status ; restart ;
+  show parcels => parcels=7770001=运送中/2 | steps=2 | status=快件记录无法打开,本次仅保存在内存中 | parcels=7770001=未查询/0
+folder takes no files: spoil immutable ; open ; show status,files => status=快件记录无法打开,本次仅保存在内存中 | files=
+held by another: spoil held ; open ; show status => status=快件记录无法打开,本次仅保存在内存中
+full disk: open ; close ; spoil full ; open ; auto 30 ; show status => status=快件记录无法写入,本次仅保存在内存中
+one at a time, a pause between: history 1234567890,cut,hang,404404,7770001 ; open ; all ; abort ; answer ; show state ; next ;
+  next ; stop ; show asked,parcels,ended,progress ; all ; stop ; answer ; show asked,ended
+  => state=pausing | asked=7770001, 404404, hang | parcels=7770001=运送中/2, 404404=单号不存在!请检查!/0(单号不存在!请检查!; ),
+  hang=查询失败/0(服务器未在15秒内完成应答; ), cut=未查询/0, 1234567890=未查询/0 | ended=查询已停止 [] | progress=已查询 3/5
+  | asked=7770001 | ended=查询已停止 []
+to the end, companies the catalogue lacks never asked: history 1234567890,cut,9|无名快递,~,5550001111|中通快递 ; open ; all ;
+  answer ; next x2 ; show asked,parcels,ended => asked=5550001111, cut, 1234567890 | parcels=5550001111=运送中/3,
+  9=系统问题,暂不支持当前快递公司!/0, cut=查询失败/0(连接在应答中途断开; ), 1234567890=已签收/7 | ended=查询完毕 []
+a failure keeps the last good state, the mark only above 0: history 7770001 ; open ; all ; answer ; grow 2 ; all ; answer ;
+  show parcels,ended ; serve e500 ; all ; answer ; restart ; show parcels,steps ; history 1 ; restart ; history 7770001 ;
+  restart ; show parcels => parcels=7770001=运送中/4* | ended=查询完毕 [7770001]
+  | parcels=7770001=查询失败/4*(服务器返回HTTP错误500; 运送中) | steps=4 | parcels=7770001=未查询/0
+automatic only after the update check, at once the first time: history 7770001 ; open ; auto 30 ; due ; show state ;
+  checked ; show state ; answer ; show ended => state=idle | state=asking | ended=查询完毕 []
+automatic an interval after the last, skipped while one runs: history 7770001,5550001111 ; open ; all ; answer ; auto 60 ;
+  restart ; checked ; at 15:04 ; due ; show state ; at 15:05 ; due ; show state ; answer ; all ; at 16:06 ; due ; stop ;
+  at 16:30 ; due ; show state,ended ; at 17:06 ; due ; show state
+  => state=idle | state=asking | all refused | state=idle | ended=查询已停止 [] | state=asking
+automatic skips signed, at most 50, longest ago first: history #25,1234567890,#26 ; open ; all ; answer ; next x51 ; all ;
+  answer ; stop ; history #25,1234567890,#26,#1 ; auto 30 ; checked ; at 15:00 ; due ; answer ; next x49 ; show missed,ended,progress
+  => missed=100000052, 1234567890, 100000001 | ended=查询完毕 [] | progress=已查询 50/50
+automatic stops after 5 failures in a row: history 5550001111,e404,e500,cut,empty,huge,7770001 ; open ; auto 30 ; checked ;
+  answer ; next x5 ; show asked,ended => asked=7770001, huge, empty, cut, e500, e404 | ended=自动查询连续5次失败,已停止 []
+)");
+    }
+    void scenarios()
+    {
+        QFETCH(QString, input);
+        const QString result = run(input);
+        if (result.startsWith(u"skip: "))
+            QSKIP(qPrintable(result));
+        QTEST(result, "expected");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOverview)
+#include "test_overview.moc"
