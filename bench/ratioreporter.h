@@ -8,15 +8,20 @@
 #include <utility>
 #include <vector>
 
-// Console output as usual, then the ratios between named runs that the goals are stated in.
+// Console output as usual, then the figures that the goals are stated in, from CPU time: ratios
+// between named runs, or one run's milliseconds. Each figure is a row of the README's table
+// ("| what | figure | goal |"), which bench/report.sh collects.
+//
+// The guard against regressions: a ratio with a goal whose two runs are both medians of at least
+// five repetitions fails the program (exit status 1) when it is beyond twice its goal. A time of
+// its own never does, as it depends on the machine more than on the program.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     struct Goal {
         std::string numerator;
-        std::string denominator; // empty: the numerator's own time in milliseconds
+        std::string denominator; // empty: the numerator's own CPU time in milliseconds
         double limit;            // 0: shown for comparison, no goal
         std::string what;
-        bool cpu = false; // compares CPU time instead of real time
     };
 
     explicit RatioReporter(std::vector<Goal> goals)
@@ -31,13 +36,10 @@ public:
             if (run.error_occurred)
                 continue;
             // With repetitions the median stands for the benchmark; alone, its one run does.
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                m_medianMs[run.run_name.str()] = msPerIteration(run);
-                m_medianCpuMs[run.run_name.str()] = cpuMsPerIteration(run);
-            } else if (run.run_type == Run::RT_Iteration) {
-                m_ms[run.run_name.str()] = msPerIteration(run);
-                m_cpuMs[run.run_name.str()] = cpuMsPerIteration(run);
-            }
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                m_medians[run.run_name.str()] = {msPerIteration(run), run.repetitions >= minimumRepetitions};
+            else if (run.run_type == Run::RT_Iteration)
+                m_runs[run.run_name.str()] = {msPerIteration(run), false};
         }
     }
 
@@ -45,42 +47,47 @@ public:
     {
         ConsoleReporter::Finalize();
         std::printf("\n");
-        for (const auto &[name, ms] : m_medianMs)
-            m_ms[name] = ms;
-        for (const auto &[name, ms] : m_medianCpuMs)
-            m_cpuMs[name] = ms;
+        for (const auto &[name, figure] : m_medians)
+            m_runs[name] = figure;
         for (const Goal &goal : m_goals) {
-            const std::map<std::string, double> &ms = goal.cpu ? m_cpuMs : m_ms;
-            const auto top = ms.find(goal.numerator);
-            const auto bottom = ms.find(goal.denominator);
-            if (top == ms.end() || (!goal.denominator.empty() && bottom == ms.end()))
+            const auto top = m_runs.find(goal.numerator);
+            const auto bottom = m_runs.find(goal.denominator);
+            if (top == m_runs.end() || (!goal.denominator.empty() && bottom == m_runs.end()))
                 continue; // filtered out of this run
-            const double value = goal.denominator.empty() ? top->second : top->second / bottom->second;
-            if (goal.limit > 0)
-                std::printf("%-50s %8.2f  (goal <= %.2f: %s)\n", goal.what.c_str(), value, goal.limit,
-                            value <= goal.limit ? "met" : "MISSED");
-            else
-                std::printf("%-50s %8.2f\n", goal.what.c_str(), value);
+            const bool ratio = !goal.denominator.empty();
+            const double value = ratio ? top->second.ms / bottom->second.ms : top->second.ms;
+            const char *unit = ratio ? "" : " ms";
+            if (goal.limit <= 0) {
+                std::printf("| %s | %.2f%s | — |\n", goal.what.c_str(), value, unit);
+                continue;
+            }
+            const bool guarded = ratio && top->second.repeated && bottom->second.repeated;
+            const bool broken = guarded && value > 2 * goal.limit;
+            m_failed = m_failed || broken;
+            std::printf("| %s | %.2f%s | ≤ %g%s, %s%s |\n", goal.what.c_str(), value, unit, goal.limit, unit,
+                        value <= goal.limit ? "met" : "MISSED", broken ? ", BEYOND TWICE THE GOAL" : "");
         }
         std::fflush(stdout);
     }
 
+    bool failed() const { return m_failed; }
+
 private:
+    static constexpr int minimumRepetitions = 5;
+
+    struct Figure {
+        double ms;
+        bool repeated; // the median of enough repetitions to be guarded
+    };
+
     static double msPerIteration(const Run &run)
     {
-        // Real time, whatever unit the benchmark reports in.
-        const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
-        return seconds * 1000.0;
-    }
-
-    static double cpuMsPerIteration(const Run &run)
-    {
+        // CPU time, whatever unit the benchmark reports in.
         return run.cpu_accumulated_time / static_cast<double>(run.iterations) * 1000.0;
     }
 
     std::vector<Goal> m_goals;
-    std::map<std::string, double> m_ms;
-    std::map<std::string, double> m_medianMs;
-    std::map<std::string, double> m_cpuMs;
-    std::map<std::string, double> m_medianCpuMs;
+    std::map<std::string, Figure> m_runs;
+    std::map<std::string, Figure> m_medians;
+    bool m_failed = false;
 };

@@ -1,7 +1,8 @@
 #include "common/gbtext.h"
 
+#include "common/gbtextencoder.h"
+
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 QString GbText::decode(const QByteArray &bytes)
 {
@@ -14,9 +15,9 @@ QString GbText::decode(const QByteArray &bytes)
     return text;
 }
 
-std::optional<QByteArray> GbText::encode(QStringView text, const char *encodingName)
+std::optional<QByteArray> GbText::encode(QStringView text)
 {
-    QStringEncoder encoder(encodingName, QStringEncoder::Flag::Stateless);
+    QStringEncoder encoder = newEncoder();
     if (!encoder.isValid())
         return std::nullopt;
     return QByteArray(encoder(text));

@@ -15,7 +15,7 @@ inline constexpr const char *encoding = "GB18030";
 QString decode(const QByteArray &bytes);
 
 // None when the encoder cannot be had: then nothing may be written, as an empty file would
-// replace the whole content. `encodingName` is there for the tests to take the encoder away.
-std::optional<QByteArray> encode(QStringView text, const char *encodingName = encoding);
+// replace the whole content.
+std::optional<QByteArray> encode(QStringView text);
 
 } // namespace GbText

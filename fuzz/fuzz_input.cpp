@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const QString &entry : entries)
             check(!entry.contains(u'\r') && !entry.contains(u'\n') &&
                   entry.startsWith(HistoryStore::entryNumber(entry)));
-        check(store.save() && HistoryStore(path).load() == entries);
+        // No entry holds a line break, so this removes nothing and writes the file again.
+        check(store.removeNumber(QStringLiteral("\n")) && HistoryStore(path).load() == entries);
     } else { // every ending has its message; only a refusal empties the number box; a row for each
         fetch.body = QString::fromUtf8(reinterpret_cast<const char *>(data),
                                        qsizetype(size)); // marker, no "<" in a time

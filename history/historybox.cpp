@@ -71,14 +71,7 @@ void HistoryBox::deleteTypedNumber()
         m_numberBox->clearEditText();
         return;
     }
-    m_history.removeNumber(number);
-    saveAndEmptyBox();
-}
-
-void HistoryBox::saveAndEmptyBox()
-{
-    // Rewritten in place of the old file, never after deleting it: a crash cannot lose the rest.
-    const bool saved = m_history.save();
+    const bool saved = m_history.removeNumber(number);
     showEntries();
     if (!saved)
         emit message(Texts::historyNotSaved());

@@ -26,7 +26,6 @@ signals:
 
 private:
     void pick(int index);
-    void saveAndEmptyBox(); // rewrites the file from the list and empties the edit field
     void showEntries();
 
     QComboBox *m_numberBox;

@@ -1,5 +1,6 @@
 #include "history/historystore.h"
 
+#include "common/gbtext.h"
 #include "common/savefile.h"
 #include "tracking/catalogue.h"
 
@@ -24,6 +25,32 @@ QStringView numberOf(QStringView entry)
     return end < 0 ? entry : entry.first(end);
 }
 
+// Whether `entry`'s number is `number`. An entry's number is where it begins, so the catalogue is
+// asked only about the entries that begin with `number` and a bar or the end: a scan of a long
+// history looks up no company for the others.
+bool hasNumber(QStringView entry, QStringView number)
+{
+    return entry.startsWith(number) && (entry.size() == number.size() || entry.at(number.size()) == u'|') &&
+           numberOf(entry).size() == number.size();
+}
+
+// `lines` without its lines at the ascending positions `gone`. In GB18030 a byte 0x0A is always a
+// line feed: no character's encoding holds one.
+QByteArray withoutLines(const QByteArray &lines, const QList<qsizetype> &gone)
+{
+    QByteArray kept;
+    kept.reserve(lines.size());
+    qsizetype line = 0, start = 0, keptFrom = 0;
+    for (const qsizetype position : gone) {
+        for (; line < position; ++line)
+            start = lines.indexOf('\n', start) + 1;
+        kept.append(QByteArrayView(lines).sliced(keptFrom, start - keptFrom));
+        keptFrom = start = lines.indexOf('\n', start) + 1;
+        ++line;
+    }
+    return kept.append(QByteArrayView(lines).sliced(keptFrom));
+}
+
 QStringList parse(const QString &text)
 {
     QStringList entries;
@@ -45,8 +72,8 @@ QStringList parse(const QString &text)
 }
 } // namespace
 
-HistoryStore::HistoryStore(QString filePath, QString earlierFile, const char *encoding)
-    : m_path(std::move(filePath)), m_earlier(std::move(earlierFile)), m_encoding(encoding)
+HistoryStore::HistoryStore(QString filePath, QString earlierFile)
+    : m_path(std::move(filePath)), m_earlier(std::move(earlierFile))
 {
 }
 
@@ -54,6 +81,8 @@ const QStringList &HistoryStore::load()
 {
     QFile file(!QFile::exists(m_path) && !m_earlier.isEmpty() ? m_earlier : m_path);
     m_entries = file.open(QIODevice::ReadOnly) ? parse(GbText::decode(file.readAll())) : QStringList();
+    // Not the bytes just read: they may hold other line ends, or bytes that read as "�".
+    m_fileBytes.reset();
     return m_entries;
 }
 
@@ -84,23 +113,46 @@ HistoryStore::AddResult HistoryStore::add(const QString &typedNumber, const QStr
     if (number.isEmpty())
         return AddResult::Empty;
     for (const QString &entry : std::as_const(m_entries)) {
-        if (numberOf(entry) == number)
+        if (hasNumber(entry, number))
             return AddResult::Duplicate;
     }
     m_entries.append(number + u'|' + company);
+    if (m_fileBytes) {
+        const std::optional<QByteArray> line = GbText::encode(m_entries.constLast() + QLatin1String("\r\n"));
+        if (line)
+            m_fileBytes->append(*line);
+        else
+            m_fileBytes.reset();
+    }
     return save() ? AddResult::Added : AddResult::SaveFailed;
 }
 
-int HistoryStore::removeNumber(const QString &number)
+bool HistoryStore::removeNumber(const QString &number)
 {
     if (number.isEmpty())
-        return 0;
-    return int(m_entries.removeIf([&number](const QString &entry) { return numberOf(entry) == number; }));
+        return true;
+    QList<qsizetype> gone;
+    qsizetype kept = 0;
+    for (qsizetype at = 0; at < m_entries.size(); ++at) {
+        if (hasNumber(m_entries.at(at), number)) {
+            gone.append(at);
+            continue;
+        }
+        if (kept != at) // moved up, once one has gone
+            m_entries[kept] = std::move(m_entries[at]);
+        ++kept;
+    }
+    m_entries.resize(kept);
+    if (m_fileBytes)
+        *m_fileBytes = withoutLines(*m_fileBytes, gone);
+    // Rewritten in place of the old file, never after deleting it: a crash cannot lose the rest.
+    return save();
 }
 
 bool HistoryStore::clear()
 {
     m_entries.clear();
+    m_fileBytes = QByteArray();
     // While the earlier file exists, a missing file here means "carry it over" at the next start.
     if (!m_earlier.isEmpty() && QFile::exists(m_earlier))
         return save();
@@ -108,11 +160,11 @@ bool HistoryStore::clear()
     return !file.exists() || file.remove();
 }
 
-bool HistoryStore::save() const
+bool HistoryStore::save()
 {
-    QString text;
-    for (const QString &entry : m_entries)
-        text += entry + QLatin1String("\r\n");
-    const std::optional<QByteArray> bytes = GbText::encode(text, m_encoding);
-    return bytes && saveWholeFile(m_path, *bytes);
+    if (!m_fileBytes) {
+        const QLatin1String lineEnd("\r\n");
+        m_fileBytes = GbText::encode(m_entries.isEmpty() ? QString() : m_entries.join(lineEnd) + lineEnd);
+    }
+    return m_fileBytes && saveWholeFile(m_path, *m_fileBytes);
 }

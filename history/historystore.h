@@ -1,18 +1,15 @@
 #pragma once
 
-#include "common/gbtext.h"
-
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The history of queried numbers and its copy on disk, `wlnum.ini`: one entry a line, number "|"
 // company, GB18030, CR LF after every line, replaced whole.
 class HistoryStore {
 public:
     // `earlierFile`: a wlnum.ini kept elsewhere by an earlier copy, read while `filePath` is missing.
-    // `encoding` is there for the tests to take the encoder away.
-    explicit HistoryStore(QString filePath, QString earlierFile = QString(),
-                          const char *encoding = GbText::encoding);
+    explicit HistoryStore(QString filePath, QString earlierFile = QString());
 
     const QStringList &entries() const { return m_entries; }
     // Reads the file; a missing or unreadable file gives an empty history. Accepts CR LF, LF,
@@ -37,18 +34,23 @@ public:
     // Appends number "|" company unless an entry has that number, then writes the file.
     // On SaveFailed the entry stays in the history.
     AddResult add(const QString &typedNumber, const QString &company);
-    // Removes every entry whose number is `number` (an empty number has none); returns how many
-    // went. The file is left to save().
-    int removeNumber(const QString &number);
+    // Removes every entry whose number is `number`, then writes the file even when none went; an
+    // empty number has none and writes nothing. False when the file could not be replaced: the
+    // entries are gone all the same.
+    bool removeNumber(const QString &number);
     // Empties the history and removes the file, or leaves it empty while the earlier file exists
     // (that would come back at the next start); false when that failed.
     bool clear();
-    // Writes the whole history to the file; false when the file could not be replaced.
-    bool save() const;
 
 private:
+    // Writes the whole history to the file; false when the file could not be replaced.
+    bool save();
+
     QString m_path;
     QString m_earlier;
-    const char *m_encoding;
     QStringList m_entries;
+    // The file's bytes for m_entries, one line each, kept from one write to the next so that a
+    // change encodes only the line it adds: an add or a delete in a long history costs little more
+    // than the write. None until the first write after a load encodes every entry.
+    std::optional<QByteArray> m_fileBytes;
 };

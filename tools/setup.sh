@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-multimedia-dev libqt6multimedia6 libqt6sql6-sqlite
-    libgl-dev libbenchmark-dev
+    libgl-dev libbenchmark-dev libxdamage-dev
     fonts-wqy-microhei
     xvfb xauth x11-utils xdotool imagemagick python3 iproute2
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good

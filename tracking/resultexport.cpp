@@ -1,5 +1,6 @@
 #include "tracking/resultexport.h"
 
+#include "common/gbtext.h"
 #include "common/savefile.h"
 #include "common/textrules.h"
 
@@ -32,8 +33,7 @@ QString ResultExport::trimAndPadToBytes(const QString &text, int width)
     return trimmed + QString(width - length, u' ');
 }
 
-ResultExport::Outcome ResultExport::write(const QAbstractItemModel &list, const QString &filePath,
-                                          const char *encoding)
+ResultExport::Outcome ResultExport::write(const QAbstractItemModel &list, const QString &filePath)
 {
     const int rows = list.rowCount();
     if (rows == 0)
@@ -49,6 +49,6 @@ ResultExport::Outcome ResultExport::write(const QAbstractItemModel &list, const 
         }
         text += QLatin1String("\r\n");
     }
-    const std::optional<QByteArray> bytes = GbText::encode(text, encoding);
+    const std::optional<QByteArray> bytes = GbText::encode(text);
     return bytes && saveWholeFile(filePath, *bytes) ? Outcome::Written : Outcome::Failed;
 }

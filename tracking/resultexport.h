@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common/gbtext.h"
-
 #include <QString>
 
 class QAbstractItemModel;
@@ -19,8 +17,7 @@ public:
     static Told told(Outcome outcome);
     // Empty writes nothing and leaves an earlier file as it was; Failed
     // (the file cannot be replaced, or the encoder cannot be had) leaves any earlier file whole.
-    static Outcome write(const QAbstractItemModel &list, const QString &filePath,
-                         const char *encoding = GbText::encoding);
+    static Outcome write(const QAbstractItemModel &list, const QString &filePath);
     // `text` without leading and trailing blanks, padded on the right
     // with blanks to `width` bytes of GBK text; never cut, and an empty text stays empty.
     static QString trimAndPadToBytes(const QString &text, int width);

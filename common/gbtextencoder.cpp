@@ -1,0 +1,8 @@
+#include "common/gbtextencoder.h"
+
+#include "common/gbtext.h"
+
+QStringEncoder GbText::newEncoder()
+{
+    return QStringEncoder(encoding, QStringEncoder::Flag::Stateless);
+}
