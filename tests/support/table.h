@@ -31,10 +31,14 @@ inline QString unescape(QString text)
     if (expected == QStringLiteral("\x01not a case"))                                                        \
     QFAIL(qPrintable(QStringLiteral("not a case: ") + input))
 
-inline void tableRows(const char *table)
+// The rows of `table`. With `tests`, only those whose input begins with the running test's name
+// (without that word), and for a test named "unknownSubject" those whose first word names no test
+// of `tests`, each to fail.
+inline void tableRows(const char *table, const QObject *tests = nullptr)
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
+    const QString subject = QString::fromLatin1(QTest::currentTestFunction());
     const QString text =
         QString::fromUtf8(table).replace(QRegularExpression(QStringLiteral("\n +")), QStringLiteral(" "));
     for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
@@ -43,9 +47,17 @@ inline void tableRows(const char *table)
             QTest::newRow(qPrintable(line.left(40))) << line << QStringLiteral("\x01not a case");
             continue;
         }
-        const QString expected = line.sliced(arrow + 3);
+        QString input = unescape(line.sliced(colon + 2, arrow - colon - 2));
+        const QString expected = line.sliced(arrow + 3), word = input.section(u' ', 0, 0);
+        if (tests && subject == u"unknownSubject") {
+            if (tests->metaObject()->indexOfSlot(qPrintable(word + QStringLiteral("()"))) < 0)
+                QTest::newRow(qPrintable(line.left(colon))) << line << QStringLiteral("\x01not a case");
+            continue;
+        }
+        if (tests && word != subject)
+            continue;
         QTest::newRow(qPrintable(line.left(colon)))
-            << unescape(line.sliced(colon + 2, arrow - colon - 2))
+            << (tests ? input.sliced(std::min(word.size() + 1, input.size())) : input)
             << unescape(expected.startsWith(u' ') ? expected.sliced(1) : expected);
     }
 }
