@@ -42,8 +42,7 @@ void BM_PlainWrite(benchmark::State &state)
 {
     const QString path = workDir->filePath(QStringLiteral("plain.txt"));
     QFile exported(path);
-    if (ResultExport::write(*modelOf(int(state.range(0))), path) !=
-            ResultExport::Outcome::Written ||
+    if (ResultExport::write(*modelOf(int(state.range(0))), path) != ResultExport::Outcome::Written ||
         !exported.open(QIODevice::ReadOnly)) {
         state.SkipWithError("export failed");
         return;

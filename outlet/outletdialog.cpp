@@ -24,8 +24,9 @@ OutletDialog::OutletDialog(WebFetch &fetch, const QString &outletHost, MessageBo
     ui->setupUi(this);
     setFixedSize(size());
     growLabelsToLineHeight(this);
-    ui->statusBar->setPanels({{64, QStringLiteral("提示："), QString(), QStringLiteral("captionPanel")},
-                              {0, QStringLiteral("请输入要查询的网点名称"), QString(), QStringLiteral("messagePanel")}});
+    ui->statusBar->setPanels(
+        {{64, QStringLiteral("提示："), QString(), QStringLiteral("captionPanel")},
+         {0, QStringLiteral("请输入要查询的网点名称"), QString(), QStringLiteral("messagePanel")}});
     // No icon of its own: an empty pixmap keeps the application's icon off the title bar too.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
@@ -106,7 +107,8 @@ void OutletDialog::lookUp()
         return;
 
     m_outletFields = parseOutletPage(page);
-    QLabel *const valueLabels[6] = {ui->outletNameValue, ui->managerValue, ui->secondNameValue, ui->phoneValue, ui->areaValue, ui->noDeliveryValue};
+    QLabel *const valueLabels[6] = {ui->outletNameValue, ui->managerValue, ui->secondNameValue,
+                                    ui->phoneValue,      ui->areaValue,    ui->noDeliveryValue};
     for (std::size_t i = 0; i < m_outletFields.size(); ++i)
         valueLabels[i]->setText(cutAtWholeCharacter(m_outletFields[i], shownTextLength));
     if (!m_outletFields[0].isEmpty())

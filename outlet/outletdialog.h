@@ -25,8 +25,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void lookUp(); // the query
-    void showWholeArea();  // shows the whole delivery area
+    void lookUp();        // the query
+    void showWholeArea(); // shows the whole delivery area
     // The answer's body as text, for an error page too; empty text when the transfer
     // failed, ran out of time, grew too large or was abandoned.
     QString fetchPage(const QUrl &url);
@@ -36,8 +36,8 @@ private:
     WebFetch &m_fetch;
     QString m_outletHost;
     MessageBoxes &m_boxes;
-    OutletFields m_outletFields;   // the six values of the last query
-    bool m_fetching = false;       // a query waits in fetchPage
-    bool m_abandoned = false;      // the dialog closed during that wait; its answer is dropped
-    bool m_areaPressed = false; // a press on the delivery area that a release there makes a click
+    OutletFields m_outletFields; // the six values of the last query
+    bool m_fetching = false;     // a query waits in fetchPage
+    bool m_abandoned = false;    // the dialog closed during that wait; its answer is dropped
+    bool m_areaPressed = false;  // a press on the delivery area that a release there makes a click
 };

@@ -11,8 +11,9 @@ CompanySearchDialog::CompanySearchDialog(QStringList companies, MessageBoxes &bo
     ui->setupUi(this);
     setFixedSize(size());
     connect(ui->searchButton, &QPushButton::clicked, this, &CompanySearchDialog::searchTypedKeyword);
-    const QPushButton *popular[] = {ui->shentongButton, ui->emsButton, ui->shunfengButton, ui->yuantongButton,  ui->zhongtongButton,
-                                    ui->huitongButton, ui->yundaButton, ui->chengguangButton, ui->quanfengButton, ui->zhaijisongButton};
+    const QPushButton *popular[] = {
+        ui->shentongButton, ui->emsButton,   ui->shunfengButton,   ui->yuantongButton, ui->zhongtongButton,
+        ui->huitongButton,  ui->yundaButton, ui->chengguangButton, ui->quanfengButton, ui->zhaijisongButton};
     for (const QPushButton *button : popular) {
         // Read now: a platform theme may add mnemonic marks to the shown caption later.
         const QString keyword = trimBlanks(button->text());

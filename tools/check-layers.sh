@@ -15,7 +15,7 @@ rank() {
     esac
 }
 edges=$(for folder in common platform tracking history monitor search outlet overview app; do
-    git grep -h -o -E '^#include "[a-z]+/' -- "$folder/" | sed -E 's/#include "([a-z]+)\//\1/' | sort -u |
+    git grep --untracked -h -o -E '^#include "[a-z]+/' -- "$folder/" | sed -E 's/#include "([a-z]+)\//\1/' | sort -u |
         sed "s/^/$folder /"
 done)
 failed=0
@@ -24,7 +24,7 @@ while read -r from to; do
     if [ "$(rank "$to")" -gt "$(rank "$from")" ] ||
         { [ "$(rank "$to")" -eq "$(rank "$from")" ] && grep -qx "$to $from" <<<"$edges"; }; then
         echo "layers: $from/ includes $to/, which is not below it:"
-        git grep -n -E "^#include \"$to/" -- "$from/" | sed 's/^/    /'
+        git grep --untracked -n -E "^#include \"$to/" -- "$from/" | sed 's/^/    /'
         failed=1
     fi
 done <<<"$edges"

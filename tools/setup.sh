@@ -10,7 +10,7 @@ packages=(
     xvfb xauth x11-utils xdotool imagemagick python3 iproute2
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     qt6-translations-l10n
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format-14
     desktop-file-utils appstream time
     dbus-daemon dbus-bin
     lintian dpkg-dev file

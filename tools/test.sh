@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test: the layer check, the documents against
+# Installs what is missing, builds and runs every test: the layer and format checks, the documents against
 # the build, five of the suite's tests under AddressSanitizer and UndefinedBehaviorSanitizer
 # (tools/sanitize.sh says which), a short fuzz run, then the whole suite on the plain build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 bash tools/check-layers.sh
+bash tools/check-format.sh
 bash tools/build.sh
 bash tools/check-docs.sh
 bash tools/sanitize.sh
