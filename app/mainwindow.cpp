@@ -93,7 +93,6 @@ void MainWindow::setupInputs()
     connect(ui->forumButton, &QPushButton::clicked, this, &MainWindow::openForum);
     connect(ui->aboutButton, &QPushButton::clicked, this, &MainWindow::openAbout);
     connect(ui->outletButton, &QPushButton::clicked, this, &MainWindow::openOutletLookup);
-    ui->resultView->viewport()->installEventFilter(this);
 }
 
 void MainWindow::setupHistory()
@@ -156,7 +155,10 @@ void MainWindow::loadAndGreet()
     m_historyBox->loadAndShow();
     m_platform.skin.attach(m_folders.deliveredFile(QStringLiteral("skinh.she")), QString());
     m_platform.skin.adjustHsv(-157, 0, 0);
-    m_results = ResultList::prepare(ui->resultView);
+    auto *resultList = new ResultList(ui->resultView);
+    connect(resultList, &ResultList::clickedNoRow, this,
+            [this] { setMessageLine(QStringLiteral("当前没有物流信息")); });
+    m_results = &resultList->rows();
     playSound(QStringLiteral("orvo.mp3"));
     showClock();
     m_updateCheckTimer.start();
@@ -421,15 +423,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->setAccepted(leaving);
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->resultView->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        showRowBalloon(ui->resultView->indexAt(mouse->position().toPoint()).row());
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void MainWindow::bringToFront()
 {
     setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -444,16 +437,4 @@ void MainWindow::pasteNumber()
     ui->numberBox->setEditText(QGuiApplication::clipboard()->text());
     for (QComboBox *list : findChildren<QComboBox *>())
         list->hidePopup();
-}
-
-void MainWindow::showRowBalloon(int row)
-{
-    if (row < 0 || m_results->cell(row, ResultModel::numberColumn).isEmpty()) {
-        if (row < 0)
-            ui->resultView->clearSelection();
-        setMessageLine(QStringLiteral("当前没有物流信息"));
-        return;
-    }
-    ui->resultView->setToolTip(ResultList::rowBalloon(m_results->cell(row, ResultModel::timeColumn),
-                                                      m_results->cell(row, ResultModel::progressColumn)));
 }

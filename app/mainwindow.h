@@ -30,7 +30,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override; // the farewell question
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // One query from what was asked to what is shown: the only state that crosses the short wait
@@ -71,7 +70,6 @@ private:
     void openAbout();
     void openOutletLookup();
     void pasteNumber();
-    void showRowBalloon(int row); // -1: a click on no row
     void bringToFront();
     void setMessageLine(const QString &text, const QString &cause = QString());
     void setInputsLocked(bool locked); // while a monitoring panel is armed

@@ -3,6 +3,7 @@
 #include "common/textrules.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QStringList>
 #include <QStyledItemDelegate>
 #include <QTreeView>
@@ -28,10 +29,9 @@ protected:
 };
 } // namespace
 
-ResultModel *ResultList::prepare(QTreeView *list)
+ResultList::ResultList(QTreeView *list) : QObject(list), m_list(list), m_model(new ResultModel(list))
 {
-    auto *model = new ResultModel(list);
-    list->setModel(model);
+    list->setModel(m_model);
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
@@ -50,7 +50,23 @@ ResultModel *ResultList::prepare(QTreeView *list)
     header->resizeSection(ResultModel::numberColumn, numberWidth);
     header->resizeSection(ResultModel::timeColumn, timeWidth);
     header->resizeSection(ResultModel::progressColumn, progressWidth);
-    return model;
+    list->viewport()->installEventFilter(this);
+}
+
+bool ResultList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_list->viewport() || event->type() != QEvent::MouseButtonPress)
+        return false;
+    const int row = m_list->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint()).row();
+    if (row < 0 || m_model->cell(row, ResultModel::numberColumn).isEmpty()) {
+        if (row < 0)
+            m_list->clearSelection();
+        emit clickedNoRow();
+    } else {
+        m_list->setToolTip(rowBalloon(m_model->cell(row, ResultModel::timeColumn),
+                                      m_model->cell(row, ResultModel::progressColumn)));
+    }
+    return false;
 }
 
 QString ResultList::rowBalloon(const QString &time, const QString &progress)
