@@ -211,17 +211,8 @@ void MainWindow::startQuery(bool byPanel)
                 .companyCode = m_companyCode,
                 .number = ui->numberBox->currentText(),
                 .byPanel = byPanel};
-    if (query.number.isEmpty() || query.number == QStringLiteral("双击文本可粘贴单号")) {
-        ui->numberBox->clearEditText();
-        ui->numberBox->setFocus();
-        setMessageLine(QStringLiteral("请输入快递单号!"));
+    if (!inputsComplete(query))
         return;
-    }
-    if (query.company.isEmpty()) {
-        ui->companyBox->setFocus();
-        setMessageLine(QStringLiteral("请选择快递公司!"));
-        return;
-    }
     const auto busy = m_guard->handler();
     ui->deliveryStatusLabel->setText(QStringLiteral("快件状态：未查询"));
     ui->queryButton->setEnabled(false);
@@ -244,6 +235,22 @@ void MainWindow::startQuery(bool byPanel)
         endQuery(query.historySaved ? outcome.message() : Texts::historyNotSaved());
     else
         showRowsSoon(std::move(query));
+}
+
+bool MainWindow::inputsComplete(const Query &query)
+{
+    if (query.number.isEmpty() || query.number == QStringLiteral("双击文本可粘贴单号")) {
+        ui->numberBox->clearEditText();
+        ui->numberBox->setFocus();
+        setMessageLine(QStringLiteral("请输入快递单号!"));
+        return false;
+    }
+    if (query.company.isEmpty()) {
+        ui->companyBox->setFocus();
+        setMessageLine(QStringLiteral("请选择快递公司!"));
+        return false;
+    }
+    return true;
 }
 
 QueryOutcome MainWindow::fetchOutcome(const Query &query)

@@ -55,6 +55,7 @@ private:
     void companyChosen(int index);
     void panelQueryDue();
     void startQuery(bool byPanel);
+    bool inputsComplete(const Query &query); // else says what is missing
     QueryOutcome fetchOutcome(const Query &query);
     void recordInHistory(Query &query);
     void showRowsSoon(Query query);
