@@ -14,6 +14,7 @@
 #include "platform/qtclock.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QSortFilterProxyModel>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -147,6 +148,8 @@ void BM_LoadParcels(benchmark::State &state)
         sorted.setSourceModel(&model);
         QTableView view;
         view.setModel(&sorted);
+        view.horizontalHeader()->setSortIndicator(
+            -1, Qt::AscendingOrder); // the history's order, as the list opens
         view.setSortingEnabled(true);
         view.doItemsLayout();
         if (sorted.rowCount() != parcelCount || board.parcel(0).stepCount != stepCount) {

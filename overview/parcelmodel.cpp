@@ -40,8 +40,9 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
     const ParcelRecord &parcel = m_board.parcel(index.row());
     if (role == filterRole)
         return parcel.key.number + u'\n' + parcel.key.company;
-    const QString newest =
-        cutAtWholeCharacter(parcel.newestTime + u' ' + parcel.newestStep, shownTextLength).trimmed();
+    const auto newest = [&parcel] {
+        return cutAtWholeCharacter(parcel.newestTime + u' ' + parcel.newestStep, shownTextLength).trimmed();
+    };
     if (role == sortRole) {
         switch (index.column()) {
         case Steps:
@@ -56,7 +57,7 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::ToolTipRole) {
         if (index.column() == Newest)
-            return newest;
+            return newest();
         if (index.column() == Status && !parcel.failureCause.isEmpty())
             return parcel.failureCause + (parcel.goodStatus.isEmpty()
                                               ? QString()
@@ -73,7 +74,7 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
     case Status:
         return parcel.status;
     case Newest:
-        return newest;
+        return newest();
     case Steps:
         return parcel.askedAt.isValid() ? QString::number(parcel.stepCount) : QString();
     case AskedAt:
