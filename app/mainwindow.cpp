@@ -7,6 +7,10 @@
 #include "monitor/changenotice.h"
 #include "monitor/parcelnotification.h"
 #include "outlet/outletdialog.h"
+#include "overview/overviewwindow.h"
+#include "overview/parcelboard.h"
+#include "overview/parcelstore.h"
+#include "overview/refreshengine.h"
 #include "search/companysearchdialog.h"
 #include "tracking/catalogue.h"
 #include "tracking/queryoutcome.h"
@@ -51,11 +55,16 @@ MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, con
     setupHistory();
     setupPanels();
     setupShortcuts();
+    setupOverview();
     loadAndGreet();
 }
 
 MainWindow::~MainWindow()
 {
+    // The overview's parts hold on to the record, which goes before the window's children.
+    delete m_overview;
+    delete m_refresh;
+    delete m_parcelBoard;
     delete ui;
 }
 
@@ -141,10 +150,117 @@ void MainWindow::setupShortcuts()
     paste->setKeys(f8);
     paste->setContext(Qt::ApplicationShortcut);
     connect(paste, &QShortcut::activated, this, &MainWindow::pasteNumber);
-    connect(&m_platform.notifier, &Notifier::activated, this, [this](const QString &, QObject *poster) {
+    connect(&m_platform.notifier, &Notifier::activated, this, [this](const QString &key, QObject *poster) {
         if (poster == this) // not another window's parcel
             bringToFront();
+        else if (poster && poster == m_refresh)
+            overviewNotificationActivated(key);
     });
+}
+
+// The record is not opened here: openParcelBoard() runs once the window is shown.
+void MainWindow::setupOverview()
+{
+    m_parcelStore = std::make_unique<ParcelStore>(m_folders.dataFile(QLatin1String(ParcelStore::fileName)),
+                                                  m_platform.clock);
+    m_parcelBoard = new ParcelBoard(*m_parcelStore, m_platform.clock, this);
+    m_refresh = new RefreshEngine(*m_parcelBoard, m_platform, m_endpoints.trackingHost, this);
+    m_refresh->setObjectName(QStringLiteral("refreshEngine"));
+    connect(m_refresh, &RefreshEngine::ended, this,
+            [this](RefreshEngine::Ending, const QList<ParcelKey> &grown) { notifyRefreshed(grown); });
+    connect(ui->overviewButton, &QPushButton::clicked, this, &MainWindow::showOverview);
+    // After the history box's own handling of 删 and 清.
+    connect(ui->deleteNumberButton, &QPushButton::clicked, this, &MainWindow::followHistory);
+    connect(ui->clearHistoryButton, &QPushButton::clicked, this, &MainWindow::followHistory);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_parcelBoard->isOpen())
+        QTimer::singleShot(0, this, &MainWindow::openParcelBoard);
+}
+
+void MainWindow::openParcelBoard()
+{
+    if (!m_parcelBoard->isOpen())
+        m_parcelBoard->open(m_history.entries());
+}
+
+void MainWindow::followHistory()
+{
+    if (m_parcelBoard->isOpen())
+        m_parcelBoard->followHistory(m_history.entries());
+}
+
+OverviewWindow *MainWindow::showOverview()
+{
+    openParcelBoard();
+    if (!m_overview) {
+        m_overview = new OverviewWindow(*m_parcelBoard, *m_refresh, this);
+        connect(m_overview, &OverviewWindow::openRequested, this, &MainWindow::openParcel);
+        connect(m_overview, &OverviewWindow::deleteRequested, this, &MainWindow::deleteParcel);
+    }
+    m_overview->setWindowState(m_overview->windowState() & ~Qt::WindowMinimized);
+    m_overview->show();
+    m_overview->raise();
+    m_overview->activateWindow();
+    return m_overview;
+}
+
+void MainWindow::openParcel(const ParcelKey &key)
+{
+    const QString refused = m_guard->handlerRunning() ? QStringLiteral("主窗口正在查询,请稍后再打开")
+                            : !m_updateCheckEnded ? QStringLiteral("程序检测更新中,请稍后再打开")
+                            : !ui->numberBox->isEnabled()
+                                ? QStringLiteral("主窗口正在定时或循环查询,请先停止再打开")
+                                : QString();
+    if (!refused.isEmpty()) {
+        if (m_overview)
+            m_overview->setStatus(refused);
+        return;
+    }
+    m_parcelBoard->clearMark(key);
+    // As a pick from the number box: the company, the number, the counts from nothing.
+    const int position = ui->companyBox->findText(key.company, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (position >= 0)
+        ui->companyBox->setCurrentIndex(position);
+    ui->numberBox->setEditText(key.number);
+    m_previousRowCount = 0;
+    m_currentRowCount = 0;
+    bringToFront();
+    startQuery(false);
+}
+
+void MainWindow::deleteParcel(const ParcelKey &key)
+{
+    m_historyBox->deleteNumber(key.number);
+    followHistory();
+}
+
+void MainWindow::notifyRefreshed(const QList<ParcelKey> &grown)
+{
+    QList<ParcelNotification::Grown> parcels;
+    for (const ParcelKey &key : grown) {
+        const int row = m_parcelBoard->rowOf(key);
+        if (row < 0)
+            continue;
+        const ParcelRecord &parcel = m_parcelBoard->parcel(row);
+        parcels.append({key.company, key.number, parcel.newestTime, parcel.newestStep});
+    }
+    // The engine posts: it lives for the whole run, so an activation finds the overview even closed.
+    for (const Notification &notification : ParcelNotification::forRefresh(parcels))
+        m_platform.notifier.notify(notification, m_refresh);
+}
+
+void MainWindow::overviewNotificationActivated(const QString &key)
+{
+    OverviewWindow *overview = showOverview();
+    for (int row = 0; row < m_parcelBoard->count(); ++row) {
+        const ParcelKey &parcel = m_parcelBoard->parcel(row).key;
+        if (ParcelNotification::key(parcel.number, parcel.company) == key)
+            return overview->selectParcel(parcel);
+    }
 }
 
 // What the window does once it is made: the lists filled, the skin on, the greeting played, and
@@ -264,6 +380,8 @@ void MainWindow::recordInHistory(Query &query)
 {
     query.historySaved =
         m_historyBox->add(query.number, query.company) != HistoryStore::AddResult::SaveFailed;
+    followHistory();
+    m_parcelBoard->clearMark({HistoryStore::recordedNumber(query.number), query.company});
 }
 
 void MainWindow::showRowsSoon(Query query)
@@ -344,6 +462,8 @@ void MainWindow::checkForUpdate()
     setMessageLine(QStringLiteral("程序已加载完毕..."), check.cause);
     ui->queryButton->setEnabled(true);
     ui->numberBox->setEnabled(true);
+    m_updateCheckEnded = true;
+    m_refresh->updateCheckEnded();
 }
 
 FetchResult MainWindow::fetch(const QUrl &url)
@@ -425,8 +545,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (answer == BoxButton::Yes)
         m_platform.shell.openUrl(m_endpoints.forumUrl);
     const bool leaving = answer == BoxButton::Yes || answer == BoxButton::No;
-    if (leaving)
+    if (leaving) {
         m_guard->programEnding(); // nothing put off runs then
+        if (m_overview)
+            m_overview->close(); // it closes with the main window
+    }
     event->setAccepted(leaving);
 }
 

@@ -2,19 +2,26 @@
 
 #include "app/reentryguard.h"
 #include "history/historystore.h"
+#include "overview/parcelrecord.h"
 #include "platform/endpoints.h"
 #include "platform/platform.h"
 #include "platform/programfolders.h"
 #include "tracking/resultparser.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 namespace Ui {
 class MainWindow;
 }
 class HistoryBox;
+class OverviewWindow;
+class ParcelBoard;
+class ParcelStore;
+class RefreshEngine;
 class ResultModel;
 struct QueryOutcome;
 
@@ -30,6 +37,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override; // the farewell question
+    void showEvent(QShowEvent *event) override;   // the overview's record opens once the window shows
 
 private:
     // One query from what was asked to what is shown: the only state that crosses the short wait
@@ -49,6 +57,7 @@ private:
     void setupHistory();
     void setupPanels();
     void setupShortcuts();
+    void setupOverview();
     void loadAndGreet();
 
     void fillCompanyList();
@@ -79,6 +88,15 @@ private:
     void playSound(const QString &fileName);
     FetchResult fetch(const QUrl &url);
 
+    // The overview "全部快件": the list of every parcel of the history, refreshed in the background.
+    void openParcelBoard();
+    OverviewWindow *showOverview(); // opened, or raised when open
+    void followHistory();
+    void openParcel(const ParcelKey &key); // a row taken as a pick from the number box, then queried
+    void deleteParcel(const ParcelKey &key);
+    void notifyRefreshed(const QList<ParcelKey> &grown);
+    void overviewNotificationActivated(const QString &key);
+
     Ui::MainWindow *ui;
     Platform m_platform;
     ReentryGuard *m_guard;
@@ -96,4 +114,10 @@ private:
     QTimer m_showRowsTimer;
     QTimer m_updateCheckTimer;
     QTimer m_clockTimer; // the status line's clock, each minute
+
+    std::unique_ptr<ParcelStore> m_parcelStore;
+    ParcelBoard *m_parcelBoard = nullptr;
+    RefreshEngine *m_refresh = nullptr;
+    QPointer<OverviewWindow> m_overview; // made at its first opening
+    bool m_updateCheckEnded = false;
 };

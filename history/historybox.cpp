@@ -54,7 +54,11 @@ void HistoryBox::pick(int index)
 
 void HistoryBox::deleteTypedNumber()
 {
-    const QString typed = m_numberBox->currentText();
+    deleteNumber(m_numberBox->currentText());
+}
+
+void HistoryBox::deleteNumber(const QString &typed)
+{
     if (typed.isEmpty()) {
         m_boxes.show({Texts::boxTitle(), QStringLiteral("请先选择要删除的单号!"), BoxIcon::Information,
                       BoxButton::Ok, BoxButton::NoButton});

@@ -17,8 +17,9 @@ public:
 
     void loadAndShow(); // loads wlnum.ini into the list
     HistoryStore::AddResult add(const QString &number, const QString &company); // records and lists it
-    void deleteTypedNumber(); // delete the entries of the number in the box
-    void clearAll();          // clear the history
+    void deleteTypedNumber();                // delete the entries of the number in the box
+    void deleteNumber(const QString &typed); // the same for `typed`, with the same question
+    void clearAll();                         // clear the history
 
 signals:
     void picked(const QString &company); // the user chose an entry: its company to select

@@ -212,6 +212,21 @@ outlet closed while its page is awaited: ready ; serve outlet=hang ; outlet !浦
   ; show boxes => 查询 disabled | 网店信息查询=未查询,未查询,未查询,未查询,未查询,未查询 / 请输入要查询的网点名称
   | 网店信息查询=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
   | boxes=张江镇、川沙新镇、唐镇
+overview, refreshed and filtered: put wlnum.ini=1234567890|顺丰快递\r\n7770001|顺丰快递\r\n\r\n99|无此公司\r\n ; ready ; click overviewButton
+  ; show parcels ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
+  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 已签收 7
+  | refreshProgress=已查询 2/2 | overviewStatus=查询完毕 | requests=3 | parcels=7770001 运送中 2
+overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
+  ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 未查询,1 未查询 | parcels=5550001111 未查询
+overview row not opened before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests
+  => overviewStatus=程序检测更新中,请稍后再打开 | requests=0
+overview marks, notifies, opens, deletes: answer 1=rows:2 ; put wlnum.ini=1|顺丰快递\r\n5550001111|顺丰快递\r\n ; ready ; click overviewButton ; refresh
+  ; answer 1=rows:3 ; refresh ; show parcels,notified ; close overview ; activate refresh ; show overview ; menu 1=标记为已读 ; show parcels
+  ; answer 1=rows:4 ; refresh ; enter 1 ; tick showRowsTimer ; show parcels,numberBox,rows,changeNoticeLabel,notified ; reply Yes ; menu 0=删除 ; show parcels,boxes,file:wlnum.ini
+  => parcels=5550001111 运送中 3,1 运送中 3 ● | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3 | overview=1 P3 | parcels=5550001111 运送中 3,1 运送中 3
+  | parcels=5550001111 运送中 3,1 运送中 4 | numberBox=1 | rows=4 | changeNoticeLabel=是否更新：有更新 #ff0000
+  | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3/[1\n顺丰快递] 快件有更新/顺丰快递 1\nT4 P4 | parcels=1 运送中 4
+  | boxes=确定要删除[5550001111]此单号码? | file:wlnum.ini=1|顺丰快递\r\n
 )");
     }
     void scenarios()

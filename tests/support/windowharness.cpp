@@ -3,6 +3,7 @@
 #include "common/gbtext.h"
 #include "common/savefile.h"
 #include "common/statusbar.h"
+#include "overview/refreshengine.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,10 +13,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTextDocument>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <csignal>
 #include <qpa/qwindowsysteminterface.h>
 #include <sys/resource.h>
@@ -175,7 +180,7 @@ void WindowHarness::perform(const QString &step)
     } else if (verb == u"copy")
         QGuiApplication::clipboard()->setText(arg);
     else if (verb == u"close")
-        m_window->close();
+        arg == u"overview" ? void(find("overviewWindow")->close()) : void(m_window->close());
     else if (verb == u"closing") // while a fetch waits: from the window system, or by code
         QTimer::singleShot(20, m_window.get(), [this, arg] {
             arg == u"window"_s ? void(QWindowSystemInterface::handleCloseEvent(m_window->windowHandle()))
@@ -256,6 +261,49 @@ void WindowHarness::perform(const QString &step)
         std::signal(SIGXFSZ, SIG_IGN); // an oversized write() then fails with EFBIG
         const rlimit limit{arg == u"0" ? RLIM_INFINITY : arg.toULong(), RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &limit);
+    } else if (verb == u"refresh") { // 全部查询, each answer awaited and each pause ticked through
+        find<QPushButton>("refreshAllButton")->click();
+        auto *engine = find<RefreshEngine>("refreshEngine");
+        while (engine->isRunning()) {
+            if (!QTest::qWaitFor(
+                    [&] { return !engine->isRunning() || find<QTimer>("refreshPauseTimer")->isActive(); }))
+                throw Unknown{u"the refresh got no answer"_s};
+            auto *pause = find<QTimer>("refreshPauseTimer");
+            if (pause->isActive()) { // a single shot, over once it has ticked
+                pause->stop();
+                QMetaObject::invokeMethod(pause, "timeout");
+            }
+        }
+    } else if (verb == u"filter")
+        find<QLineEdit>("filterBox")->setText(arg);
+    else if (verb == u"enter") {
+        auto *table = find<QTableView>("parcelView");
+        table->setCurrentIndex(table->model()->index(arg.toInt(), 0));
+        QTest::keyClick(table, Qt::Key_Return);
+    } else if (verb == u"menu") {
+        auto *table = find<QTableView>("parcelView");
+        const QModelIndex index = table->model()->index(key.toInt(), 0);
+        bool chosen = false;
+        QTimer::singleShot(0, table, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            for (QAction *action : menu ? menu->actions() : QList<QAction *>())
+                if (action->text() == value && !std::exchange(chosen, true)) {
+                    menu->close();
+                    action->trigger();
+                }
+            if (menu)
+                menu->close();
+        });
+        if (index.isValid())
+            emit table->customContextMenuRequested(table->visualRect(index).center());
+        if (!chosen)
+            throw Unknown{u"no menu item "_s + arg};
+    } else if (verb == u"activate" && arg == u"refresh") { // the notification the refresh posted last
+        if (notifier.posted.isEmpty())
+            throw Unknown{u"no notification to activate"_s};
+        const QString &last = notifier.posted.constLast();
+        emit notifier.activated(last.sliced(1, last.indexOf(u"] "_s) - 1),
+                                find<RefreshEngine>("refreshEngine"));
     } else if (verb == u"show") {
         for (const QString &what : arg.split(u','))
             m_notes << what.trimmed() + u'=' + shown(what.trimmed());
@@ -268,9 +316,10 @@ void WindowHarness::perform(const QString &step)
 // one whole; a file; the request the service received last, its company code, how many; the
 // sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
 // balloon; whether a list's popup, the window or a selection is there; the monitoring panel in
-// view; the columns' widths; a list's entries, first to last; or a control by name: a timer on or
+// view; the columns' widths; a list's entries, first to last; the overview's rows, or what it has
+// selected (closed when it is not open); or a control by name: a timer on or
 // off, a list's text, a label's text (changeNoticeLabel with its colour), a frame's title, a button's
-// caption.
+// caption, a progress bar's text.
 QString WindowHarness::shown(const QString &what) const
 {
     auto *list = find<QTreeView>("resultView");
@@ -346,7 +395,24 @@ QString WindowHarness::shown(const QString &what) const
                                        : list->selectionModel()->hasSelection())
                    ? u"yes"_s
                    : u"no"_s;
-    else if (what == u"panel") {
+    else if (what == u"parcels") { // the overview's rows as shown: number, status, steps, mark
+        const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
+        for (int r = 0; r < parcels->rowCount(); ++r)
+            parts << QStringList{parcels->index(r, 0).data().toString(),
+                                 parcels->index(r, 2).data().toString(),
+                                 parcels->index(r, 4).data().toString(),
+                                 parcels->index(r, 6).data().toString()}
+                         .join(u' ')
+                         .trimmed();
+    } else if (what == u"overview") { // closed, or the number selected and the newest step below
+        const auto *overview = m_window->findChild<QWidget *>(u"overviewWindow"_s);
+        if (!overview || !overview->isVisible())
+            return u"closed"_s;
+        const auto *table = find<QTableView>("parcelView");
+        const QTreeWidgetItem *newest = find<QTreeWidget>("stepsView")->topLevelItem(0);
+        return table->currentIndex().siblingAtColumn(0).data().toString() + u' ' +
+               (newest ? newest->text(1) : u"-"_s);
+    } else if (what == u"panel") {
         const QWidget *panel = find("schedulePanel")->isVisible() ? find("schedulePanel") : find("loopPanel");
         return u"%1 at %2,%3"_s.arg(panel->objectName()).arg(panel->x()).arg(panel->y());
     } else if (what == u"columns") {
@@ -369,6 +435,8 @@ QString WindowHarness::shown(const QString &what) const
             return frame->title();
         if (auto *button = qobject_cast<QPushButton *>(control))
             return button->text();
+        if (auto *progress = qobject_cast<QProgressBar *>(control))
+            return progress->text();
         throw Unknown{u"nothing to show of "_s + what};
     }
     return parts.join(u',');

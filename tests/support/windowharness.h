@@ -22,7 +22,8 @@
 //   click NAME | tick NAME | reply BUTTON   a button; a timer's tick; the next box's answer
 //   mnemonic NAME                     a theme marks a mnemonic in a button's caption
 //   focus NAME | open LIST | key KEYS a control takes the focus; a list opens; keys to the focus
-//   copy TEXT | close | closing HOW   the clipboard; the window's close box; a close while a fetch
+//   copy TEXT | close [overview]      the clipboard; the window's (the overview's) close box
+//   closing HOW                       a close while a fetch
 //                                     waits, from the window system (HOW: window) or by code
 //   events                            posted events run (each box blocks the window beneath it)
 //   inside STEP                       the step, while the next box is open
@@ -43,6 +44,10 @@
 //                                     (noting whether 查询 was disabled then)
 //                                     (a dialog's notes are named by its title)
 //   limit BYTES                       files cannot grow past BYTES (0: no limit), as on a full disk
+//   refresh                           全部查询 in the overview, each answer awaited, each pause ticked
+//   filter TEXT | enter N             the overview's filter field; Enter on row N of its table
+//   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
+//   activate refresh                  the user activates the notification a refresh posted last
 //   show WHAT,WHAT                    notes what the window shows (see shown())
 // A step followed by " xN" runs N times. run() returns the notes, "what=shown" each, joined by " | ".
 // An unknown verb, control or observable stops the scenario; failure() then says which.

@@ -1,0 +1,248 @@
+#include "overview/overviewwindow.h"
+
+#include "common/textrules.h"
+#include "overview/parcelboard.h"
+#include "overview/parcelmodel.h"
+#include "overview/refreshengine.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QTreeWidget>
+#include <span>
+
+namespace {
+// The board's settings the window keeps.
+const QString sizeSetting = QStringLiteral("overviewSize");       // "width,height"
+const QString columnsSetting = QStringLiteral("overviewColumns"); // widths, comma-separated
+const QString sortSetting = QStringLiteral("overviewSort");       // "column,order"; -1: the history's
+
+QList<int> numbersOf(const QVariant &setting)
+{
+    QList<int> numbers;
+    for (const QString &part : setting.toString().split(u',', Qt::SkipEmptyParts))
+        numbers.append(part.toInt());
+    return numbers;
+}
+} // namespace
+
+OverviewWindow::OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_board(board), m_refresh(refresh), m_model(new ParcelModel(board, this)),
+      m_proxy(new QSortFilterProxyModel(this))
+{
+    setObjectName(QStringLiteral("overviewWindow"));
+    setWindowTitle(QStringLiteral("全部快件"));
+    m_proxy->setSourceModel(m_model);
+    m_proxy->setSortRole(ParcelModel::sortRole);
+    m_proxy->setFilterRole(ParcelModel::filterRole);
+    m_proxy->setFilterKeyColumn(ParcelModel::Number);
+    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    buildControls();
+    restoreLayout();
+    setStatus(board.storeStatus());
+    connect(&board, &ParcelBoard::storeStatusChanged, this, &OverviewWindow::setStatus);
+}
+
+void OverviewWindow::buildControls()
+{
+    const auto named = [](QWidget *widget, const char *name, const QString &accessible = QString()) {
+        widget->setObjectName(QLatin1String(name));
+        if (!accessible.isEmpty())
+            widget->setAccessibleName(accessible);
+        return widget;
+    };
+    m_filter = new QLineEdit(this);
+    named(m_filter, "filterBox", QStringLiteral("筛选"));
+    m_filter->setPlaceholderText(QStringLiteral("按单号或快递公司筛选"));
+    m_filter->setClearButtonEnabled(true);
+    connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
+
+    m_refreshAll = new QPushButton(QStringLiteral("全部查询"), this);
+    named(m_refreshAll, "refreshAllButton");
+    m_stop = new QPushButton(QStringLiteral("停止"), this);
+    named(m_stop, "stopButton");
+    m_stop->setEnabled(false);
+    m_progress = new QProgressBar(this);
+    named(m_progress, "refreshProgress", QStringLiteral("查询进度"));
+    m_progress->setTextVisible(true);
+    m_progress->setFormat(QString());
+    m_progress->setValue(0);
+    m_automatic = new QComboBox(this);
+    named(m_automatic, "automaticBox", QStringLiteral("自动查询"));
+    m_automatic->addItems({QStringLiteral("不自动"), QStringLiteral("每30分钟"), QStringLiteral("每1小时"),
+                           QStringLiteral("每2小时"), QStringLiteral("每4小时")});
+    const auto choices = std::span(RefreshEngine::automaticChoices);
+    m_automatic->setCurrentIndex(
+        int(std::ranges::find(choices, m_refresh.automaticMinutes()) - choices.begin()));
+    connect(m_automatic, &QComboBox::currentIndexChanged, this,
+            [this, choices](int index) { m_refresh.setAutomaticMinutes(choices[index]); });
+
+    connect(m_refreshAll, &QPushButton::clicked, &m_refresh, &RefreshEngine::refreshAll);
+    connect(m_stop, &QPushButton::clicked, &m_refresh, &RefreshEngine::stop);
+    const auto running = [this](bool on) {
+        m_refreshAll->setEnabled(!on);
+        m_stop->setEnabled(on);
+    };
+    running(m_refresh.isRunning());
+    connect(&m_refresh, &RefreshEngine::started, this, [this, running] {
+        running(true);
+        setStatus(QString());
+    });
+    connect(&m_refresh, &RefreshEngine::progressChanged, this, [this](int done, int total) {
+        m_progress->setMaximum(qMax(total, 1));
+        m_progress->setValue(done);
+        m_progress->setFormat(RefreshEngine::progressText(done, total));
+    });
+    connect(&m_refresh, &RefreshEngine::ended, this, [this, running](RefreshEngine::Ending ending) {
+        running(false);
+        setStatus(RefreshEngine::endingText(ending));
+    });
+
+    m_view = new QTableView(this);
+    named(m_view, "parcelView", QStringLiteral("全部快件"));
+    m_view->setModel(m_proxy);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setTextElideMode(Qt::ElideRight);
+    m_view->setWordWrap(false);
+    m_view->verticalHeader()->hide();
+    m_view->horizontalHeader()->setSortIndicatorClearable(true);
+    m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_view->setSortingEnabled(true);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QTableView::activated, this,
+            [this](const QModelIndex &index) { emit openRequested(keyAt(index)); });
+    connect(m_view, &QTableView::customContextMenuRequested, this, &OverviewWindow::showContextMenu);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &OverviewWindow::showSteps);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &OverviewWindow::showSteps);
+
+    m_steps = new QTreeWidget(this);
+    named(m_steps, "stepsView", QStringLiteral("物流跟踪"));
+    m_steps->setHeaderLabels({QStringLiteral("时间"), QStringLiteral("物流进度")});
+    m_steps->setRootIsDecorated(false);
+    m_steps->setColumnWidth(0, 140);
+
+    m_status = new QLabel(this);
+    named(m_status, "overviewStatus");
+
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(m_filter, 1);
+    controls->addWidget(m_refreshAll);
+    controls->addWidget(m_stop);
+    controls->addWidget(m_progress);
+    controls->addWidget(new QLabel(QStringLiteral("自动查询"), this));
+    controls->addWidget(m_automatic);
+    auto *split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(m_view);
+    split->addWidget(m_steps);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(split, 1);
+    layout->addWidget(m_status);
+}
+
+void OverviewWindow::restoreLayout()
+{
+    const QList<int> size = numbersOf(m_board.setting(sizeSetting));
+    resize(size.size() == 2 ? QSize(size[0], size[1]) : QSize(860, 520));
+    const QList<int> widths = numbersOf(m_board.setting(columnsSetting));
+    for (int column = 0; column < widths.size() && column < ParcelModel::ColumnCount; ++column)
+        m_view->setColumnWidth(column, widths[column]);
+    if (widths.isEmpty()) {
+        for (const auto &[column, width] : {std::pair{ParcelModel::Number, 130}, {ParcelModel::Newest, 300}})
+            m_view->setColumnWidth(column, width);
+    }
+    const QList<int> sort = numbersOf(m_board.setting(sortSetting));
+    if (sort.size() == 2)
+        m_view->sortByColumn(sort[0], Qt::SortOrder(sort[1]));
+    connect(m_view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                m_board.setSetting(sortSetting, QStringLiteral("%1,%2").arg(column).arg(int(order)));
+            });
+}
+
+void OverviewWindow::saveLayout()
+{
+    m_board.setSetting(sizeSetting, QStringLiteral("%1,%2").arg(width()).arg(height()));
+    QStringList widths;
+    for (int column = 0; column < ParcelModel::ColumnCount; ++column)
+        widths.append(QString::number(m_view->columnWidth(column)));
+    m_board.setSetting(columnsSetting, widths.join(u','));
+}
+
+void OverviewWindow::closeEvent(QCloseEvent *event)
+{
+    saveLayout();
+    QWidget::closeEvent(event);
+}
+
+void OverviewWindow::setStatus(const QString &text)
+{
+    m_status->setText(text.isEmpty() ? m_board.storeStatus() : text);
+}
+
+void OverviewWindow::selectParcel(const ParcelKey &key)
+{
+    const int row = m_board.rowOf(key);
+    if (row < 0)
+        return;
+    m_filter->clear(); // a row hidden by the filter could not be selected
+    const QModelIndex index = m_proxy->mapFromSource(m_model->index(row, 0));
+    m_view->setCurrentIndex(index);
+    m_view->scrollTo(index);
+}
+
+ParcelKey OverviewWindow::keyAt(const QModelIndex &index) const
+{
+    const int row = m_proxy->mapToSource(index).row();
+    return row >= 0 && row < m_board.count() ? m_board.parcel(row).key : ParcelKey{};
+}
+
+ParcelKey OverviewWindow::selectedKey() const
+{
+    return keyAt(m_view->currentIndex());
+}
+
+void OverviewWindow::showContextMenu(const QPoint &position)
+{
+    const QModelIndex index = m_view->indexAt(position);
+    if (!index.isValid())
+        return;
+    m_view->setCurrentIndex(index);
+    const ParcelKey key = keyAt(index);
+    QMenu menu(this);
+    connect(menu.addAction(QStringLiteral("查看")), &QAction::triggered, this,
+            [&] { emit openRequested(key); });
+    connect(menu.addAction(QStringLiteral("标记为已读")), &QAction::triggered, this,
+            [&] { m_board.clearMark(key); });
+    connect(menu.addAction(QStringLiteral("删除")), &QAction::triggered, this,
+            [&] { emit deleteRequested(key); });
+    menu.exec(m_view->viewport()->mapToGlobal(position));
+}
+
+void OverviewWindow::showSteps()
+{
+    m_steps->clear();
+    const ParcelKey key = selectedKey();
+    if (key.number.isEmpty())
+        return;
+    const QList<ResultRow> steps = m_board.steps(key);
+    QList<QTreeWidgetItem *> items;
+    for (auto step = steps.crbegin(); step != steps.crend(); ++step) // the newest on top
+        items.append(new QTreeWidgetItem(QStringList{cutAtWholeCharacter(step->time, shownTextLength),
+                                                     cutAtWholeCharacter(step->progress, shownTextLength)}));
+    m_steps->addTopLevelItems(items);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "overview/parcelrecord.h"
+
+#include <QWidget>
+
+class ParcelBoard;
+class ParcelModel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+class QTreeWidget;
+class RefreshEngine;
+
+// The window "全部快件": every parcel of the history with its latest status, a filter, the selected
+// parcel's stored steps, and the refresh's controls (全部查询, 停止, its progress, 自动查询). It asks
+// the main window to open or delete a parcel and speaks only through its status line.
+class OverviewWindow : public QWidget {
+    Q_OBJECT
+public:
+    OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, QWidget *parent = nullptr);
+
+    void selectParcel(const ParcelKey &key);
+    void setStatus(const QString &text);
+
+signals:
+    void openRequested(const ParcelKey &key); // 查看, Enter or a double-click
+    void deleteRequested(const ParcelKey &key);
+
+protected:
+    void closeEvent(QCloseEvent *event) override; // keeps the size and the columns
+
+private:
+    void buildControls();
+    void restoreLayout();
+    void saveLayout();
+    void showContextMenu(const QPoint &position);
+    void showSteps();
+    ParcelKey keyAt(const QModelIndex &index) const;
+    ParcelKey selectedKey() const;
+
+    ParcelBoard &m_board;
+    RefreshEngine &m_refresh;
+    ParcelModel *m_model;
+    QSortFilterProxyModel *m_proxy;
+    QLineEdit *m_filter = nullptr;
+    QPushButton *m_refreshAll = nullptr;
+    QPushButton *m_stop = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QComboBox *m_automatic = nullptr;
+    QTableView *m_view = nullptr;
+    QTreeWidget *m_steps = nullptr;
+    QLabel *m_status = nullptr;
+};

@@ -1,0 +1,86 @@
+#include "overview/parcelmodel.h"
+
+#include "common/textrules.h"
+#include "overview/parcelboard.h"
+
+ParcelModel::ParcelModel(const ParcelBoard &board, QObject *parent)
+    : QAbstractTableModel(parent), m_board(board)
+{
+    connect(&board, &ParcelBoard::aboutToReset, this, &ParcelModel::beginResetModel);
+    connect(&board, &ParcelBoard::wasReset, this, &ParcelModel::endResetModel);
+    connect(&board, &ParcelBoard::parcelChanged, this,
+            [this](int row) { emit dataChanged(index(row, 0), index(row, ColumnCount - 1)); });
+}
+
+int ParcelModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_board.count();
+}
+
+int ParcelModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ParcelModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const QString titles[] = {QStringLiteral("单号"),     QStringLiteral("快递公司"),
+                                     QStringLiteral("快件状态"), QStringLiteral("最新进度"),
+                                     QStringLiteral("步数"),     QStringLiteral("上次查询"),
+                                     QStringLiteral("有更新")};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return titles[section];
+}
+
+QVariant ParcelModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_board.count())
+        return QVariant();
+    const ParcelRecord &parcel = m_board.parcel(index.row());
+    if (role == filterRole)
+        return parcel.key.number + u'\n' + parcel.key.company;
+    const auto newest = [&parcel] {
+        return cutAtWholeCharacter(parcel.newestTime + u' ' + parcel.newestStep, shownTextLength).trimmed();
+    };
+    if (role == sortRole) {
+        switch (index.column()) {
+        case Steps:
+            return parcel.stepCount;
+        case AskedAt:
+            return parcel.askedAt;
+        case Marked:
+            return parcel.marked;
+        default:
+            return data(index, Qt::DisplayRole);
+        }
+    }
+    if (role == Qt::ToolTipRole) {
+        if (index.column() == Newest)
+            return newest();
+        if (index.column() == Status && !parcel.failureCause.isEmpty())
+            return parcel.failureCause + (parcel.goodStatus.isEmpty()
+                                              ? QString()
+                                              : QStringLiteral("\n上次结果：") + parcel.goodStatus);
+        return QVariant();
+    }
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    switch (index.column()) {
+    case Number:
+        return parcel.key.number;
+    case Company:
+        return parcel.key.company;
+    case Status:
+        return parcel.status;
+    case Newest:
+        return newest();
+    case Steps:
+        return parcel.askedAt.isValid() ? QString::number(parcel.stepCount) : QString();
+    case AskedAt:
+        return parcel.askedAt.isValid() ? parcel.askedAt.toString(QStringLiteral("MM-dd HH:mm")) : QString();
+    case Marked:
+        return parcel.marked ? QStringLiteral("●") : QString();
+    }
+    return QVariant();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+class ParcelBoard;
+
+// The overview's table: one row per parcel of the board, in the board's order (the history's,
+// newest entry on top). Sorting goes through a proxy on sortRole, the value each column is
+// ordered by; filterRole holds the number and the company, which the filter field narrows by.
+class ParcelModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Number, Company, Status, Newest, Steps, AskedAt, Marked, ColumnCount };
+    static constexpr int sortRole = Qt::UserRole;
+    static constexpr int filterRole = Qt::UserRole + 1;
+
+    explicit ParcelModel(const ParcelBoard &board, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    const ParcelBoard &m_board;
+};
