@@ -50,12 +50,14 @@ ResultList::ResultList(QTreeView *list) : QObject(list), m_list(list), m_model(n
     header->resizeSection(ResultModel::numberColumn, numberWidth);
     header->resizeSection(ResultModel::timeColumn, timeWidth);
     header->resizeSection(ResultModel::progressColumn, progressWidth);
-    list->viewport()->installEventFilter(this);
+    m_viewport = list->viewport();
+    m_viewport->installEventFilter(this);
 }
 
 bool ResultList::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_list->viewport() || event->type() != QEvent::MouseButtonPress)
+    // The type first: while the list is being destroyed its viewport still sends events here.
+    if (event->type() != QEvent::MouseButtonPress || watched != m_viewport)
         return false;
     const int row = m_list->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint()).row();
     if (row < 0 || m_model->cell(row, ResultModel::numberColumn).isEmpty()) {

@@ -26,5 +26,6 @@ protected:
 
 private:
     QTreeView *m_list;
+    QObject *m_viewport;
     ResultModel *m_model;
 };
