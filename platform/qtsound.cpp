@@ -1,6 +1,7 @@
 #include "platform/qtsound.h"
 
 #include "platform/soundplayer.h"
+#include "quillon_build_config.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -13,14 +14,15 @@
 
 namespace {
 
-// The module lies beside the program (the build tree, a portable copy) or, installed, in
-// ../lib/quillon beside the program's folder.
+// The module lies beside the program (the build tree, a portable copy) or, installed, in the
+// folder of the architecture's libraries (../lib/x86_64-linux-gnu/quillon on Debian for amd64).
 SoundPlayer *loadSoundModule()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString moduleName = QStringLiteral("quillon-sound.so");
     QString why;
-    for (const QString &folder : {programFolder, programFolder + QStringLiteral("/../lib/quillon")}) {
+    for (const QString &folder :
+         {programFolder, programFolder + QStringLiteral("/" QUILLON_MODULE_FROM_BIN)}) {
         const QString path = folder + u'/' + moduleName;
         if (!QFileInfo::exists(path))
             continue;
