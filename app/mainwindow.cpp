@@ -40,13 +40,16 @@ MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, con
       m_folders(folders), m_history(folders.historyFile(), folders.earlierHistoryFile()),
       m_showRowsTimer(this), m_updateCheckTimer(this), m_clockTimer(this)
 {
+    // The skin before the widgets, so that each is polished once, when shown, not again for it.
+    m_platform.skin.attach(m_folders.deliveredFile(QStringLiteral("skinh.she")), QString());
+    m_platform.skin.adjustHsv(-157, 0, 0);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false); // before the children: it re-parents them
     ui->setupUi(this);
     m_guard = new ReentryGuard(this, platform.boxes, [this](bool held) {
         ui->schedulePanel->setHeld(held);
         ui->loopPanel->setHeld(held);
     });
     setFixedSize(size());
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     growLabelsToLineHeight(this);
     ui->loopPanel->hide();
     setupStatusBar();
@@ -269,8 +272,6 @@ void MainWindow::loadAndGreet()
 {
     fillCompanyList();
     m_historyBox->loadAndShow();
-    m_platform.skin.attach(m_folders.deliveredFile(QStringLiteral("skinh.she")), QString());
-    m_platform.skin.adjustHsv(-157, 0, 0);
     auto *resultList = new ResultList(ui->resultView);
     connect(resultList, &ResultList::clickedNoRow, this,
             [this] { setMessageLine(QStringLiteral("当前没有物流信息")); });

@@ -1,13 +1,42 @@
 #include "platform/qtsound.h"
 
-#include <QAudioOutput>
+#include "platform/soundplayer.h"
+#include "quillon_build_config.h"
+
+#include <QCoreApplication>
+#include <QDebug>
 #include <QEvent>
 #include <QFileInfo>
-#include <QMediaPlayer>
+#include <QPluginLoader>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 #include <utility>
+
+namespace {
+
+// The module lies beside the program (the build tree, a portable copy) or, installed, in the
+// folder of the architecture's libraries (../lib/x86_64-linux-gnu/quillon on Debian for amd64).
+SoundPlayer *loadSoundModule()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString moduleName = QStringLiteral("quillon-sound.so");
+    QString why;
+    for (const QString &folder :
+         {programFolder, programFolder + QStringLiteral("/" QUILLON_MODULE_FROM_BIN)}) {
+        const QString path = folder + u'/' + moduleName;
+        if (!QFileInfo::exists(path))
+            continue;
+        QPluginLoader loader(path);
+        if (auto *player = qobject_cast<SoundPlayer *>(loader.instance()))
+            return player;
+        why = loader.errorString();
+    }
+    qWarning().noquote() << "No sound: the sound module could not be loaded."
+                         << (why.isEmpty() ? QStringLiteral("It is not installed.") : why);
+    return nullptr;
+}
+
+} // namespace
 
 QtSound::QtSound() = default;
 
@@ -27,7 +56,7 @@ bool QtSound::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::Paint) {
         m_window->removeEventFilter(this);
-        // Let the frame reach the screen before the player loads its backend.
+        // Let the frame reach the screen before the module and the player's backend load.
         QTimer::singleShot(0, this, &QtSound::start);
     }
     return QObject::eventFilter(watched, event);
@@ -36,6 +65,7 @@ bool QtSound::eventFilter(QObject *watched, QEvent *event)
 void QtSound::start()
 {
     m_waiting = false;
+    m_player = loadSoundModule();
     if (!m_pending.isEmpty())
         playNow(std::exchange(m_pending, QString()));
 }
@@ -51,19 +81,12 @@ void QtSound::play(const QString &path)
 
 void QtSound::playNow(const QString &path)
 {
+    if (!m_player)
+        return;
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
-        if (m_player)
-            m_player->stop();
+        m_player->stop();
         return;
     }
-    if (!m_player) {
-        m_player = new QMediaPlayer(this);
-        m_output = new QAudioOutput(this);
-        m_output->setVolume(0.5f);
-        m_player->setAudioOutput(m_output);
-    }
-    m_player->stop();
-    m_player->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    m_player->play();
+    m_player->play(file.absoluteFilePath());
 }

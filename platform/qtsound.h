@@ -5,12 +5,13 @@
 #include <QObject>
 #include <QPointer>
 
-class QAudioOutput;
-class QMediaPlayer;
 class QWidget;
+class SoundPlayer;
 
-// Plays through QMediaPlayer at half volume. The player is heavy to start, so every sound is
-// held until the main window has painted its first frame; the last one asked for then plays.
+// Plays through the sound module (see soundplayer.h), which QMediaPlayer backs. The module and
+// the player are heavy to load, so every sound is held until the main window has painted its
+// first frame; the module is loaded then, and the last sound asked for plays. Without the module
+// nothing plays.
 class QtSound : public QObject, public Sound {
     Q_OBJECT
 public:
@@ -28,8 +29,7 @@ private:
     void start();
     void playNow(const QString &path);
 
-    QMediaPlayer *m_player = nullptr;
-    QAudioOutput *m_output = nullptr;
+    SoundPlayer *m_player = nullptr;
     QPointer<QWidget> m_window;
     bool m_waiting = true;
     QString m_pending;

@@ -25,6 +25,8 @@ deb=$(ls "$out"/quillon_*-1_amd64.deb) || exit 1
 # No error, not even an overridden one; every warning fixed or overridden with its reason.
 lintian --no-override "$deb" 2>/dev/null | grep '^E:' && fail "lintian finds errors"
 lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian finds warnings that are not overridden"
+# Every binary hardened (QUILLON_HARDENING); lintian names what lacks it only among its notes.
+lintian -I "$deb" 2>/dev/null | grep -E 'hardening-no-(bindnow|fortify-functions)' && fail "a binary lacks the hardening"
 
 # A plugin is loaded, not linked, so shlibdeps cannot name it: the package must.
 dpkg-deb -f "$deb" Depends | grep -qw libqt6sql6-sqlite || fail "Depends lacks Qt's SQLite driver"
