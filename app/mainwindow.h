@@ -8,26 +8,25 @@
 #include "platform/programfolders.h"
 #include "tracking/resultparser.h"
 
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <memory>
 #include <optional>
 
 namespace Ui {
 class MainWindow;
 }
-class HistoryBox;
-class OverviewWindow;
-class ParcelBoard;
-class ParcelStore;
-class RefreshEngine;
+class OverviewLink;
+class QueryInputs;
 class ResultModel;
+class StatusLine;
+class UpdateChecker;
 struct QueryOutcome;
 
 // The main window: the courier list, the number box and its history, the result list, the two
-// monitoring panels and the status line. It wires the subsystems together and shows what a query
-// comes to; the rules live below it.
+// monitoring panels and the status line. It runs a query and shows what it comes to; the parts
+// around the query have classes of their own beside it (QueryInputs, SideButtons,
+// MonitoringPanels, OverviewLink, UpdateChecker, StatusLine, ReentryGuard), and the rules live
+// below it.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -51,18 +50,15 @@ private:
         QList<ResultRow> rows = {}; // answer order, the newest last
     };
 
-    void setupStatusBar();
-    void setupTimers();
+    void setupQuery();
     void setupInputs();
-    void setupHistory();
+    void setupSideButtons();
     void setupPanels();
-    void setupShortcuts();
+    void setupNotifications();
     void setupOverview();
+    void setupUpdateCheck();
     void loadAndGreet();
 
-    void fillCompanyList();
-    void companyChosen(int index);
-    void panelQueryDue();
     void startQuery(bool byPanel);
     bool inputsComplete(const Query &query); // else says what is missing
     QueryOutcome fetchOutcome(const Query &query);
@@ -73,29 +69,13 @@ private:
     void notifyParcelMoved(const Query &query);
     // The one way a query ends: a message (and why, when it failed), the button back.
     void endQuery(const QString &message, const QString &cause = QString());
-    void checkForUpdate();
-    void openCompanySearch();
-    void exportResults();
-    void openForum();
-    void openAbout();
-    void openOutletLookup();
-    void pasteNumber();
+    void countRowsAfresh(); // after a pick, the change notice compares with nothing
     void bringToFront();
-    void setMessageLine(const QString &text, const QString &cause = QString());
-    void setInputsLocked(bool locked); // while a monitoring panel is armed
-    void swapPanels(QWidget *leaving, QWidget *coming);
-    void showClock();
     void playSound(const QString &fileName);
-    FetchResult fetch(const QUrl &url);
 
-    // The overview "全部快件": the list of every parcel of the history, refreshed in the background.
-    void openParcelBoard();
-    OverviewWindow *showOverview(); // opened, or raised when open
-    void followHistory();
-    void openParcel(const ParcelKey &key); // a row taken as a pick from the number box, then queried
-    void deleteParcel(const ParcelKey &key);
-    void notifyRefreshed(const QList<ParcelKey> &grown);
-    void overviewNotificationActivated(const QString &key);
+    // What the overview "全部快件" asks of the window.
+    QString whyNoParcelNow() const; // empty when a row of the overview can be queried now
+    void queryParcel(const ParcelKey &key);
 
     Ui::MainWindow *ui;
     Platform m_platform;
@@ -103,21 +83,16 @@ private:
     Endpoints m_endpoints;
     ProgramFolders m_folders;
     HistoryStore m_history;
-    HistoryBox *m_historyBox = nullptr; // the history behind the number box
-    ResultModel *m_results = nullptr;   // rows of the result list
+    StatusLine *m_statusLine = nullptr;
+    QueryInputs *m_inputs = nullptr;
+    ResultModel *m_results = nullptr; // rows of the result list
 
-    QString m_companyCode;          // the service code of the company chosen last
     std::optional<Query> m_pending; // answered, its rows not shown yet
     int m_previousRowCount = 0;     // rows left by the query before the latest
     int m_currentRowCount = 0;      // rows left by the latest query
 
     QTimer m_showRowsTimer;
-    QTimer m_updateCheckTimer;
-    QTimer m_clockTimer; // the status line's clock, each minute
 
-    std::unique_ptr<ParcelStore> m_parcelStore;
-    ParcelBoard *m_parcelBoard = nullptr;
-    RefreshEngine *m_refresh = nullptr;
-    QPointer<OverviewWindow> m_overview; // made at its first opening
-    bool m_updateCheckEnded = false;
+    OverviewLink *m_overviewLink = nullptr;
+    UpdateChecker *m_updateChecker = nullptr;
 };

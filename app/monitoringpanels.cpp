@@ -1,0 +1,40 @@
+#include "app/monitoringpanels.h"
+
+#include "app/reentryguard.h"
+#include "monitor/monitorpanel.h"
+
+MonitoringPanels::MonitoringPanels(MonitorPanel *schedule, MonitorPanel *loop, ReentryGuard &guard,
+                                   const Clock &clock, QList<QWidget *> inputs,
+                                   std::function<bool()> queryInputsFilled, QObject *parent)
+    : QObject(parent), m_guard(guard), m_inputs(std::move(inputs))
+{
+    loop->hide();
+    for (MonitorPanel *panel : {schedule, loop}) {
+        panel->attach(guard.boxes(), clock, queryInputsFilled);
+        connect(panel, &MonitorPanel::armed, this, [this] { setInputsLocked(true); });
+        connect(panel, &MonitorPanel::disarmed, this, [this] { setInputsLocked(false); });
+        connect(panel, &MonitorPanel::due, this, &MonitoringPanels::due);
+    }
+    connect(schedule, &MonitorPanel::leaving, this, [schedule, loop] { swap(schedule, loop); });
+    connect(loop, &MonitorPanel::leaving, this, [schedule, loop] { swap(loop, schedule); });
+}
+
+void MonitoringPanels::due()
+{
+    if (!m_guard.putOffWhileBoxOpen(ReentryGuard::Work::PanelQuery, [this] { due(); }))
+        emit queryDue();
+}
+
+void MonitoringPanels::setInputsLocked(bool locked)
+{
+    for (QWidget *input : std::as_const(m_inputs))
+        input->setEnabled(!locked);
+}
+
+void MonitoringPanels::swap(QWidget *leaving, QWidget *coming)
+{
+    // The two panels take turns in one place.
+    coming->show();
+    coming->move(leaving->pos());
+    leaving->hide();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <functional>
+
+class Clock;
+class MonitorPanel;
+class QWidget;
+class ReentryGuard;
+
+// The scheduled and the loop query panels as the main window uses them: the two take turns in one
+// place, the loop panel hidden first; the window's inputs stay locked while one is armed; a query
+// that falls due while a box of the window is open runs once it is answered.
+class MonitoringPanels : public QObject {
+    Q_OBJECT
+public:
+    // `inputs` are locked while a panel is armed; arming needs `queryInputsFilled()`.
+    MonitoringPanels(MonitorPanel *schedule, MonitorPanel *loop, ReentryGuard &guard, const Clock &clock,
+                     QList<QWidget *> inputs, std::function<bool()> queryInputsFilled, QObject *parent);
+
+signals:
+    void queryDue(); // the window is free for the query now
+
+private:
+    void due();
+    void setInputsLocked(bool locked);
+    static void swap(QWidget *leaving, QWidget *coming);
+
+    ReentryGuard &m_guard;
+    QList<QWidget *> m_inputs;
+};

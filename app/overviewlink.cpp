@@ -1,0 +1,128 @@
+#include "app/overviewlink.h"
+
+#include "history/historybox.h"
+#include "history/historystore.h"
+#include "monitor/parcelnotification.h"
+#include "overview/overviewwindow.h"
+#include "overview/parcelboard.h"
+#include "overview/parcelstore.h"
+#include "overview/refreshengine.h"
+
+#include <QTimer>
+#include <QWidget>
+
+OverviewLink::OverviewLink(MainWindowSide window, const Platform &platform, const QString &trackingHost,
+                           const ProgramFolders &folders)
+    : QObject(window.window), m_window(std::move(window)), m_notifier(platform.notifier),
+      m_store(std::make_unique<ParcelStore>(folders.dataFile(QLatin1String(ParcelStore::fileName)),
+                                            platform.clock)),
+      m_board(new ParcelBoard(*m_store, platform.clock, this)),
+      m_refresh(new RefreshEngine(*m_board, platform, trackingHost, this))
+{
+    m_refresh->setObjectName(QStringLiteral("refreshEngine"));
+    connect(m_refresh, &RefreshEngine::ended, this,
+            [this](RefreshEngine::Ending, const QList<ParcelKey> &grown) { notifyRefreshed(grown); });
+    connect(&m_notifier, &Notifier::activated, this, &OverviewLink::notificationActivated);
+}
+
+OverviewLink::~OverviewLink()
+{
+    // The board and the engine hold on to the record, which goes before this object's children.
+    delete m_overview;
+    delete m_refresh;
+    delete m_board;
+}
+
+void OverviewLink::openRecordSoon()
+{
+    if (!m_board->isOpen())
+        QTimer::singleShot(0, this, &OverviewLink::openRecord);
+}
+
+void OverviewLink::openRecord()
+{
+    if (!m_board->isOpen())
+        m_board->open(m_window.history.entries());
+}
+
+void OverviewLink::followHistory()
+{
+    if (m_board->isOpen())
+        m_board->followHistory(m_window.history.entries());
+}
+
+void OverviewLink::queried(const ParcelKey &key)
+{
+    m_board->clearMark(key);
+}
+
+void OverviewLink::updateCheckEnded()
+{
+    m_refresh->updateCheckEnded();
+}
+
+OverviewWindow *OverviewLink::showWindow()
+{
+    openRecord();
+    if (!m_overview) {
+        m_overview = new OverviewWindow(*m_board, *m_refresh, m_window.window);
+        connect(m_overview, &OverviewWindow::openRequested, this, &OverviewLink::openParcel);
+        connect(m_overview, &OverviewWindow::deleteRequested, this, &OverviewLink::deleteParcel);
+    }
+    m_overview->setWindowState(m_overview->windowState() & ~Qt::WindowMinimized);
+    m_overview->show();
+    m_overview->raise();
+    m_overview->activateWindow();
+    return m_overview;
+}
+
+void OverviewLink::closeWindow()
+{
+    if (m_overview)
+        m_overview->close();
+}
+
+void OverviewLink::openParcel(const ParcelKey &key)
+{
+    const QString refused = m_window.busy();
+    if (!refused.isEmpty()) {
+        if (m_overview)
+            m_overview->setStatus(refused);
+        return;
+    }
+    m_board->clearMark(key);
+    m_window.pickAndQuery(key);
+}
+
+void OverviewLink::deleteParcel(const ParcelKey &key)
+{
+    m_window.historyBox.deleteNumber(key.number);
+    followHistory();
+}
+
+void OverviewLink::notifyRefreshed(const QList<ParcelKey> &grown)
+{
+    QList<ParcelNotification::Grown> parcels;
+    for (const ParcelKey &key : grown) {
+        const int row = m_board->rowOf(key);
+        if (row < 0)
+            continue;
+        const ParcelRecord &parcel = m_board->parcel(row);
+        parcels.append({key.company, key.number, parcel.newestTime, parcel.newestStep});
+    }
+    // The engine posts: it lives for the whole run, so an activation finds the overview even closed.
+    for (const Notification &notification : ParcelNotification::forRefresh(parcels))
+        m_notifier.notify(notification, m_refresh);
+}
+
+void OverviewLink::notificationActivated(const QString &key, QObject *poster)
+{
+    if (poster != m_refresh) // the main window's own, or another window's
+        return;
+    OverviewWindow *overview = showWindow();
+    for (int row = 0; row < m_board->count(); ++row) {
+        const ParcelKey &parcel = m_board->parcel(row).key;
+        if (ParcelNotification::key(parcel.number, parcel.company) == key)
+            return overview->selectParcel(parcel);
+    }
+}

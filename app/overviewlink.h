@@ -1,0 +1,61 @@
+#pragma once
+
+#include "overview/parcelrecord.h"
+#include "platform/platform.h"
+#include "platform/programfolders.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class HistoryBox;
+class HistoryStore;
+class OverviewWindow;
+class ParcelBoard;
+class ParcelStore;
+class RefreshEngine;
+class QWidget;
+
+// The main window's side of the overview "全部快件": the record, the board and the background
+// refresh for the whole run, the overview window made at its first opening, the notifications a
+// refresh posts, and what a row opened or deleted there does in the main window.
+class OverviewLink : public QObject {
+    Q_OBJECT
+public:
+    // What the overview needs of the main window.
+    struct MainWindowSide {
+        QWidget *window;               // the parent of the overview window
+        const HistoryStore &history;   // the list the board follows
+        HistoryBox &historyBox;        // 删 for a row's number, its question included
+        std::function<QString()> busy; // why no row can be opened now; empty when one can
+        std::function<void(const ParcelKey &)> pickAndQuery; // as a pick from the number box
+    };
+    // The record is a file of `folders`' data folder.
+    OverviewLink(MainWindowSide window, const Platform &platform, const QString &trackingHost,
+                 const ProgramFolders &folders);
+    ~OverviewLink() override;
+
+    // The record is not opened while the window is made, so that start-up does not wait for the
+    // file: this opens it once the window has shown.
+    void openRecordSoon();
+    void followHistory();               // after every change of the history
+    void queried(const ParcelKey &key); // the main window asked for the parcel itself
+    void updateCheckEnded();
+    OverviewWindow *showWindow(); // opened, or raised when open
+    void closeWindow();
+
+private:
+    void openRecord();
+    void openParcel(const ParcelKey &key);
+    void deleteParcel(const ParcelKey &key);
+    void notifyRefreshed(const QList<ParcelKey> &grown);
+    void notificationActivated(const QString &key, QObject *poster);
+
+    MainWindowSide m_window;
+    Notifier &m_notifier;
+    std::unique_ptr<ParcelStore> m_store;
+    ParcelBoard *m_board;
+    RefreshEngine *m_refresh;
+    QPointer<OverviewWindow> m_overview;
+};

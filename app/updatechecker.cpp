@@ -1,0 +1,46 @@
+#include "app/updatechecker.h"
+
+#include "app/reentryguard.h"
+#include "common/texts.h"
+#include "tracking/updatecheck.h"
+
+UpdateChecker::UpdateChecker(ReentryGuard &guard, const Platform &platform, const Endpoints &endpoints,
+                             QObject *parent)
+    : QObject(parent), m_guard(guard), m_platform(platform), m_host(endpoints.updateHost),
+      m_forumUrl(endpoints.forumUrl), m_timer(this)
+{
+    m_timer.setObjectName(QStringLiteral("updateCheckTimer"));
+    m_timer.setInterval(1000);
+    connect(&m_timer, &QTimer::timeout, this, &UpdateChecker::check);
+}
+
+void UpdateChecker::startSoon()
+{
+    m_timer.start();
+}
+
+void UpdateChecker::check()
+{
+    m_timer.stop();
+    if (m_guard.putOffWhileBoxOpen(ReentryGuard::Work::UpdateCheck, [this] { check(); }))
+        return;
+    const auto busy = m_guard.handler();
+    const FetchResult answer = m_platform.fetch.get(UpdateCheck::url(m_host));
+    m_guard.waited();
+    const UpdateCheck::Result check = UpdateCheck::evaluate(answer);
+    if (check.verdict == UpdateCheck::Verdict::Newer) {
+        emit message(QStringLiteral("程序已加载完毕..."), QString());
+        m_guard.boxes().show({QStringLiteral("Tiko提示"), UpdateCheck::newerVersionText(check.version),
+                              BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+        m_platform.shell.openUrl(m_forumUrl);
+        m_guard.programEnding();
+        m_platform.appExit.exitNow(0);
+        return;
+    }
+    if (check.verdict == UpdateCheck::Verdict::Failed)
+        m_guard.boxes().show({Texts::boxTitle(), QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
+                              BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton});
+    emit message(QStringLiteral("程序已加载完毕..."), check.cause);
+    m_ended = true;
+    emit ended();
+}
