@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <QWidget>
 
-OverviewLink::OverviewLink(MainWindowSide window, const Platform &platform, const QString &trackingHost,
+OverviewLink::OverviewLink(MainWindowSide mainWindow, const Platform &platform, const QString &trackingHost,
                            const ProgramFolders &folders)
-    : QObject(window.window), m_window(std::move(window)), m_notifier(platform.notifier),
+    : QObject(mainWindow.window), m_mainWindow(std::move(mainWindow)), m_notifier(platform.notifier),
       m_store(std::make_unique<ParcelStore>(folders.dataFile(QLatin1String(ParcelStore::fileName)),
                                             platform.clock)),
       m_board(new ParcelBoard(*m_store, platform.clock, this)),
@@ -42,13 +42,13 @@ void OverviewLink::openRecordSoon()
 void OverviewLink::openRecord()
 {
     if (!m_board->isOpen())
-        m_board->open(m_window.history.entries());
+        m_board->open(m_mainWindow.history.entries());
 }
 
 void OverviewLink::followHistory()
 {
     if (m_board->isOpen())
-        m_board->followHistory(m_window.history.entries());
+        m_board->followHistory(m_mainWindow.history.entries());
 }
 
 void OverviewLink::queried(const ParcelKey &key)
@@ -65,7 +65,7 @@ OverviewWindow *OverviewLink::showWindow()
 {
     openRecord();
     if (!m_overview) {
-        m_overview = new OverviewWindow(*m_board, *m_refresh, m_window.window);
+        m_overview = new OverviewWindow(*m_board, *m_refresh, m_mainWindow.window);
         connect(m_overview, &OverviewWindow::openRequested, this, &OverviewLink::openParcel);
         connect(m_overview, &OverviewWindow::deleteRequested, this, &OverviewLink::deleteParcel);
     }
@@ -84,19 +84,19 @@ void OverviewLink::closeWindow()
 
 void OverviewLink::openParcel(const ParcelKey &key)
 {
-    const QString refused = m_window.busy();
+    const QString refused = m_mainWindow.busy();
     if (!refused.isEmpty()) {
         if (m_overview)
             m_overview->setStatus(refused);
         return;
     }
     m_board->clearMark(key);
-    m_window.pickAndQuery(key);
+    m_mainWindow.pickAndQuery(key);
 }
 
 void OverviewLink::deleteParcel(const ParcelKey &key)
 {
-    m_window.historyBox.deleteNumber(key.number);
+    m_mainWindow.historyBox.deleteNumber(key.number);
     followHistory();
 }
 

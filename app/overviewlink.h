@@ -32,7 +32,7 @@ public:
         std::function<void(const ParcelKey &)> pickAndQuery; // as a pick from the number box
     };
     // The record is a file of `folders`' data folder.
-    OverviewLink(MainWindowSide window, const Platform &platform, const QString &trackingHost,
+    OverviewLink(MainWindowSide mainWindow, const Platform &platform, const QString &trackingHost,
                  const ProgramFolders &folders);
     ~OverviewLink() override;
 
@@ -52,7 +52,7 @@ private:
     void notifyRefreshed(const QList<ParcelKey> &grown);
     void notificationActivated(const QString &key, QObject *poster);
 
-    MainWindowSide m_window;
+    MainWindowSide m_mainWindow;
     Notifier &m_notifier;
     std::unique_ptr<ParcelStore> m_store;
     ParcelBoard *m_board;
