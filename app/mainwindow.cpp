@@ -237,7 +237,7 @@ void MainWindow::openParcel(const ParcelKey &key)
 
 void MainWindow::deleteParcel(const ParcelKey &key)
 {
-    m_historyBox->deleteNumber(key.number);
+    m_historyBox->deleteNumber(key.number, m_overview); // its question over the overview
     followHistory();
 }
 

@@ -313,8 +313,8 @@ void WindowHarness::perform(const QString &step)
 
 // What the window shows: the message line (statusBar: every panel); how many rows, the top and the bottom
 // row, the colours of the first two; the number box's entries; the boxes shown so far, or the last
-// one whole; a file; the request the service received last, its company code, how many; the
-// sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
+// one whole or the window it belongs to; a file; the request the service received last, its company code, how
+// many; the sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
 // balloon; whether a list's popup, the window or a selection is there; the monitoring panel in
 // view; the columns' widths; a list's entries, first to last; the overview's rows, or what it has
 // selected (closed when it is not open); or a control by name: a timer on or
@@ -353,8 +353,10 @@ QString WindowHarness::shown(const QString &what) const
         return find(what.sliced(4).toLatin1().constData())->toolTip();
     else if (what == u"nested") // the most boxes open at once
         return QString::number(m_mostOpen);
-    else if (what == u"box") {
+    else if (what == u"box" || what == u"boxOwner") {
         const BoxRequest box = boxes.shown.value(boxes.shown.size() - 1);
+        if (what == u"boxOwner") // the window the box belongs to
+            return box.window ? box.window->objectName() : u"none"_s;
         return u"%1: %2 [icon %3, buttons %4, default %5]"_s.arg(box.title, box.text)
             .arg(int(box.icon))
             .arg(box.buttons)
