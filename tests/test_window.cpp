@@ -214,8 +214,8 @@ outlet closed while its page is awaited: ready ; serve outlet=hang ; outlet !浦
   | 网店信息查询=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
   | boxes=张江镇、川沙新镇、唐镇
 overview, refreshed and filtered: put wlnum.ini=1234567890|顺丰快递\r\n7770001|顺丰快递\r\n\r\n99|无此公司\r\n ; ready ; click overviewButton
-  ; show parcels ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
-  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 已签收 7
+  ; show parcels,fits ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
+  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | fits=yes | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 已签收 7
   | refreshProgress=已查询 2/2 | overviewStatus=查询完毕 | requests=3 | parcels=7770001 运送中 2
 overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
   ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 未查询,1 未查询 | parcels=5550001111 未查询

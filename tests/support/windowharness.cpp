@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTextDocument>
@@ -317,7 +318,7 @@ void WindowHarness::perform(const QString &step)
 // many; the sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
 // balloon; whether a list's popup, the window or a selection is there; the monitoring panel in
 // view; the columns' widths; a list's entries, first to last; the overview's rows, or what it has
-// selected (closed when it is not open); or a control by name: a timer on or
+// selected (closed when it is not open), or whether its columns fit; or a control by name: a timer on or
 // off, a list's text, a label's text (changeNoticeLabel with its colour), a frame's title, a button's
 // caption, a progress bar's text.
 QString WindowHarness::shown(const QString &what) const
@@ -397,7 +398,12 @@ QString WindowHarness::shown(const QString &what) const
                                        : list->selectionModel()->hasSelection())
                    ? u"yes"_s
                    : u"no"_s;
-    else if (what == u"parcels") { // the overview's rows as shown: number, status, steps, mark
+    else if (what == u"fits") { // every column of the overview in view, with room for a scroll bar
+        const auto *table = find<QTableView>("parcelView");
+        const int bar =
+            table->verticalScrollBar()->isVisible() ? 0 : table->verticalScrollBar()->sizeHint().width();
+        return table->horizontalHeader()->length() + bar <= table->viewport()->width() ? u"yes"_s : u"no"_s;
+    } else if (what == u"parcels") { // the overview's rows as shown: number, status, steps, mark
         const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
         for (int r = 0; r < parcels->rowCount(); ++r)
             parts << QStringList{parcels->index(r, 0).data().toString(),
