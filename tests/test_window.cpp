@@ -214,11 +214,14 @@ outlet closed while its page is awaited: ready ; serve outlet=hang ; outlet !浦
   | 网店信息查询=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
   | boxes=张江镇、川沙新镇、唐镇
 overview, refreshed and filtered: put wlnum.ini=1234567890|顺丰快递\r\n7770001|顺丰快递\r\n\r\n99|无此公司\r\n ; ready ; click overviewButton
-  ; show parcels,fits ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
-  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | fits=yes | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 已签收 7
-  | refreshProgress=已查询 2/2 | overviewStatus=查询完毕 | requests=3 | parcels=7770001 运送中 2
+  ; show parcels,fits ; refresh stop ; show parcels,overviewStatus ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
+  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | fits=yes | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 未查询
+  | overviewStatus=查询已停止 | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 已签收 7
+  | refreshProgress=已查询 2/2 | overviewStatus=查询完毕 | requests=4 | parcels=7770001 运送中 2
 overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
   ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 未查询,1 未查询 | parcels=5550001111 未查询
+summary opens the overview: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n3|顺丰快递\r\n4|顺丰快递\r\n ; answer 1=rows:2 ; answer 2=rows:2 ; answer 3=rows:2 ; answer 4=rows:2
+  ; ready ; click overviewButton ; refresh ; answer 1=rows:3 ; answer 2=rows:3 ; answer 3=rows:3 ; answer 4=rows:3 ; refresh ; close overview ; activate refresh ; show overview => overview= -
 overview row not opened before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests
   => overviewStatus=程序检测更新中,请稍后再打开 | requests=0
 overview marks, notifies, opens, deletes: answer 1=rows:2 ; put wlnum.ini=1|顺丰快递\r\n5550001111|顺丰快递\r\n ; ready ; click overviewButton ; refresh
@@ -234,14 +237,11 @@ overview marks, notifies, opens, deletes: answer 1=rows:2 ; put wlnum.ini=1|顺�
     void boxOverAskingWindow()
     {
         QWidget asking, active;
-        asking.show();
         active.show();
         QVERIFY(QTest::qWaitForWindowActive(&active));
         const QWidget *owner = &active;
-        QTimer::singleShot(0, [&] {
-            owner = QApplication::activeModalWidget()->parentWidget();
-            QApplication::activeModalWidget()->close();
-        });
+        QTimer::singleShot(0, [&] { owner = QApplication::activeModalWidget()->parentWidget(); });
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
         QtMessageBoxes().show({"t", "x", BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton, &asking});
         QCOMPARE(owner, &asking);
     }
