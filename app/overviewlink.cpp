@@ -96,7 +96,7 @@ void OverviewLink::openParcel(const ParcelKey &key)
 
 void OverviewLink::deleteParcel(const ParcelKey &key)
 {
-    m_mainWindow.historyBox.deleteNumber(key.number);
+    m_mainWindow.historyBox.deleteNumber(key.number, m_overview); // its question over the overview
     followHistory();
 }
 

@@ -89,8 +89,11 @@ BoxButton ReentryGuard::CountedBoxes::show(const BoxRequest &request)
 {
     if (std::exchange(m_guard.m_waited, false))
         m_guard.deliverHeldEvents();
+    BoxRequest asked = request;
+    if (!asked.window) // the window's own box, unless one of its other windows asks
+        asked.window = m_guard.m_window;
     ++open;
-    const BoxButton answer = m_boxes.show(request);
+    const BoxButton answer = m_boxes.show(asked);
     if (--open == 0)
         m_guard.runPutOffSoon();
     return answer;

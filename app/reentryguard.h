@@ -32,7 +32,8 @@ public:
     bool handlerRunning() const { return m_depth > 0; }
     // The running handler has waited: the window system's events were held with the user's input.
     void waited() { m_waited = true; }
-    // The window's message boxes, through which each of its boxes must go.
+    // The window's message boxes, through which each of its boxes must go: over the window, unless
+    // the request names another of the program's windows.
     MessageBoxes &boxes() { return m_boxes; }
     // True when `work` cannot run now because a box is open; it runs once the box is answered.
     bool putOffWhileBoxOpen(Work work, std::function<void()> run);

@@ -1,13 +1,11 @@
 // Exporting the result list: 10,000 rows written through the export against a plain write of
 // the same bytes.
 
-#include "bench/ratioreporter.h"
+#include "bench/benchmain.h"
 #include "tracking/resultexport.h"
 #include "tracking/resultmodel.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -65,17 +63,12 @@ BENCHMARK(BM_PlainWrite)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    workDir = &dir;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter({
-        {"BM_Export/10000", "BM_PlainWrite/10000", 0,
-         "export 10,000 rows (with the sync of a safe replacement) / a plain write of the same bytes"},
-    });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return reporter.failed() ? 1 : 0;
+    return benchmarkMain(
+        argc, argv,
+        {
+            {"BM_Export/10000", "BM_PlainWrite/10000", 0,
+             "export 10,000 rows (with the sync of a safe replacement) / a plain write of the "
+             "same bytes"},
+        },
+        [](QTemporaryDir &dir) { workDir = &dir; });
 }

@@ -8,13 +8,12 @@
 // The first add after the history was read encodes every entry once, as every add did before it
 // kept the encoded lines: shown for comparison.
 
-#include "bench/ratioreporter.h"
+#include "bench/benchmain.h"
 #include "common/gbtext.h"
 #include "history/historybox.h"
 #include "history/historystore.h"
 #include "platform/messageboxes.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QString>
@@ -215,38 +214,25 @@ BENCHMARK(BM_EncodeAndWrite)->Arg(entryCount)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        return 1;
-    workDir = &dir;
-
-    {
-        // The first fill pays for heap growth and font set-up, which is not what is measured.
-        auto box = historyBox();
-        box->addItems(entriesOf(entryCount));
-    }
-
-    RatioReporter reporter({
-        {"BM_LoadHistoryIntoBox/100000", "BM_ComboAddItems/100000", 1.5,
-         "load a 100,000-entry `wlnum.ini` into the number box / `QComboBox::addItems` of the same strings"},
-        {"BM_AddOneEntry/100000", "BM_EncodeAndWrite/100000", 1.5,
-         "add one entry to a 100,000-entry history / encoding and writing the same bytes without a sync"},
-        {"BM_DeleteOneNumber/100000", "BM_EncodeAndWrite/100000", 1.5,
-         "delete one number from a 100,000-entry history / the same encoding and writing"},
-        {"BM_AddOneEntry/100000", "", 11.0, "add one entry to a 100,000-entry history, CPU time"},
-        {"BM_DeleteOneNumber/100000", "", 11.0, "delete one number from a 100,000-entry history, CPU time"},
-        {"BM_FirstAddAfterLoad/100000", "BM_EncodeAndWrite/100000", 0,
-         "the first add after the history was read, which encodes every entry / the same encoding and "
-         "writing"},
-    });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return reporter.failed() ? 1 : 0;
+    return benchmarkMain(
+        argc, argv,
+        {
+            {"BM_LoadHistoryIntoBox/100000", "BM_ComboAddItems/100000", 1.5,
+             "load a 100,000-entry `wlnum.ini` into the number box / `QComboBox::addItems` of the same "
+             "strings"},
+            {"BM_AddOneEntry/100000", "BM_EncodeAndWrite/100000", 1.5,
+             "add one entry to a 100,000-entry history / encoding and writing the same bytes without a sync"},
+            {"BM_DeleteOneNumber/100000", "BM_EncodeAndWrite/100000", 1.5,
+             "delete one number from a 100,000-entry history / the same encoding and writing"},
+            {"BM_AddOneEntry/100000", "", 11.0, "add one entry to a 100,000-entry history, CPU time"},
+            {"BM_DeleteOneNumber/100000", "", 11.0,
+             "delete one number from a 100,000-entry history, CPU time"},
+            {"BM_FirstAddAfterLoad/100000", "BM_EncodeAndWrite/100000", 0,
+             "the first add after the history was read, which encodes every entry / the same encoding and "
+             "writing"},
+        },
+        [](QTemporaryDir &dir) {
+            workDir = &dir;
+            historyBox()->addItems(entriesOf(entryCount));
+        });
 }

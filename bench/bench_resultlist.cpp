@@ -5,11 +5,10 @@
 // Goals: parse+show of 10,000 rows <= 1.5 x the bare insertion of 10,000 rows;
 //        parse+show of 100,000 rows <= 12 x parse+show of 10,000 rows.
 
-#include "bench/ratioreporter.h"
+#include "bench/benchmain.h"
 #include "tracking/resultlist.h"
 #include "tracking/resultparser.h"
 
-#include <QApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -124,33 +123,23 @@ BENCHMARK(BM_ParseOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    {
-        // The first fill pays for heap growth and font set-up, which is not what is measured.
-        QTreeView view;
-        (new ResultList(&view))->rows().setRows(ResultParser::parse(answerOf(100000)));
-        view.doItemsLayout();
-    }
-
-    RatioReporter reporter({
-        {"BM_ParseAndShow/10000", "BM_BareAddTopLevelItems/10000", 1.5,
-         "parse and show a 10,000-row answer / bare `QTreeWidget::addTopLevelItems` of the same strings"},
-        {"BM_ParseAndShow/100000", "BM_ParseAndShow/10000", 12.0,
-         "parse and show 100,000 rows / 10,000 rows"},
-        {"BM_BareAddTopLevelItems/100000", "BM_BareAddTopLevelItems/10000", 0,
-         "bare `addTopLevelItems` of 100,000 rows / 10,000 rows"},
-        {"BM_ShowOnly/10000", "BM_BareAddTopLevelItems/10000", 0,
-         "show 10,000 parsed rows alone / bare `addTopLevelItems`"},
-        {"BM_ParseOnly/10000", "BM_BareAddTopLevelItems/10000", 0,
-         "parse a 10,000-row answer alone / bare `addTopLevelItems`"},
-    });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return reporter.failed() ? 1 : 0;
+    return benchmarkMain(argc, argv,
+                         {
+                             {"BM_ParseAndShow/10000", "BM_BareAddTopLevelItems/10000", 1.5,
+                              "parse and show a 10,000-row answer / bare `QTreeWidget::addTopLevelItems` of "
+                              "the same strings"},
+                             {"BM_ParseAndShow/100000", "BM_ParseAndShow/10000", 12.0,
+                              "parse and show 100,000 rows / 10,000 rows"},
+                             {"BM_BareAddTopLevelItems/100000", "BM_BareAddTopLevelItems/10000", 0,
+                              "bare `addTopLevelItems` of 100,000 rows / 10,000 rows"},
+                             {"BM_ShowOnly/10000", "BM_BareAddTopLevelItems/10000", 0,
+                              "show 10,000 parsed rows alone / bare `addTopLevelItems`"},
+                             {"BM_ParseOnly/10000", "BM_BareAddTopLevelItems/10000", 0,
+                              "parse a 10,000-row answer alone / bare `addTopLevelItems`"},
+                         },
+                         [](QTemporaryDir &) {
+                             QTreeView view;
+                             (new ResultList(&view))->rows().setRows(ResultParser::parse(answerOf(100000)));
+                             view.doItemsLayout();
+                         });
 }

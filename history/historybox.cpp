@@ -57,16 +57,16 @@ void HistoryBox::deleteTypedNumber()
     deleteNumber(m_numberBox->currentText());
 }
 
-void HistoryBox::deleteNumber(const QString &typed)
+void HistoryBox::deleteNumber(const QString &typed, QWidget *asking)
 {
     if (typed.isEmpty()) {
         m_boxes.show({Texts::boxTitle(), QStringLiteral("请先选择要删除的单号!"), BoxIcon::Information,
-                      BoxButton::Ok, BoxButton::NoButton});
+                      BoxButton::Ok, BoxButton::NoButton, asking});
         return;
     }
     const BoxButton answer =
         m_boxes.show({Texts::boxTitle(), QStringLiteral("确定要删除[") + typed + QStringLiteral("]此单号码?"),
-                      BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes});
+                      BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes, asking});
     if (answer != BoxButton::Yes)
         return;
     const QString number = HistoryStore::recordedNumber(typed);

@@ -6,6 +6,7 @@
 
 class MessageBoxes;
 class QComboBox;
+class QWidget;
 
 // The number box as the face of the history: its list shows the entries (in a string-list
 // model, so that a long history goes in with one call) while its edit field stays the user's.
@@ -17,9 +18,10 @@ public:
 
     void loadAndShow(); // loads wlnum.ini into the list
     HistoryStore::AddResult add(const QString &number, const QString &company); // records and lists it
-    void deleteTypedNumber();                // delete the entries of the number in the box
-    void deleteNumber(const QString &typed); // the same for `typed`, with the same question
-    void clearAll();                         // clear the history
+    void deleteTypedNumber(); // delete the entries of the number in the box
+    // The same for `typed`, with the same question, asked over `asking` when another window asks.
+    void deleteNumber(const QString &typed, QWidget *asking = nullptr);
+    void clearAll(); // clear the history
 
 signals:
     void picked(const QString &company); // the user chose an entry: its company to select

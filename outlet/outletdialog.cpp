@@ -117,7 +117,8 @@ void OutletDialog::lookUp()
     for (QLabel *label : valueLabels)
         label->setText(notQueried);
     ui->statusBar->setText(2, notFound);
-    m_boxes.show({Texts::boxTitle(), notFound, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+    m_boxes.show(
+        {Texts::boxTitle(), notFound, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton, this});
 }
 
 void OutletDialog::showWholeArea()
@@ -126,5 +127,5 @@ void OutletDialog::showWholeArea()
     const QString area = m_outletFields[4];
     if (!area.isEmpty())
         m_boxes.show({Texts::boxTitle(), cutAtWholeCharacter(area, shownTextLength), BoxIcon::Information,
-                      BoxButton::Ok, BoxButton::NoButton});
+                      BoxButton::Ok, BoxButton::NoButton, this});
 }

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
@@ -154,17 +155,33 @@ void OverviewWindow::buildControls()
     layout->addWidget(m_status);
 }
 
+// The stored size and widths, else each column as wide as its title or a typical value, the
+// newest step wider, and the window as wide as every column with a scroll bar beside them.
 void OverviewWindow::restoreLayout()
 {
-    const QList<int> size = numbersOf(m_board.setting(sizeSetting));
-    resize(size.size() == 2 ? QSize(size[0], size[1]) : QSize(860, 520));
+    ensurePolished(); // the skin's fonts and frames
     const QList<int> widths = numbersOf(m_board.setting(columnsSetting));
     for (int column = 0; column < widths.size() && column < ParcelModel::ColumnCount; ++column)
         m_view->setColumnWidth(column, widths[column]);
-    if (widths.isEmpty()) {
-        for (const auto &[column, width] : {std::pair{ParcelModel::Number, 130}, {ParcelModel::Newest, 300}})
-            m_view->setColumnWidth(column, width);
-    }
+    const QString typical[ParcelModel::ColumnCount] = {QStringLiteral("123456789012345"),
+                                                       QStringLiteral("宅急送快递"),
+                                                       QStringLiteral("暂无物流信息"),
+                                                       QString(),
+                                                       QString(),
+                                                       QStringLiteral("12-31 23:59"),
+                                                       QString()};
+    const QFontMetrics metrics = m_view->fontMetrics();
+    for (int column = 0; widths.isEmpty() && column < ParcelModel::ColumnCount; ++column)
+        m_view->setColumnWidth(
+            column, column == ParcelModel::Newest
+                        ? 300
+                        : qMax(m_view->horizontalHeader()->sectionSizeHint(column),
+                               metrics.horizontalAdvance(typical[column]) + 2 * metrics.averageCharWidth()));
+    const QMargins margins = layout()->contentsMargins();
+    const int width = m_view->horizontalHeader()->length() + 2 * m_view->frameWidth() +
+                      m_view->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    const QList<int> size = numbersOf(m_board.setting(sizeSetting));
+    resize(size.size() == 2 ? QSize(size[0], size[1]) : QSize(width, 520));
     const QList<int> sort = numbersOf(m_board.setting(sortSetting));
     if (sort.size() == 2)
         m_view->sortByColumn(sort[0], Qt::SortOrder(sort[1]));

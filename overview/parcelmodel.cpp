@@ -78,7 +78,8 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
     case Steps:
         return parcel.askedAt.isValid() ? QString::number(parcel.stepCount) : QString();
     case AskedAt:
-        return parcel.askedAt.isValid() ? parcel.askedAt.toString(QStringLiteral("MM-dd HH:mm")) : QString();
+        return parcel.askedAt.isValid() ? parcel.askedAt.toLocalTime().toString(QStringLiteral("MM-dd HH:mm"))
+                                        : QString();
     case Marked:
         return parcel.marked ? QStringLiteral("●") : QString();
     }

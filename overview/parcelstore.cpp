@@ -20,7 +20,8 @@ bool saysBroken(const QSqlQuery &query)
     return code == u"11" || code == u"26";
 }
 
-// Times are kept as seconds since the epoch, which read back far faster than text.
+// Times are kept as seconds since the epoch, which read back far faster than text, and come back
+// in UTC: a time in local time would look up the time zone for each parcel.
 QVariant timeValue(const QDateTime &time)
 {
     return time.isValid() ? QVariant(time.toSecsSinceEpoch()) : QVariant();
@@ -28,7 +29,7 @@ QVariant timeValue(const QDateTime &time)
 
 QDateTime timeOf(const QVariant &value)
 {
-    return value.isNull() ? QDateTime() : QDateTime::fromSecsSinceEpoch(value.toLongLong());
+    return value.isNull() ? QDateTime() : QDateTime::fromSecsSinceEpoch(value.toLongLong(), Qt::UTC);
 }
 
 bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
@@ -140,10 +141,12 @@ template <typename Work> bool ParcelStore::write(Work work)
     return false;
 }
 
+// A new file keeps its text in UTF-16, as QString does: read back, it is copied, not converted.
 bool ParcelStore::createSchema()
 {
     return write([](QSqlQuery &query) {
-        return run(query,
+        return run(query, QStringLiteral("PRAGMA encoding = 'UTF-16'")) &&
+               run(query,
                    QStringLiteral("CREATE TABLE parcels (number TEXT, company TEXT, status TEXT, "
                                   "good_status TEXT, failure TEXT, step_count INTEGER, newest_time TEXT, "
                                   "newest_step TEXT, asked_at INTEGER, grew_at INTEGER, marked INTEGER, "

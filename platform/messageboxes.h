@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 enum class BoxIcon { Information, Exclamation };
 
 enum BoxButton : int { NoButton = 0, Ok = 0x1, Yes = 0x2, No = 0x4, Cancel = 0x8 };
@@ -12,6 +14,7 @@ struct BoxRequest {
     BoxIcon icon = BoxIcon::Information;
     int buttons = BoxButton::Ok; // an OR of BoxButton values
     BoxButton defaultButton = BoxButton::NoButton;
+    QWidget *window = nullptr; // the window that asks: the box is its child, over it
 };
 
 // Message box service: shows a modal box and returns the button that closed it.

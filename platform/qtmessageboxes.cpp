@@ -1,6 +1,5 @@
 #include "platform/qtmessageboxes.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace {
@@ -21,7 +20,9 @@ BoxButton QtMessageBoxes::show(const BoxRequest &request)
     }
     const QMessageBox::Icon icon =
         request.icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information;
-    QMessageBox box(icon, request.title, request.text, buttons, QApplication::activeWindow());
+    // The asking window's, whichever window is active: a box of the main window must not belong to
+    // the overview, to be shown over it and go with it.
+    QMessageBox box(icon, request.title, request.text, buttons, request.window);
     // Texts may come from a server: never render them as markup.
     box.setTextFormat(Qt::PlainText);
     for (const auto &[ours, qt] : buttonMap) {

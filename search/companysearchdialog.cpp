@@ -31,7 +31,7 @@ void CompanySearchDialog::searchTypedKeyword()
     const QString text = ui->keywordBox->text();
     if (text.isEmpty()) {
         m_boxes.show({Texts::boxTitle(), QStringLiteral("请输入物流公司关键字"), BoxIcon::Information,
-                      BoxButton::Ok, BoxButton::NoButton});
+                      BoxButton::Ok, BoxButton::NoButton, this});
         return;
     }
     const QString keyword = trimBlanks(text);

@@ -240,10 +240,9 @@ folder takes no files: spoil immutable ; open ; show status,files => status=快�
 held by another: spoil held ; open ; show status => status=快件记录无法打开,本次仅保存在内存中
 full disk: open ; close ; spoil full ; open ; auto 30 ; show status => status=快件记录无法写入,本次仅保存在内存中
 one at a time, a pause between: history 1234567890,cut,hang,404404,7770001 ; open ; all ; abort ; answer ; show state ; next ;
-  next ; stop ; show asked,parcels,ended,progress ; all ; stop ; answer ; show asked,ended
-  => state=pausing | asked=7770001, 404404, hang | parcels=7770001=运送中/2, 404404=单号不存在!请检查!/0(单号不存在!请检查!; ),
-  hang=查询失败/0(服务器未在15秒内完成应答; ), cut=未查询/0, 1234567890=未查询/0 | ended=查询已停止 [] | progress=已查询 3/5
-  | asked=7770001 | ended=查询已停止 []
+  next ; stop ; show asked,parcels,ended,progress => state=pausing | asked=7770001, 404404, hang | parcels=7770001=运送中/2,
+  404404=单号不存在!请检查!/0(单号不存在!请检查!; ), hang=查询失败/0(服务器未在15秒内完成应答; ), cut=未查询/0, 1234567890=未查询/0
+  | ended=查询已停止 [] | progress=已查询 3/5
 to the end, companies the catalogue lacks never asked: history 1234567890,cut,9|无名快递,~,5550001111|中通快递 ; open ; all ;
   answer ; next x2 ; show asked,parcels,ended => asked=5550001111, cut, 1234567890 | parcels=5550001111=运送中/3,
   9=系统问题,暂不支持当前快递公司!/0, cut=查询失败/0(连接在应答中途断开; ), 1234567890=已签收/7 | ended=查询完毕 []

@@ -1,6 +1,7 @@
 // The main window and its dialogs as a user drives them, against the demo service over loopback.
 // Each scenario is what a user does and what the window shows meanwhile (see WindowHarness::run).
 #include "app/appfont.h"
+#include "platform/qtmessageboxes.h"
 #include "table.h"
 #include "windowharness.h"
 
@@ -24,9 +25,9 @@ update current: update V3.0\r\n ; start ; tick updateCheckTimer ; show message,b
 update newer, in GBK: serve update=gbk ; update V3.1版 ; start ; tick updateCheckTimer ; show message,box,locked,updateCheckTimer,forum,exit
   => message=程序已加载完毕... | box=Tiko提示: 发现最新版本![V3.1版]\r\n \r\n确定后自动打开官方论坛! [icon 0, buttons 1, default 0] | locked=numberBox,queryButton
   | updateCheckTimer=off | forum=http://forum.invalid/bbs/ | exit=0
-update fails: update <html></html> ; start ; tick updateCheckTimer ; show message,tip:messagePanel,box,locked,forum,exit
-  => message=程序已加载完毕... | tip:messagePanel=更新文件内容无效
-  | box=Orvo系列软件: 检测更新失败!请您稍后再试,暂时使用原版 [icon 1, buttons 1, default 0] | locked= | forum= | exit=
+update fails, the overview active: update <html></html> ; start ; click overviewButton ; tick updateCheckTimer
+  ; show message,tip:messagePanel,box,boxOwner,locked,forum,exit => message=程序已加载完毕... | tip:messagePanel=更新文件内容无效
+  | box=Orvo系列软件: 检测更新失败!请您稍后再试,暂时使用原版 [icon 1, buttons 1, default 0] | boxOwner=MainWindow | locked= | forum= | exit=
 signed for: ready ; query 顺丰快递 5550001111 ; query 顺丰快递 1234567890 ; show message,deliveryStatusLabel,changeNoticeLabel,locked,rows,top,bottom,colours,
   sounds,sent,file:wlnum.ini,entries => message=查询完毕... | deliveryStatusLabel=快件状态：已签收 | changeNoticeLabel=是否更新：有更新 #ff0000
   | locked= | rows=7 | top=1|2026-11-28 09:12:05|【上海市浦东新区】已签收，签收人：前台代收，感谢使用
@@ -213,22 +214,38 @@ outlet closed while its page is awaited: ready ; serve outlet=hang ; outlet !浦
   | 网店信息查询=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
   | boxes=张江镇、川沙新镇、唐镇
 overview, refreshed and filtered: put wlnum.ini=1234567890|顺丰快递\r\n7770001|顺丰快递\r\n\r\n99|无此公司\r\n ; ready ; click overviewButton
-  ; show parcels ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
-  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 已签收 7
-  | refreshProgress=已查询 2/2 | overviewStatus=查询完毕 | requests=3 | parcels=7770001 运送中 2
+  ; show parcels,fits ; refresh stop ; show parcels,overviewStatus ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
+  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | fits=yes | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 未查询
+  | overviewStatus=查询已停止 | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 已签收 7
+  | refreshProgress=已查询 2/2 | overviewStatus=查询完毕 | requests=4 | parcels=7770001 运送中 2
 overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
   ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 未查询,1 未查询 | parcels=5550001111 未查询
+summary opens the overview: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n3|顺丰快递\r\n4|顺丰快递\r\n ; answer 1=rows:2 ; answer 2=rows:2 ; answer 3=rows:2 ; answer 4=rows:2
+  ; ready ; click overviewButton ; refresh ; answer 1=rows:3 ; answer 2=rows:3 ; answer 3=rows:3 ; answer 4=rows:3 ; refresh ; close overview ; activate refresh ; show overview => overview= -
 overview row not opened before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests
   => overviewStatus=程序检测更新中,请稍后再打开 | requests=0
 overview marks, notifies, opens, deletes: answer 1=rows:2 ; put wlnum.ini=1|顺丰快递\r\n5550001111|顺丰快递\r\n ; ready ; click overviewButton ; refresh
   ; answer 1=rows:3 ; refresh ; show parcels,notified ; close overview ; activate refresh ; show overview ; menu 1=标记为已读 ; show parcels
-  ; answer 1=rows:4 ; refresh ; enter 1 ; tick showRowsTimer ; show parcels,numberBox,rows,changeNoticeLabel,notified ; reply Yes ; menu 0=删除 ; show parcels,boxes,file:wlnum.ini
+  ; answer 1=rows:4 ; refresh ; enter 1 ; tick showRowsTimer ; show parcels,numberBox,rows,changeNoticeLabel,notified ; reply Yes ; menu 0=删除 ; show parcels,boxes,boxOwner,file:wlnum.ini
   => parcels=5550001111 运送中 3,1 运送中 3 ● | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3 | overview=1 P3 | parcels=5550001111 运送中 3,1 运送中 3
   | parcels=5550001111 运送中 3,1 运送中 4 | numberBox=1 | rows=4 | changeNoticeLabel=是否更新：有更新 #ff0000
   | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3/[1\n顺丰快递] 快件有更新/顺丰快递 1\nT4 P4 | parcels=1 运送中 4
-  | boxes=确定要删除[5550001111]此单号码? | file:wlnum.ini=1|顺丰快递\r\n
+  | boxes=确定要删除[5550001111]此单号码? | boxOwner=overviewWindow | file:wlnum.ini=1|顺丰快递\r\n
 )");
     }
+    // A box belongs to the window that asks for it, not to the one active then.
+    void boxOverAskingWindow()
+    {
+        QWidget asking, active;
+        active.show();
+        QVERIFY(QTest::qWaitForWindowActive(&active));
+        const QWidget *owner = &active;
+        QTimer::singleShot(0, [&] { owner = QApplication::activeModalWidget()->parentWidget(); });
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        QtMessageBoxes().show({"t", "x", BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton, &asking});
+        QCOMPARE(owner, &asking);
+    }
+
     void scenarios()
     {
         FETCH_CASE();

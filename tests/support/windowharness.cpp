@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTextDocument>
@@ -263,6 +264,8 @@ void WindowHarness::perform(const QString &step)
         setrlimit(RLIMIT_FSIZE, &limit);
     } else if (verb == u"refresh") { // 全部查询, each answer awaited and each pause ticked through
         find<QPushButton>("refreshAllButton")->click();
+        if (arg == u"stop") // while the first request is in flight
+            find<QPushButton>("stopButton")->click();
         auto *engine = find<RefreshEngine>("refreshEngine");
         while (engine->isRunning()) {
             if (!QTest::qWaitFor(
@@ -313,11 +316,11 @@ void WindowHarness::perform(const QString &step)
 
 // What the window shows: the message line (statusBar: every panel); how many rows, the top and the bottom
 // row, the colours of the first two; the number box's entries; the boxes shown so far, or the last
-// one whole; a file; the request the service received last, its company code, how many; the
-// sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
+// one whole or the window it belongs to; a file; the request the service received last, its company code, how
+// many; the sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
 // balloon; whether a list's popup, the window or a selection is there; the monitoring panel in
 // view; the columns' widths; a list's entries, first to last; the overview's rows, or what it has
-// selected (closed when it is not open); or a control by name: a timer on or
+// selected (closed when it is not open), or whether its columns fit; or a control by name: a timer on or
 // off, a list's text, a label's text (changeNoticeLabel with its colour), a frame's title, a button's
 // caption, a progress bar's text.
 QString WindowHarness::shown(const QString &what) const
@@ -353,8 +356,10 @@ QString WindowHarness::shown(const QString &what) const
         return find(what.sliced(4).toLatin1().constData())->toolTip();
     else if (what == u"nested") // the most boxes open at once
         return QString::number(m_mostOpen);
-    else if (what == u"box") {
+    else if (what == u"box" || what == u"boxOwner") {
         const BoxRequest box = boxes.shown.value(boxes.shown.size() - 1);
+        if (what == u"boxOwner") // the window the box belongs to
+            return box.window ? box.window->objectName() : u"none"_s;
         return u"%1: %2 [icon %3, buttons %4, default %5]"_s.arg(box.title, box.text)
             .arg(int(box.icon))
             .arg(box.buttons)
@@ -395,7 +400,11 @@ QString WindowHarness::shown(const QString &what) const
                                        : list->selectionModel()->hasSelection())
                    ? u"yes"_s
                    : u"no"_s;
-    else if (what == u"parcels") { // the overview's rows as shown: number, status, steps, mark
+    else if (what == u"fits") { // every column of the overview in view, with room for a scroll bar
+        const auto *view = find<QTableView>("parcelView");
+        const int room = view->maximumViewportSize().width() - view->verticalScrollBar()->sizeHint().width();
+        return view->horizontalHeader()->length() <= room ? u"yes"_s : u"no"_s;
+    } else if (what == u"parcels") { // the overview's rows as shown: number, status, steps, mark
         const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
         for (int r = 0; r < parcels->rowCount(); ++r)
             parts << QStringList{parcels->index(r, 0).data().toString(),

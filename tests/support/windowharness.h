@@ -44,7 +44,8 @@
 //                                     (noting whether 查询 was disabled then)
 //                                     (a dialog's notes are named by its title)
 //   limit BYTES                       files cannot grow past BYTES (0: no limit), as on a full disk
-//   refresh                           全部查询 in the overview, each answer awaited, each pause ticked
+//   refresh [stop]                    全部查询 in the overview (and 停止 at once), each answer awaited,
+//                                     each pause ticked
 //   filter TEXT | enter N             the overview's filter field; Enter on row N of its table
 //   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
 //   activate refresh                  the user activates the notification a refresh posted last
