@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
+#include "common/firstframe.h"
 #include "common/layoutfit.h"
 #include "common/texts.h"
 #include "history/historybox.h"
@@ -161,7 +162,7 @@ void MainWindow::setupShortcuts()
     });
 }
 
-// The record is not opened here: openParcelBoard() runs once the window is shown.
+// The record is not opened here: openParcelBoard() runs once the window has painted its first frame.
 void MainWindow::setupOverview()
 {
     m_parcelStore = std::make_unique<ParcelStore>(m_folders.dataFile(QLatin1String(ParcelStore::fileName)),
@@ -181,7 +182,7 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!m_parcelBoard->isOpen())
-        QTimer::singleShot(0, this, &MainWindow::openParcelBoard);
+        afterFirstFrame(this, [this] { openParcelBoard(); });
 }
 
 void MainWindow::openParcelBoard()
