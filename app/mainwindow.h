@@ -36,7 +36,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override; // the farewell question
-    void showEvent(QShowEvent *event) override;   // the overview's record opens once the window shows
+    void showEvent(QShowEvent *event) override;   // the overview's record opens after the first frame
 
 private:
     // One query from what was asked to what is shown: the only state that crosses the short wait

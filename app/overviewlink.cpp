@@ -1,5 +1,6 @@
 #include "app/overviewlink.h"
 
+#include "common/firstframe.h"
 #include "history/historybox.h"
 #include "history/historystore.h"
 #include "monitor/parcelnotification.h"
@@ -8,7 +9,6 @@
 #include "overview/parcelstore.h"
 #include "overview/refreshengine.h"
 
-#include <QTimer>
 #include <QWidget>
 
 OverviewLink::OverviewLink(MainWindowSide mainWindow, const Platform &platform, const QString &trackingHost,
@@ -36,7 +36,7 @@ OverviewLink::~OverviewLink()
 void OverviewLink::openRecordSoon()
 {
     if (!m_board->isOpen())
-        QTimer::singleShot(0, this, &OverviewLink::openRecord);
+        afterFirstFrame(m_mainWindow.window, [this] { openRecord(); });
 }
 
 void OverviewLink::openRecord()

@@ -37,7 +37,7 @@ public:
     ~OverviewLink() override;
 
     // The record is not opened while the window is made, so that start-up does not wait for the
-    // file: this opens it once the window has shown.
+    // file: this opens it once the window has painted its first frame.
     void openRecordSoon();
     void followHistory();               // after every change of the history
     void queried(const ParcelKey &key); // the main window asked for the parcel itself

@@ -27,11 +27,11 @@ done
 [[ -s "$scratch/display" ]] || { echo "display: Xvfb did not come up" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$scratch/display")"
 
-# A portable copy of the program in the scratch folder, with its sound module, sounds and skin and an empty
+# A portable copy of the program in the scratch folder, with its sound player, sounds and skin and an empty
 # history, so that a history left in the build tree does not weigh on the figures; prints its path.
 portable_copy() {
     local build="$1"
     mkdir -p "$scratch/program"
-    cp "$build/quillon" "$build/quillon-sound.so" "$build"/{ts.mp3,orvo.mp3,skinh.she} "$scratch/program/"
+    cp "$build/quillon" "$build/quillon-sound" "$build"/{ts.mp3,orvo.mp3,skinh.she} "$scratch/program/"
     echo "$scratch/program/quillon"
 }

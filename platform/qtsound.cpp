@@ -1,39 +1,32 @@
 #include "platform/qtsound.h"
 
-#include "platform/soundplayer.h"
+#include "common/firstframe.h"
 #include "quillon_build_config.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QEvent>
 #include <QFileInfo>
-#include <QPluginLoader>
-#include <QTimer>
-#include <QWidget>
+#include <QProcess>
+#include <csignal>
+#include <sys/prctl.h>
 #include <utility>
 
 namespace {
 
-// The module lies beside the program (the build tree, a portable copy) or, installed, in the
-// folder of the architecture's libraries (../lib/x86_64-linux-gnu/quillon on Debian for amd64).
-SoundPlayer *loadSoundModule()
+// The player lies beside the program (the build tree, a portable copy) or, installed, in the
+// program's folder under the architecture's libraries (../lib/x86_64-linux-gnu/quillon on Debian
+// for amd64).
+QString findPlayer()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString moduleName = QStringLiteral("quillon-sound.so");
-    QString why;
     for (const QString &folder :
-         {programFolder, programFolder + QStringLiteral("/" QUILLON_MODULE_FROM_BIN)}) {
-        const QString path = folder + u'/' + moduleName;
-        if (!QFileInfo::exists(path))
-            continue;
-        QPluginLoader loader(path);
-        if (auto *player = qobject_cast<SoundPlayer *>(loader.instance()))
-            return player;
-        why = loader.errorString();
+         {programFolder, programFolder + QStringLiteral("/" QUILLON_PLAYER_FROM_BIN)}) {
+        const QFileInfo player(folder + QStringLiteral("/quillon-sound"));
+        if (player.isFile() && player.isExecutable())
+            return player.absoluteFilePath();
     }
-    qWarning().noquote() << "No sound: the sound module could not be loaded."
-                         << (why.isEmpty() ? QStringLiteral("It is not installed.") : why);
-    return nullptr;
+    qWarning().noquote() << "No sound: the sound player quillon-sound is not installed.";
+    return QString();
 }
 
 } // namespace
@@ -42,30 +35,21 @@ QtSound::QtSound() = default;
 
 QtSound::~QtSound()
 {
-    if (m_window)
-        m_window->removeEventFilter(this);
+    stopPlaying();
 }
 
 void QtSound::startAfterFirstFrame(QWidget *window)
 {
-    m_window = window;
-    window->installEventFilter(this);
-}
-
-bool QtSound::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_window && event->type() == QEvent::Paint) {
-        m_window->removeEventFilter(this);
-        // Let the frame reach the screen before the module and the player's backend load.
-        QTimer::singleShot(0, this, &QtSound::start);
-    }
-    return QObject::eventFilter(watched, event);
+    afterFirstFrame(window, [self = QPointer<QtSound>(this)] {
+        if (self)
+            self->start();
+    });
 }
 
 void QtSound::start()
 {
     m_waiting = false;
-    m_player = loadSoundModule();
+    m_program = findPlayer();
     if (!m_pending.isEmpty())
         playNow(std::exchange(m_pending, QString()));
 }
@@ -81,12 +65,32 @@ void QtSound::play(const QString &path)
 
 void QtSound::playNow(const QString &path)
 {
-    if (!m_player)
-        return;
+    stopPlaying();
     const QFileInfo file(path);
-    if (!file.isFile() || !file.isReadable()) {
-        m_player->stop();
+    if (m_program.isEmpty() || !file.isFile() || !file.isReadable())
         return;
-    }
-    m_player->play(file.absoluteFilePath());
+    auto *player = new QProcess(this);
+    player->setProgram(m_program);
+    player->setArguments({file.absoluteFilePath()});
+    player->setStandardInputFile(QProcess::nullDevice());
+    player->setStandardOutputFile(QProcess::nullDevice());
+    player->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Ended with this process, however it ends, so that no sound outlives the program.
+    player->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    // Deleted once ended and reaped, so that no player is left a zombie.
+    connect(player, &QProcess::finished, player, &QObject::deleteLater);
+    connect(player, &QProcess::errorOccurred, player, [player](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        qWarning().noquote() << "No sound: the sound player did not start." << player->errorString();
+        player->deleteLater();
+    });
+    player->start();
+    m_playing = player;
+}
+
+void QtSound::stopPlaying()
+{
+    if (m_playing && m_playing->state() != QProcess::NotRunning)
+        m_playing->kill();
 }

@@ -5,13 +5,14 @@
 #include <QObject>
 #include <QPointer>
 
+class QProcess;
 class QWidget;
-class SoundPlayer;
 
-// Plays through the sound module (see soundplayer.h), which QMediaPlayer backs. The module and
-// the player are heavy to load, so every sound is held until the main window has painted its
-// first frame; the module is loaded then, and the last sound asked for plays. Without the module
-// nothing plays.
+// Plays each sound in a player program of its own, quillon-sound (platform/soundplayer.cpp), so
+// that Qt Multimedia and the sound back-end never load into this process. A new sound ends the
+// player of the one before; a player still playing when the program ends goes with it. Sounds
+// asked for before the main window has painted its first frame are held until then, and the last
+// of them plays. Without the player program nothing plays.
 class QtSound : public QObject, public Sound {
     Q_OBJECT
 public:
@@ -22,15 +23,13 @@ public:
     void startAfterFirstFrame(QWidget *window);
     void play(const QString &path) override;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void start();
     void playNow(const QString &path);
+    void stopPlaying();
 
-    SoundPlayer *m_player = nullptr;
-    QPointer<QWidget> m_window;
+    QString m_program; // empty: no player program found
+    QPointer<QProcess> m_playing;
     bool m_waiting = true;
     QString m_pending;
 };

@@ -10,6 +10,7 @@ struct ResultRow {
     QString progress;
     friend bool operator==(const ResultRow &, const ResultRow &) = default;
 };
+Q_DECLARE_TYPEINFO(ResultRow, Q_RELOCATABLE_TYPE); // a long answer's list grows by reallocation
 
 // Reads the tracking service's HTML answer by its fixed markers (it is not an HTML parser).
 class ResultParser {
