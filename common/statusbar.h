@@ -14,7 +14,7 @@ public:
         int width; // pixels; 0 takes what the others leave
         QString text;
         QString accessibleName;
-        QString objectName; // what tests and style sheets find it by
+        QString objectName; // what tests find it by
     };
     explicit StatusBar(QWidget *parent = nullptr);
     void setPanels(const QList<Panel> &panels);

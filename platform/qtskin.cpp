@@ -1,5 +1,7 @@
 #include "platform/qtskin.h"
 
+#include "platform/skinstyle.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QFile>
@@ -9,9 +11,9 @@
 void QtSkin::attach(const QString &path, const QString &)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return; // no skin: the platform's own look
-    qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+    if (!file.open(QIODevice::ReadOnly) || file.readLine().trimmed() != SkinStyle::fileMark)
+        return; // no skin, or another one: the platform's own look
+    QApplication::setStyle(new SkinStyle);
 }
 
 void QtSkin::adjustHsv(int hue, int saturation, int brightness)

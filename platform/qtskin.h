@@ -2,8 +2,8 @@
 
 #include "platform/skin.h"
 
-// The skin file is a Qt style sheet that draws with palette colours, so shifting the
-// application palette's hue recolours the whole skin.
+// The skin file names the skin on its first line; the program draws that skin itself (SkinStyle)
+// with the application palette's colours, so shifting the palette's hue recolours the whole skin.
 class QtSkin : public Skin {
 public:
     void attach(const QString &path, const QString &password) override;
