@@ -14,13 +14,18 @@
 #include "platform/qtwebfetch.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QThreadPool>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The first image read looks through Qt's image-format plugins. The group boxes' frame is an
+    // image, so a worker looks through them while the window is built, not during its first frame.
+    QThreadPool::globalInstance()->start([] { QImageReader::supportedImageFormats(); });
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(Version::text());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));
