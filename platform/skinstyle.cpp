@@ -40,11 +40,16 @@ bool isComboPopup(const QWidget *widget)
     return widget && widget->isWindow() && qobject_cast<const QComboBox *>(widget->parentWidget());
 }
 
+// The list in a drop-down list's popup.
+bool isPopupList(const QWidget *widget)
+{
+    return qobject_cast<const QAbstractItemView *>(widget) && isInComboBox(widget);
+}
+
 // The lists with the dark frame line: the result lists and the drop-down lists' popups.
 bool isFramedList(const QWidget *widget)
 {
-    return qobject_cast<const QTreeView *>(widget) ||
-           (qobject_cast<const QAbstractItemView *>(widget) && isInComboBox(widget));
+    return qobject_cast<const QTreeView *>(widget) || isPopupList(widget);
 }
 
 bool isStatusPanel(const QWidget *widget)
@@ -169,7 +174,7 @@ void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
         return;
     }
     if (element == PE_FrameDefaultButton && isPushButton(widget))
-        return;
+        return; // the default button has the same frame line as the others, whatever the platform
     if (element == PE_PanelMenu && isComboPopup(widget)) {
         // the list draws the frame line itself, not round the scroll arrows above and below it
         painter->fillRect(option->rect, active(option->palette, QPalette::Window));
@@ -218,7 +223,7 @@ void SkinStyle::drawControl(ControlElement element, const QStyleOption *option, 
 QRect SkinStyle::subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const
 {
     // A popup's list holds its frame line itself, whatever its frame shape, since the popup has none.
-    if (element == SE_ShapedFrameContents && isFramedList(widget) && isInComboBox(widget))
+    if (element == SE_ShapedFrameContents && isPopupList(widget))
         return option->rect.adjusted(1, 1, -1, -1);
     return QProxyStyle::subElementRect(element, option, widget);
 }
