@@ -22,7 +22,7 @@ Notification ParcelNotification::forParcel(const Grown &parcel)
     return {key(parcel.number, parcel.company),
             QStringLiteral("快件有更新"),
             line(parcel.company + u' ' + parcel.number) + u'\n' +
-                line(parcel.newestTime + u' ' + parcel.newestStep),
+                line(plainText(parcel.newestTime + u' ' + parcel.newestStep)),
             {}};
 }
 

@@ -16,7 +16,8 @@ struct ParcelNotification {
     };
 
     static QString key(const QString &number, const QString &company);
-    // "快件有更新" with "company number" and "time step", each line cut at 100 characters.
+    // "快件有更新" with "company number" and "time step", the step as text without its markup,
+    // each line cut at 100 characters.
     static Notification forParcel(const Grown &parcel);
     // What a refresh posts for the parcels that grew in it: one notification each, or, when more
     // than 3 grew, one summary in their place that also closes those parcels' notifications still

@@ -259,7 +259,8 @@ void OverviewWindow::showSteps()
     const QList<ResultRow> steps = m_board.steps(key);
     QList<QTreeWidgetItem *> items;
     for (auto step = steps.crbegin(); step != steps.crend(); ++step) // the newest on top
-        items.append(new QTreeWidgetItem(QStringList{cutAtWholeCharacter(step->time, shownTextLength),
-                                                     cutAtWholeCharacter(step->progress, shownTextLength)}));
+        items.append(new QTreeWidgetItem(
+            QStringList{cutAtWholeCharacter(step->time, shownTextLength),
+                        plainText(cutAtWholeCharacter(step->progress, shownTextLength))}));
     m_steps->addTopLevelItems(items);
 }

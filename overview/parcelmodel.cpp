@@ -41,7 +41,8 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
     if (role == filterRole)
         return parcel.key.number + u'\n' + parcel.key.company;
     const auto newest = [&parcel] {
-        return cutAtWholeCharacter(parcel.newestTime + u' ' + parcel.newestStep, shownTextLength).trimmed();
+        // Cut before the tags go, so that a huge step costs no more than a shown one on each repaint.
+        return plainText(cutAtWholeCharacter(parcel.newestTime + u' ' + parcel.newestStep, shownTextLength));
     };
     if (role == sortRole) {
         switch (index.column()) {

@@ -115,6 +115,18 @@ blanks trimmed: exportPadding   12   => 12      $
 nine bytes not cut: exportPadding 123456789 => 123456789$
 blanks only stay empty: exportPadding     => $
 tab is no blank: exportPadding \t7 => \t7      $
+a row's tail of markup: plainText 2026-12-03 12:00 快件已揽收</div> => 2026-12-03 12:00 快件已揽收
+tags inside and after: plainText 正在为您派件<p>数据来源于网络</p></div> => 正在为您派件数据来源于网络
+the service's entities: plainText a&nbsp;&nbsp;b &amp; c&lt;d&gt; &quot;e&quot; => a b & c<d> "e"
+numeric entities: plainText &#20013;&#x56FD;&#X1F600; => 中国😀
+no entity we decode: plainText &copy; &#0; &#xD800; &#; &#x; &#123456789; AT&T => &copy; &#0; &#xD800; &#; &#x; &#123456789; AT&T
+an entity's tag stays text: plainText &lt;b&gt;x&lt;/b&gt; => <b>x</b>
+blanks folded and trimmed: plainText 	 到达
+  上海  中转 <br/>  => 到达 上海 中转
+full-width space kept: plainText 上海　中转 => 上海　中转
+a "<" that starts no tag: plainText 1 < 2, a<3, <> => 1 < 2, a<3, <>
+a tag never closed: plainText 派件 <b 未完 => 派件 <b 未完
+comment and declaration: plainText <!-- x -->a<!DOCTYPE html><?xml?>b => ab
 pair across the cut: cut 5 / abc😀z => abc…
 pair before the cut: cut 6 / abc😀zz => abc😀…
 current, a line break after: updateCheck V3.0\r\n => current(V3.0)
@@ -174,6 +186,7 @@ none anywhere: folders  => bin bin - [] none
 growing parcel, 2 steps and one a minute up to 50, then over again: demoService 100 => 4
 one notification a parcel: notifications 3 => [1\n顺丰快递] 快件有更新/顺丰快递 1\nT1 P1 - + [2\n顺丰快递] 快件有更新/顺丰快递 2\nT2 P2 -
   + [3\n顺丰快递] 快件有更新/顺丰快递 3\nT3 P3 -
+a step's markup is not shown: notifications 1 / 派件<p>数据&amp;来源</p></div> => [1\n顺丰快递] 快件有更新/顺丰快递 1\nT1 派件数据&来源 -
 past 3, a summary closes theirs: notifications 4 => [summary] 4 件快件有更新/ -1\n顺丰快递,2\n顺丰快递,3\n顺丰快递,4\n顺丰快递
 GBK without a charset: fetchFaults gbk => the answer / 更新文件内容无效
 nobody listening: fetchFaults unreachable => 无法连接服务器 / 无法连接服务器
@@ -258,6 +271,8 @@ class TestLogic : public QObject {
         }
         if (rule == u"deliveryStatus")
             return QueryOutcome::deliveryStatus(text);
+        if (rule == u"plainText")
+            return ::plainText(text);
         if (rule == u"cut") // the room / the text
             return cutAtWholeCharacter(second, first.toInt());
         if (rule == u"exportPadding")
@@ -300,8 +315,9 @@ class TestLogic : public QObject {
         }
         if (rule == u"notifications") { // what a refresh in which N parcels grew posts, parcel n named n
             QList<ParcelNotification::Grown> grown;
-            for (int n = 1; n <= text.toInt(); ++n)
-                grown.append({u"顺丰快递"_s, QString::number(n), u"T%1"_s.arg(n), u"P%1"_s.arg(n)});
+            for (int n = 1; n <= first.toInt(); ++n) // each step P<n>, or the one given after " / "
+                grown.append({u"顺丰快递"_s, QString::number(n), u"T%1"_s.arg(n),
+                              second.isEmpty() ? u"P%1"_s.arg(n) : second});
             QStringList posted; // and the keys each closes
             for (const Notification &shown : ParcelNotification::forRefresh(grown))
                 posted << u"[%1] %2/%3 -%4"_s.arg(shown.key, shown.summary, shown.body,
@@ -385,6 +401,8 @@ private slots:
     void exportPadding_data() { tableRows(cases, this); }
     void exportPadding() { check(); }
 
+    void plainText_data() { tableRows(cases, this); }
+    void plainText() { check(); }
     void cut_data() { tableRows(cases, this); }
     void cut() { check(); }
 
