@@ -195,6 +195,7 @@ void MainWindow::startQuery(bool byPanel)
 
     QueryOutcome outcome = fetchOutcome(query);
     if (outcome.kind != QueryOutcome::Kind::Answered) {
+        m_overviewLink->queried({HistoryStore::recordedNumber(query.number), query.company}, outcome);
         if (outcome.emptiesNumber()) {
             ui->numberBox->clearEditText();
             ui->numberBox->setFocus();
@@ -203,6 +204,7 @@ void MainWindow::startQuery(bool byPanel)
         return;
     }
     recordInHistory(query);
+    m_overviewLink->queried({HistoryStore::recordedNumber(query.number), query.company}, outcome);
     query.rows = std::move(outcome.rows);
     if (query.rows.isEmpty())
         endQuery(query.historySaved ? outcome.message() : Texts::historyNotSaved());
@@ -240,7 +242,6 @@ void MainWindow::recordInHistory(Query &query)
     query.historySaved =
         m_inputs->history().add(query.number, query.company) != HistoryStore::AddResult::SaveFailed;
     m_overviewLink->followHistory();
-    m_overviewLink->queried({HistoryStore::recordedNumber(query.number), query.company});
 }
 
 void MainWindow::showRowsSoon(Query query)

@@ -51,9 +51,10 @@ void OverviewLink::followHistory()
         m_board->followHistory(m_mainWindow.history.entries());
 }
 
-void OverviewLink::queried(const ParcelKey &key)
+void OverviewLink::queried(const ParcelKey &key, const QueryOutcome &outcome)
 {
-    m_board->clearMark(key);
+    openRecord(); // an answer that comes before the first frame's work is learnt all the same
+    m_board->take(key, outcome, ParcelBoard::Seen::ByUser);
 }
 
 void OverviewLink::updateCheckEnded()

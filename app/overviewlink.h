@@ -39,8 +39,10 @@ public:
     // The record is not opened while the window is made, so that start-up does not wait for the
     // file: this opens it once the window has painted its first frame.
     void openRecordSoon();
-    void followHistory();               // after every change of the history
-    void queried(const ParcelKey &key); // the main window asked for the parcel itself
+    void followHistory(); // after every change of the history
+    // The main window asked for the parcel itself: the record learns the answer as from a refresh,
+    // and an answer the user sees leaves no mark.
+    void queried(const ParcelKey &key, const QueryOutcome &outcome);
     void updateCheckEnded();
     OverviewWindow *showWindow(); // opened, or raised when open
     void closeWindow();

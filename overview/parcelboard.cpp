@@ -62,13 +62,15 @@ QList<ResultRow> ParcelBoard::steps(const ParcelKey &key) const
     return answered != m_answeredSteps.constEnd() ? *answered : m_store.steps(key);
 }
 
-bool ParcelBoard::take(const ParcelKey &key, const QueryOutcome &outcome)
+bool ParcelBoard::take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen)
 {
     const int row = rowOf(key);
     if (row < 0)
         return false;
     ParcelRecord &record = m_parcels[row];
     const bool grew = record.take(outcome, m_clock.now());
+    if (seen == Seen::ByUser && outcome.kind == QueryOutcome::Kind::Answered)
+        record.marked = false;
     if (outcome.kind == QueryOutcome::Kind::Answered) {
         m_answeredSteps.insert(key, outcome.rows);
         save(record, &outcome.rows);

@@ -33,9 +33,11 @@ public:
     int rowOf(const ParcelKey &key) const { return m_rows.value(key, -1); }
     QList<ResultRow> steps(const ParcelKey &key) const; // the last good answer's, the newest last
 
+    // Whether the user sees the answer taken: a refresh's is not seen, the main window's is.
+    enum class Seen { NotYet, ByUser };
     // What the service said about a parcel just now (see ParcelRecord::take); true when it grew.
-    // A parcel no longer on the board is left out.
-    bool take(const ParcelKey &key, const QueryOutcome &outcome);
+    // An answer seen by the user leaves the parcel unmarked. A parcel not on the board is left out.
+    bool take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
 
     // The overview's settings (the 自动查询 choice, the window's size, column widths, sort order...).

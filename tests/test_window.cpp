@@ -215,11 +215,18 @@ outlet closed while its page is awaited: ready ; serve outlet=hang ; outlet !浦
   | boxes=张江镇、川沙新镇、唐镇
 overview, refreshed and filtered: put wlnum.ini=1234567890|顺丰快递\r\n7770001|顺丰快递\r\n\r\n99|无此公司\r\n ; ready ; click overviewButton
   ; show parcels,fits ; refresh stop ; show parcels,overviewStatus ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
+  ; filter 顺丰 ; show parcels ; filter 无此公司 ; show parcels
   => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | fits=yes | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 未查询
   | overviewStatus=查询已停止 | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 已签收 7
   | refreshProgress=已查询 2/2 | overviewStatus=查询完毕 | requests=4 | parcels=7770001 运送中 2
+  | parcels=7770001 运送中 2,1234567890 已签收 7 | parcels=99 系统问题,暂不支持当前快递公司!
+overview learns the main window's answers, steps as text: put wlnum.ini=5|顺丰快递\r\n ; answer 5=rows:2 ; ready
+  ; click overviewButton ; refresh ; at 9:30 ; answer 5=<tr><td>T1</td><td>P1</td></tr><tr><td>T2</td><td>P2</td></tr><tr><td>T3</td><td>派件<p>数据&amp;来源</p></div>
+  ; query 顺丰快递 5 ; show parcel:0 ; serve tracking=e404 ; at 9:40 ; enter 0 ; show parcel:0,overview
+  => parcel:0=5/顺丰快递/派件中/T3 派件数据&来源/3/12-06 09:30/ ~  | parcel:0=5/顺丰快递/查询失败/T3 派件数据&来源/3/12-06 09:40/
+  ~ 服务器返回HTTP错误404\n上次结果：派件中 | overview=5 派件数据&来源
 overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
-  ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 未查询,1 未查询 | parcels=5550001111 未查询
+  ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 运送中 3,1 未查询 | parcels=5550001111 运送中 3
 summary opens the overview: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n3|顺丰快递\r\n4|顺丰快递\r\n ; answer 1=rows:2 ; answer 2=rows:2 ; answer 3=rows:2 ; answer 4=rows:2
   ; ready ; click overviewButton ; refresh ; answer 1=rows:3 ; answer 2=rows:3 ; answer 3=rows:3 ; answer 4=rows:3 ; refresh ; close overview ; activate refresh ; show overview => overview= -
 overview row not opened before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests

@@ -413,6 +413,13 @@ QString WindowHarness::shown(const QString &what) const
                                  parcels->index(r, 6).data().toString()}
                          .join(u' ')
                          .trimmed();
+    } else if (what.startsWith(
+                   u"parcel:")) { // row N of the overview, every column, then the status's tooltip
+        const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
+        const int row = what.sliced(7).toInt();
+        for (int column = 0; column < parcels->columnCount(); ++column)
+            parts << parcels->index(row, column).data().toString();
+        return parts.join(u'/') + u" ~ "_s + parcels->index(row, 2).data(Qt::ToolTipRole).toString();
     } else if (what == u"overview") { // closed, or the number selected and the newest step below
         const auto *overview = m_window->findChild<QWidget *>(u"overviewWindow"_s);
         if (!overview || !overview->isVisible())
