@@ -227,11 +227,3 @@ QRect SkinStyle::subElementRect(SubElement element, const QStyleOption *option, 
         return option->rect.adjusted(1, 1, -1, -1);
     return QProxyStyle::subElementRect(element, option, widget);
 }
-
-QSize SkinStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contentsSize,
-                                  const QWidget *widget) const
-{
-    if (type == CT_PushButton && isPushButton(widget))
-        return contentsSize + QSize(2, 2); // the frame line round the text and icon
-    return QProxyStyle::sizeFromContents(type, option, contentsSize, widget);
-}

@@ -6,8 +6,9 @@
 // The program's skin, drawn over the platform's style:
 // - push buttons: a 1px frame line with 3px corners round a gradient from the light to the button
 //   colour; the line in the highlight colour under the mouse or with the focus, the gradient from
-//   the mid colour while pressed; flat, with grey text and line, while disabled. A button is as
-//   large as its text and icon and the line.
+//   the mid colour while pressed; flat, with grey text and line, while disabled. A button asks for
+//   the platform style's size, its margins round the text included, so that a layout keeps the
+//   text off the line.
 // - the result lists and the drop-down lists' popups: a dark 1px frame line; the base colour behind
 //   the rows and the highlight colour for selected rows stay as they are in the active window, in
 //   every state, disabled or inactive too.
@@ -30,6 +31,4 @@ public:
                      const QWidget *widget = nullptr) const override;
     QRect subElementRect(SubElement element, const QStyleOption *option,
                          const QWidget *widget = nullptr) const override;
-    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contentsSize,
-                           const QWidget *widget = nullptr) const override;
 };

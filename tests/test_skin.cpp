@@ -152,7 +152,7 @@ button under the mouse: button hover => line=highlight top=light foot=button tex
 button with the focus: button focus => line=highlight top=light foot=button text=buttontext
 button pressed: button pressed hover => line=highlight top=mid foot=button text=buttontext
 button disabled: button disabled hover focus => line=mid top=button foot=button text=mid
-button size: size 开始查询 => text and line
+button size: size 停止 => the platform's size
 tree: tree => frame=dark row=highlight rest=base
 tree disabled: tree disabled => frame=dark row=highlight rest=base
 status panel, sunken: panel => corners=dark,dark,dark,light foot=light right=light
@@ -171,9 +171,12 @@ popup list: popup => corners=dark,dark,dark,dark foot=dark right=dark
         if (words[0] == u"button") {
             seen = paintButton(words.mid(1));
         } else if (words[0] == u"size") {
-            QPushButton button(words.value(1));
-            const QSize text = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
-            seen = button.sizeHint() - text == QSize(2, 2) ? u"text and line"_s : u"another size"_s;
+            // the same button drawn by the platform's style alone
+            QPushButton button(words.value(1)), platform(words.value(1));
+            platform.setStyle(qobject_cast<SkinStyle *>(QApplication::style())->baseStyle());
+            seen = button.sizeHint() == platform.sizeHint()
+                       ? u"the platform's size"_s
+                       : u"%1x%2"_s.arg(button.sizeHint().width()).arg(button.sizeHint().height());
         } else if (words[0] == u"tree") {
             QStandardItemModel model(3, 1);
             QTreeView tree;
