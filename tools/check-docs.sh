@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Holds the documents to what was built (run it after the default build): every number of the
-# README's table shows in Quillon what the table says, every command the README shows exists,
-# and every test that the README or docs/ names is one CTest knows. Prints each offending line.
+# README's table shows in Quillon what the table says, and the demo service's manual page names the
+# same numbers; every command the README shows exists; every test that the README or docs/ names is
+# one CTest knows, and every count of tests they give is CTest's. Prints each offending line.
 set -uo pipefail
 set -f # no word below is a pattern of file names
 cd "$(dirname "$0")/.." || exit 1
@@ -12,19 +13,27 @@ bad() {
 }
 
 # | `number`, `number` | the service answers | Quillon shows |, asked of the demo service itself.
-rows=0
+rows=0 known=()
 while IFS= read -r row; do
     line=${row%%:*} row=${row#*:} rows=$((rows + 1))
     shown=$(cut -d'|' -f4 <<<"$row" | sed 's/^ *//; s/ *$//')
     read -ra numbers <<<"$(cut -d'|' -f2 <<<"$row" | grep -o '`[^`]*`' | tr -d '`' | tr '\n' ' ')"
+    [[ $row == "| any other"* ]] || known+=("${numbers[@]}")
     answers=$(build/tools/demo-service/quillon-demo-service --ask "${numbers[@]}") && [ ${#numbers[@]} -gt 0 ] ||
         bad "README.md:$line: no number to ask: $row"
     while IFS=$'\t' read -r number answer _; do
         [ "$answer" = "$shown" ] || bad "README.md:$line: $number shows \"$answer\", not \"$shown\""
     done <<<"$answers"
 done < <(grep -n '^| ' README.md | sed -n '/^[0-9]*:| number | the service answers | Quillon shows |$/,/^[0-9]*:| any other/p' |
-    tail -n +3)
+    tail -n +2)
 [ "$rows" -gt 0 ] || bad "README.md has no table \"| number | the service answers | Quillon shows |\""
+
+# The manual page's list of numbers, each the first line of an entry (.TP) of its description.
+manual=packaging/debian/quillon-demo-service.1.in
+listed=$(sed -n '/^\.SH DESCRIPTION/,/^\.SH OPTIONS/p' "$manual" | sed -n '/^\.TP$/{n;p}' |
+    sed -E 's/^\.BR? //; s/"[^"]*"/ /g' | tr ' ' '\n' | grep -v '^$' | sort)
+[ "$listed" = "$(printf '%s\n' "${known[@]}" | sort)" ] ||
+    bad "$manual names other numbers than the README's table: $(diff <(echo "$listed") <(printf '%s\n' "${known[@]}" | sort) | grep '^[<>]' | tr '\n' ' ')"
 
 # Commands: the lines of the README's sh blocks, and its inline code that runs something.
 version=$(sed -n 's/^project(Quillon VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -60,6 +69,21 @@ tests=$(ctest --preset default -N | sed -n 's/^ *Test *#[0-9]*: //p')
 while IFS=: read -r file line name; do
     grep -qx "${name//\`/}" <<<"$tests" || bad "$file:$line: CTest has no test ${name//\`/}"
 done < <(grep -Hno '`\(test_[a-z_]*\|[a-z_]*_test\|realwindow[a-z_]*\)`' README.md $(git ls-files 'docs/*.md'))
+
+# Counts of tests: "N of the M tests" or "N of the suite's M", and "all M tests". M is the suite's,
+# N those the sanitizer build runs: all but the package's and the benchmarks, which it does not build.
+all=$(wc -l <<<"$tests")
+sanitized=$(ctest --preset default -N -LE 'package|bench' | sed -n 's/^ *Test *#[0-9]*: //p' | wc -l)
+while IFS=: read -r file line count; do
+    read -r first _ <<<"$count"
+    if [[ $count == all* ]]; then
+        [ "${count//[^0-9]/}" = "$all" ] || bad "$file:$line: \"$count\", but CTest has $all tests"
+    else
+        total=${count##* of } total=${total//[^0-9]/}
+        [ "$first" = "$sanitized" ] && [ "$total" = "$all" ] ||
+            bad "$file:$line: \"$count\", but the sanitizer build runs $sanitized of CTest's $all tests"
+    fi
+done < <(grep -Hno -E "[0-9]+ of (the|the suite's) [0-9]+( tests)?|all [0-9]+ tests" README.md $(git ls-files 'docs/*.md' 'tools/*.sh'))
 
 [ "$failed" -eq 0 ] && echo "check-docs: the README's numbers, commands and tests hold"
 exit "$failed"
