@@ -14,7 +14,7 @@
 // with that folder (what the benchmarks share, and a first fill that pays for heap growth and font
 // set-up, which is not what is measured), then the benchmarks, reported against `goals`.
 // Returns the exit status: 1 for an unknown argument, a folder that cannot be made, or a guarded
-// ratio beyond twice its goal (see RatioReporter).
+// ratio that misses its goal (see RatioReporter).
 inline int benchmarkMain(int argc, char **argv, std::vector<RatioReporter::Goal> goals,
                          const std::function<void(QTemporaryDir &)> &prepare = {})
 {
