@@ -62,23 +62,25 @@ QList<ResultRow> ParcelBoard::steps(const ParcelKey &key) const
     return answered != m_answeredSteps.constEnd() ? *answered : m_store.steps(key);
 }
 
-bool ParcelBoard::take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen)
+ParcelRecord::Taken ParcelBoard::take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen)
 {
     const int row = rowOf(key);
     if (row < 0)
-        return false;
+        return outcome.kind == QueryOutcome::Kind::Failed ? ParcelRecord::Taken::Failed
+                                                          : ParcelRecord::Taken::Kept;
     ParcelRecord &record = m_parcels[row];
-    const bool grew = record.take(outcome, m_clock.now());
-    if (seen == Seen::ByUser && outcome.kind == QueryOutcome::Kind::Answered)
+    const ParcelRecord::Taken taken = record.take(outcome, m_clock.now());
+    const bool steps = outcome.kind == QueryOutcome::Kind::Answered && taken != ParcelRecord::Taken::Failed;
+    if (seen == Seen::ByUser && steps)
         record.marked = false;
-    if (outcome.kind == QueryOutcome::Kind::Answered) {
+    if (steps) {
         m_answeredSteps.insert(key, outcome.rows);
         save(record, &outcome.rows);
     } else {
         save(record);
     }
     emit parcelChanged(row);
-    return grew;
+    return taken;
 }
 
 void ParcelBoard::clearMark(const ParcelKey &key)

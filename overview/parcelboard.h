@@ -35,9 +35,10 @@ public:
 
     // Whether the user sees the answer taken: a refresh's is not seen, the main window's is.
     enum class Seen { NotYet, ByUser };
-    // What the service said about a parcel just now (see ParcelRecord::take); true when it grew.
-    // An answer seen by the user leaves the parcel unmarked. A parcel not on the board is left out.
-    bool take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
+    // What the service said about a parcel just now, and what it came to (see ParcelRecord::take).
+    // An answer seen by the user leaves the parcel unmarked. A parcel not on the board is left
+    // out: the outcome alone says whether it failed.
+    ParcelRecord::Taken take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
 
     // The overview's settings (the 自动查询 choice, the window's size, column widths, sort order...).

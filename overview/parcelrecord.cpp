@@ -21,15 +21,21 @@ bool ParcelRecord::signedFor() const
     return goodStatus == QueryOutcome::deliveryWord(QStringLiteral("签"));
 }
 
-bool ParcelRecord::take(const QueryOutcome &outcome, const QDateTime &now)
+ParcelRecord::Taken ParcelRecord::take(const QueryOutcome &outcome, const QDateTime &now)
 {
     askedAt = now;
-    if (outcome.kind != QueryOutcome::Kind::Answered) {
-        status = outcome.kind == QueryOutcome::Kind::Failed ? failedStatus() : outcome.message();
-        failureCause = outcome.kind == QueryOutcome::Kind::Failed ? outcome.cause : outcome.message();
-        return false;
-    }
     const qsizetype count = outcome.rows.size();
+    if (outcome.kind == QueryOutcome::Kind::Answered && count == 0 && stepCount > 0) {
+        status = failedStatus();
+        failureCause = noStepsInAnswerCause();
+        return Taken::Failed;
+    }
+    if (outcome.kind != QueryOutcome::Kind::Answered) {
+        const bool failed = outcome.kind == QueryOutcome::Kind::Failed;
+        status = failed ? failedStatus() : outcome.message();
+        failureCause = failed ? outcome.cause : outcome.message();
+        return failed ? Taken::Failed : Taken::Kept;
+    }
     const bool grew = count > stepCount && stepCount > 0;
     status = goodStatus =
         count > 0 ? QueryOutcome::deliveryWord(outcome.rows.last().progress) : noStepsStatus();
@@ -41,5 +47,5 @@ bool ParcelRecord::take(const QueryOutcome &outcome, const QDateTime &now)
         grewAt = now;
         marked = true;
     }
-    return grew;
+    return grew ? Taken::Grew : Taken::Kept;
 }

@@ -35,12 +35,22 @@ struct ParcelRecord {
     static QString noStepsStatus() { return QStringLiteral("暂无物流信息"); }
     static QString failedStatus() { return QStringLiteral("查询失败"); }
     static QString unsupportedCompanyStatus() { return QStringLiteral("系统问题,暂不支持当前快递公司!"); }
+    static QString noStepsInAnswerCause() { return QStringLiteral("答案中没有物流信息"); }
+
+    // What an answer came to for the parcel.
+    enum class Taken {
+        Failed, // no usable answer, or a page without steps for a parcel that has some
+        Kept,   // a refusal, or the steps without news
+        Grew,   // more steps than before, from more than 0
+    };
 
     // A parcel not asked yet; one of a company the catalogue does not know is never asked.
     static ParcelRecord fresh(const ParcelKey &key);
     bool askable() const;
     bool signedFor() const; // by the last good answer
     // Takes in what the service said at `now`. A refusal or a failure keeps the last good status,
-    // steps and count. Returns whether the parcel grew from more than 0 steps, which marks it.
-    bool take(const QueryOutcome &outcome, const QDateTime &now);
+    // steps and count, and so does a page without steps for a parcel that has some: a maintenance
+    // or login page would otherwise erase them, and the next real step would not count as news.
+    // A parcel that grew from more than 0 steps is marked.
+    Taken take(const QueryOutcome &outcome, const QDateTime &now);
 };

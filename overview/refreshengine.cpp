@@ -111,11 +111,12 @@ void RefreshEngine::answered(const ParcelKey &key, const FetchResult &fetched)
     m_asking = false;
     const QueryOutcome outcome = QueryOutcome::read(fetched);
     ++m_done;
-    if (m_board.take(key, outcome)) {
+    const ParcelRecord::Taken taken = m_board.take(key, outcome);
+    if (taken == ParcelRecord::Taken::Grew) {
         m_grown.append(key);
         emit parcelGrew(key);
     }
-    m_failuresInRow = outcome.kind == QueryOutcome::Kind::Failed ? m_failuresInRow + 1 : 0;
+    m_failuresInRow = taken == ParcelRecord::Taken::Failed ? m_failuresInRow + 1 : 0;
     emit progressChanged(m_done, m_total);
     if (m_automatic && m_failuresInRow >= failuresBeforeStop)
         finish(Ending::TooManyFailures);

@@ -44,7 +44,7 @@ constexpr NamedBehaviour namedBehaviours[] = {
     {"e404", DemoService::Behaviour::NotFound},   {"e500", DemoService::Behaviour::ServerError},
     {"huge", DemoService::Behaviour::Huge},       {"empty", DemoService::Behaviour::Empty},
     {"gbk", DemoService::Behaviour::Gbk},         {"redirect", DemoService::Behaviour::Redirect},
-    {"moved", DemoService::Behaviour::MovedLoop},
+    {"moved", DemoService::Behaviour::MovedLoop}, {"maintenance", DemoService::Behaviour::Maintenance},
 };
 
 } // namespace
@@ -508,6 +508,10 @@ void DemoService::deliver(QTcpSocket *socket, Behaviour behaviour, const QByteAr
         break;
     case Behaviour::NulBytes:
         writeWhole(socket, 200, contentType, withNulBytes(body));
+        break;
+    case Behaviour::Maintenance:
+        writeWhole(socket, 200, "text/html; charset=utf-8",
+                   u"<html><body><p>系统维护中，请稍后再试</p></body></html>"_s.toUtf8());
         break;
     }
 }

@@ -31,10 +31,11 @@ public:
         Redirect,    // 302 to the same address, for ever
         MovedLoop,   // 301 to the same address, for ever
         NulBytes,    // NUL bytes at the start of every text run of markup, else after the first character
+        Maintenance, // 200 with the service's maintenance notice, a page without steps or error words
     };
 
-    // By name: normal, hang, drip, cut, e404, e500, huge, empty, gbk, redirect, moved. A tracking
-    // query for a number that is one of these names is answered that way.
+    // By name: normal, hang, drip, cut, e404, e500, huge, empty, gbk, redirect, moved, maintenance. A
+    // tracking query for a number that is one of these names is answered that way.
     static std::optional<Behaviour> behaviourNamed(QStringView name);
 
     explicit DemoService(QObject *parent = nullptr);

@@ -54,7 +54,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption updateBehaviourOption(
         QStringLiteral("update-behaviour"),
         QStringLiteral("How the update file is delivered: normal, hang, drip, cut, e404, e500, huge, empty, "
-                       "gbk, redirect or moved (default normal)."),
+                       "gbk, redirect, moved or maintenance (default normal)."),
+        QStringLiteral("NAME"), QStringLiteral("normal"));
+    const QCommandLineOption trackingBehaviourOption(
+        QStringLiteral("tracking-behaviour"),
+        QStringLiteral("How every tracking answer is delivered, whatever the number: one of the names above, "
+                       "or maintenance (default normal: the number picks)."),
         QStringLiteral("NAME"), QStringLiteral("normal"));
     const QCommandLineOption askOption(
         QStringLiteral("ask"),
@@ -62,6 +67,7 @@ int main(int argc, char *argv[])
     parser.addOption(portOption);
     parser.addOption(versionOption);
     parser.addOption(updateBehaviourOption);
+    parser.addOption(trackingBehaviourOption);
     parser.addOption(askOption);
     parser.addPositionalArgument(QStringLiteral("NUMBER"), QStringLiteral("A tracking number, with --ask."),
                                  QStringLiteral("[NUMBER...]"));
@@ -81,13 +87,17 @@ int main(int argc, char *argv[])
     }
 
     const auto updateBehaviour = DemoService::behaviourNamed(parser.value(updateBehaviourOption));
-    if (!updateBehaviour) {
-        std::fprintf(stderr, "Unknown behaviour: %s\n", qPrintable(parser.value(updateBehaviourOption)));
+    const auto trackingBehaviour = DemoService::behaviourNamed(parser.value(trackingBehaviourOption));
+    if (!updateBehaviour || !trackingBehaviour) {
+        std::fprintf(
+            stderr, "Unknown behaviour: %s\n",
+            qPrintable(parser.value(updateBehaviour ? trackingBehaviourOption : updateBehaviourOption)));
         return 2;
     }
 
     DemoService service;
     service.setUpdateBehaviour(*updateBehaviour);
+    service.setTrackingBehaviour(*trackingBehaviour);
     if (parser.isSet(versionOption))
         service.setUpdateAnswer(parser.value(versionOption).toUtf8());
     const quint16 bound = service.listen(quint16(port));
