@@ -11,6 +11,14 @@
 
 #include <QWidget>
 
+namespace {
+// A history file that could not be read says nothing of the parcels it may hold.
+ParcelBoard::Others othersOf(const HistoryStore &history)
+{
+    return history.unreadable() ? ParcelBoard::Others::Unknown : ParcelBoard::Others::Gone;
+}
+} // namespace
+
 OverviewLink::OverviewLink(MainWindowSide mainWindow, const Platform &platform, const QString &trackingHost,
                            const ProgramFolders &folders)
     : QObject(mainWindow.window), m_mainWindow(std::move(mainWindow)), m_notifier(platform.notifier),
@@ -42,13 +50,13 @@ void OverviewLink::openRecordSoon()
 void OverviewLink::openRecord()
 {
     if (!m_board->isOpen())
-        m_board->open(m_mainWindow.history.entries());
+        m_board->open(m_mainWindow.history.entries(), othersOf(m_mainWindow.history));
 }
 
 void OverviewLink::followHistory()
 {
     if (m_board->isOpen())
-        m_board->followHistory(m_mainWindow.history.entries());
+        m_board->followHistory(m_mainWindow.history.entries(), othersOf(m_mainWindow.history));
 }
 
 void OverviewLink::queried(const ParcelKey &key, const QueryOutcome &outcome)

@@ -17,4 +17,10 @@ inline QString historyNotSaved()
     return QStringLiteral("单号记录保存失败!");
 }
 
+// The message line when wlnum.ini exists but could not be read: it is left as it is.
+inline QString historyUnreadable()
+{
+    return QStringLiteral("单号记录无法读取,本次不保存!");
+}
+
 } // namespace Texts

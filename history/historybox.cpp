@@ -18,6 +18,8 @@ void HistoryBox::loadAndShow()
 {
     m_history.load();
     showEntries();
+    if (m_history.unreadable())
+        emit message(Texts::historyUnreadable());
 }
 
 void HistoryBox::showEntries()

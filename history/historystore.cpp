@@ -80,7 +80,10 @@ HistoryStore::HistoryStore(QString filePath, QString earlierFile)
 const QStringList &HistoryStore::load()
 {
     QFile file(!QFile::exists(m_path) && !m_earlier.isEmpty() ? m_earlier : m_path);
-    m_entries = file.open(QIODevice::ReadOnly) ? parse(GbText::decode(file.readAll())) : QStringList();
+    const bool exists = file.exists();
+    const QByteArray bytes = exists && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    m_unreadable = exists && (!file.isOpen() || file.error() != QFileDevice::NoError || !file.atEnd());
+    m_entries = m_unreadable ? QStringList() : parse(GbText::decode(bytes));
     // Not the bytes just read: they may hold other line ends, or bytes that read as "�".
     m_fileBytes.reset();
     return m_entries;
@@ -153,6 +156,8 @@ bool HistoryStore::clear()
 {
     m_entries.clear();
     m_fileBytes = QByteArray();
+    if (m_unreadable)
+        return false;
     // While the earlier file exists, a missing file here means "carry it over" at the next start.
     if (!m_earlier.isEmpty() && QFile::exists(m_earlier))
         return save();
@@ -162,6 +167,8 @@ bool HistoryStore::clear()
 
 bool HistoryStore::save()
 {
+    if (m_unreadable)
+        return false;
     if (!m_fileBytes) {
         const QLatin1String lineEnd("\r\n");
         m_fileBytes = GbText::encode(m_entries.isEmpty() ? QString() : m_entries.join(lineEnd) + lineEnd);

@@ -12,9 +12,12 @@ public:
     explicit HistoryStore(QString filePath, QString earlierFile = QString());
 
     const QStringList &entries() const { return m_entries; }
-    // Reads the file; a missing or unreadable file gives an empty history. Accepts CR LF, LF,
-    // a lone CR and a last line without its line end.
+    // Reads the file; a missing file gives an empty history. Accepts CR LF, LF, a lone CR and a
+    // last line without its line end. A file that exists but cannot be read whole (no permission,
+    // an I/O error, a folder in its place) gives an empty history too, and is never written in
+    // this run: each write replaces the whole file, and would lose the numbers it holds.
     const QStringList &load();
+    bool unreadable() const { return m_unreadable; }
 
     // The number of an entry: the text before the last "|" that a company of the catalogue
     // follows (a typed number and the name 共速达物流|快递 may hold bars of their own), else before
@@ -49,6 +52,7 @@ private:
     QString m_path;
     QString m_earlier;
     QStringList m_entries;
+    bool m_unreadable = false;
     // The file's bytes for m_entries, one line each, kept from one write to the next so that a
     // change encodes only the line it adds: an add or a delete in a long history costs little more
     // than the write. None until the first write after a load encodes every entry.

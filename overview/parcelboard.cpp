@@ -9,7 +9,7 @@ ParcelBoard::ParcelBoard(ParcelStore &store, const Clock &clock, QObject *parent
 {
 }
 
-void ParcelBoard::open(const QStringList &historyEntries)
+void ParcelBoard::open(const QStringList &historyEntries, Others others)
 {
     if (!m_open) {
         m_open = true;
@@ -20,10 +20,10 @@ void ParcelBoard::open(const QStringList &historyEntries)
         for (int row = 0; row < m_parcels.size(); ++row)
             m_rows.insert(m_parcels[row].key, row);
     }
-    followHistory(historyEntries);
+    followHistory(historyEntries, others);
 }
 
-void ParcelBoard::followHistory(const QStringList &historyEntries)
+void ParcelBoard::followHistory(const QStringList &historyEntries, Others others)
 {
     QList<ParcelRecord> parcels;
     QHash<ParcelKey, int> rows;
@@ -38,8 +38,14 @@ void ParcelBoard::followHistory(const QStringList &historyEntries)
     }
     QList<ParcelKey> gone;
     for (const ParcelRecord &record : std::as_const(m_parcels)) {
-        if (!rows.contains(record.key))
+        if (rows.contains(record.key))
+            continue;
+        if (others == Others::Unknown) {
+            rows.insert(record.key, int(parcels.size()));
+            parcels.append(record);
+        } else {
             gone.append(record.key);
+        }
     }
     for (const ParcelKey &key : std::as_const(gone))
         m_answeredSteps.remove(key);

@@ -21,12 +21,16 @@ class ParcelBoard : public QObject {
 public:
     ParcelBoard(ParcelStore &store, const Clock &clock, QObject *parent = nullptr);
 
+    // What the history's entries say of the parcels they do not name: gone, or, when the history
+    // file could not be read and the entries are only this run's, nothing.
+    enum class Others { Gone, Unknown };
     // Opens the store, once the main window is shown, and lays out `historyEntries`.
-    void open(const QStringList &historyEntries);
+    void open(const QStringList &historyEntries, Others others = Others::Gone);
     bool isOpen() const { return m_open; }
     // The parcels of the history as HistoryStore reads it, blank entries skipped: a parcel new to
-    // it appears, and the records of parcels no longer in it are deleted in the same step.
-    void followHistory(const QStringList &historyEntries);
+    // it appears, and the records of parcels no longer in it are deleted in the same step, unless
+    // the others are unknown: then they stay, after the history's.
+    void followHistory(const QStringList &historyEntries, Others others = Others::Gone);
 
     int count() const { return int(m_parcels.size()); }
     const ParcelRecord &parcel(int row) const { return m_parcels.at(row); }

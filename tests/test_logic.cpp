@@ -176,6 +176,8 @@ remove every entry of a number: historyFile edit 3124|a\r\n12|b\r\n123|d\r\n12|e
 remove a number with a bar: historyFile edit 12|34|顺丰快递\r\n12|b / -12|34 => 12|b\r\n
 remove nothing for no number: historyFile edit \r\n|c\r\n7|d / - => \r\n|c\r\n7|d
 kept lines cut and grown: historyFile edit 1|a\r\n12|b\r\n3|c / +4 -12 +5 -1 -5 +6 => 3|c\r\n4|中通快递\r\n6|中通快递\r\n
+unreadable, never written: historyFile unreadable here => 0 unreadable, add 3, delete 0, clear 0, a file 0
+earlier copy unreadable, never written: historyFile unreadable earlier => 0 unreadable, add 3, delete 0, clear 0, a file 0
 clear carried over: historyFile clear earlier => 1 [] 0 1
 clear not written: historyFile clear earlier blocked => 0 [(none)] 0 1
 portable copy: folders bin => bin bin - [ts.mp3] none
@@ -248,7 +250,7 @@ class TestLogic : public QObject {
         const QString text = worded ? input.section(u' ', 1) : input;
         const QString first = text.section(u" / "_s, 0, 0), second = text.section(u" / "_s, 1);
         if (worded && !(subject == u"answer" ? QStringList{u"answer"_s, u"error-page"_s}
-                                             : QStringList{u"load"_s, u"edit"_s, u"clear"_s})
+                                             : QStringList{u"load"_s, u"edit"_s, u"clear"_s, u"unreadable"_s})
                            .contains(rule))
             return u"no such rule: "_s + rule;
         if (rule == u"catalogue")
@@ -327,8 +329,8 @@ class TestLogic : public QObject {
         if (rule == u"folders") // where delivered files are read, data kept, the history carried over from
             return folders(text.contains(u"bin"_s), text.contains(u"share"_s), text.contains(u"closed"_s));
         // with a wlnum.ini beside the program (earlier) or not, the data file blocked or not
+        const QString program = path(u"program/wlnum.ini"_s), data = path(u"data/wlnum.ini"_s);
         if (rule == u"clear") {
-            const QString program = path(u"program/wlnum.ini"_s), data = path(u"data/wlnum.ini"_s);
             QDir(path(u"data"_s)).removeRecursively();
             QFile::remove(program);
             if (text.contains(u"earlier"_s))
@@ -343,6 +345,22 @@ class TestLogic : public QObject {
                 .arg(QString::fromLatin1(readFile(data)))
                 .arg(HistoryStore(data, program).load().size())
                 .arg(HistoryStore(path(u"none/wlnum.ini"_s), program).load().size());
+        }
+        if (rule == u"unreadable") { // wlnum.ini (here) or the earlier copy's (earlier) a folder
+            for (const QString &name : {u"program"_s, u"data"_s})
+                QDir(path(name)).removeRecursively();
+            QDir().mkpath(path(u"data"_s));
+            QDir().mkpath(text == u"here" ? data : program);
+            HistoryStore store(data, program);
+            const qsizetype loaded = store.load().size();
+            const QString shown = u"%1 %2, add %3, delete %4, clear %5, a file %6"_s.arg(loaded)
+                                      .arg(store.unreadable() ? u"unreadable"_s : u"read"_s)
+                                      .arg(int(store.add(u"1"_s, u"中通快递"_s)))
+                                      .arg(store.removeNumber(u"1"_s))
+                                      .arg(store.clear())
+                                      .arg(QFileInfo(data).isFile());
+            QDir(text == u"here" ? data : program).removeRecursively();
+            return shown;
         }
         if (rule != u"load" && rule != u"edit")
             return u"no such subject: "_s + rule;

@@ -33,6 +33,7 @@ class TestOverview : public QObject {
     std::unique_ptr<ParcelBoard> m_board;
     std::unique_ptr<RefreshEngine> m_engine;
     QStringList m_history, m_asked, m_notes;
+    ParcelBoard::Others m_others = ParcelBoard::Others::Gone;
     QString m_ended, m_progress;
 
     QString file(const QString &name = u"quillon.sqlite"_s) const { return m_dir.filePath(name); }
@@ -86,9 +87,10 @@ class TestOverview : public QObject {
     {
         const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
         QTimer *pause = m_engine->findChild<QTimer *>(u"refreshPauseTimer"_s);
-        if (verb == u"history") {
+        if (verb == u"history") { // "history ! A,B": the file could not be read, A and B are this run's
+            m_others = arg.startsWith(u'!') ? ParcelBoard::Others::Unknown : ParcelBoard::Others::Gone;
             m_history.clear();
-            for (const QString &entry : arg.split(u',')) {
+            for (const QString &entry : arg.sliced(arg.startsWith(u"! ") ? 2 : 0).split(u',')) {
                 for (int i = entry.startsWith(u'#') ? entry.sliced(1).toInt() : 0; i > 0; --i)
                     m_history << QString::number(100000001 + m_history.size()) + u"|顺丰快递"_s;
                 if (!entry.startsWith(u'#'))
@@ -97,12 +99,12 @@ class TestOverview : public QObject {
                                                          : entry + u"|顺丰快递"_s);
             }
             if (m_board->isOpen())
-                m_board->followHistory(m_history);
+                m_board->followHistory(m_history, m_others);
         } else if (verb == u"open" || verb == u"close" || verb == u"restart") {
             if (verb != u"open")
                 make();
             if (verb != u"close")
-                m_board->open(m_history);
+                m_board->open(m_history, m_others);
         } else if (verb == u"spoil")
             spoil(arg);
         else if (verb == u"grow")
@@ -219,6 +221,7 @@ private slots:
         m_service.setStartTime(QDateTime::currentDateTime().addSecs(-30));
         m_clock.current = QDateTime(QDate(2026, 12, 6), QTime(14, 5));
         m_history.clear();
+        m_others = ParcelBoard::Others::Gone;
         m_progress.clear();
         make();
     }
@@ -250,6 +253,9 @@ a failure keeps the last good state, the mark only above 0: history 7770001 ; op
   show parcels,ended ; serve e500 ; all ; answer ; restart ; show parcels,steps ; history 1 ; restart ; history 7770001 ;
   restart ; show parcels => parcels=7770001=运送中/4* | ended=查询完毕 [7770001]
   | parcels=7770001=查询失败/4*(服务器返回HTTP错误500; 运送中) | steps=4 | parcels=7770001=未查询/0
+an unreadable history removes no record: history 7770001,5550001111 ; open ; all ; answer ; next ; restart ; history ! 9 ;
+  restart ; show parcels,steps ; history ! 9,1 ; show parcels => parcels=9=未查询/0, 5550001111=运送中/3, 7770001=运送中/2 | steps=0
+  | parcels=1=未查询/0, 9=未查询/0, 5550001111=运送中/3, 7770001=运送中/2
 automatic only after the update check, at once the first time: history 7770001 ; open ; auto 30 ; due ; show state ;
   checked ; show state ; answer ; show ended => state=idle | state=asking | ended=查询完毕 []
 automatic an interval after the last, skipped while one runs: history 7770001,5550001111 ; open ; all ; answer ; auto 60 ;

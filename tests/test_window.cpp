@@ -89,7 +89,8 @@ clear: put wlnum.ini=7|a\r\n8|b\r\n ; ready ; type 7 ; click clearHistoryButton 
 clear without a file: ready ; click clearHistoryButton ; show message => message=查询列表已清空...
 clear answered No: put wlnum.ini=7|a ; ready ; type 7 ; reply No ; click clearHistoryButton ; show message,entries,numberBox
   => message=程序已加载完毕... | entries=7|a | numberBox=7
-clear not removed: block wlnum.ini ; ready ; click clearHistoryButton ; show message => message=单号记录保存失败!
+clear not removed: block wlnum.ini ; ready ; show message ; click clearHistoryButton ; show message
+  => message=单号记录无法读取,本次不保存! | message=单号记录保存失败!
 export nothing: ready ; click exportButton ; show box,message,file:物流信息.txt
   => box=Orvo系列软件: 没有可导出的数据! [icon 0, buttons 1, default 0] | message=没有可导出的数据.. | file:物流信息.txt=(none)
 export: ready ; answer 5=<tr><td>T1</td><td>已揽收</td></tr><tr><td>T2</td><td>已签收</td></tr></table> ; query 顺丰快递 5
