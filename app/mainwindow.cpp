@@ -129,9 +129,10 @@ void MainWindow::setupUpdateCheck()
 {
     m_updateChecker = new UpdateChecker(*m_guard, m_platform, m_endpoints, this);
     // An unreadable history is what the user must know most once the program has loaded.
-    connect(m_updateChecker, &UpdateChecker::message, this, [this](const QString &text, const QString &cause) {
-        m_statusLine->setMessage(m_history.unreadable() ? Texts::historyUnreadable() : text, cause);
-    });
+    connect(m_updateChecker, &UpdateChecker::message, this,
+            [this](const QString &text, const QString &cause) {
+                m_statusLine->setMessage(m_history.unreadable() ? Texts::historyUnreadable() : text, cause);
+            });
     connect(m_updateChecker, &UpdateChecker::ended, this, [this] {
         ui->queryButton->setEnabled(true);
         ui->numberBox->setEnabled(true);
