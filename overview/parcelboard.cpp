@@ -99,6 +99,19 @@ void ParcelBoard::clearMark(const ParcelKey &key)
     emit parcelChanged(row);
 }
 
+void ParcelBoard::settleFutureAskedTimes()
+{
+    const QDateTime now = m_clock.now();
+    for (int row = 0; row < count(); ++row) {
+        ParcelRecord &record = m_parcels[row];
+        if (record.askedAt > now) {
+            record.askedAt = now;
+            save(record);
+            emit parcelChanged(row);
+        }
+    }
+}
+
 void ParcelBoard::setSetting(const QString &name, const QVariant &value)
 {
     m_settings.insert(name, value);

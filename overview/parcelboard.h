@@ -44,6 +44,9 @@ public:
     // out: the outcome alone says whether it failed.
     ParcelRecord::Taken take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
+    // A parcel asked at a time later than now (the clock was ahead then) counts as asked now, so
+    // that it does not wait behind every other for the longest-ago-first order.
+    void settleFutureAskedTimes();
 
     // The overview's settings (the 自动查询 choice, the window's size, column widths, sort order...).
     QVariant setting(const QString &name) const { return m_settings.value(name); }

@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <limits>
 
+namespace {
+constexpr qint64 minuteMs = 60 * 1000;
+}
+
 RefreshEngine::RefreshEngine(ParcelBoard &board, const Platform &platform, QString trackingHost,
                              QObject *parent)
     : QObject(parent), m_board(board), m_fetch(platform.fetch), m_clock(platform.clock),
@@ -53,7 +57,7 @@ int RefreshEngine::automaticMinutes() const
 void RefreshEngine::setAutomaticMinutes(int minutes)
 {
     m_board.setSetting(QLatin1String(automaticSetting), minutes);
-    m_nextAutomatic = QDateTime();
+    m_nextAutomatic.reset();
     checkAutomatic();
 }
 
@@ -87,9 +91,8 @@ void RefreshEngine::start(const QList<ParcelKey> &queue, bool automatic)
     m_done = 0;
     m_total = int(queue.size());
     m_failuresInRow = 0;
-    const QDateTime now = m_clock.now();
-    m_board.setSetting(QLatin1String(lastRefreshSetting), now.toString(Qt::ISODate));
-    m_nextAutomatic = now.addSecs(60 * automaticMinutes());
+    m_board.setSetting(QLatin1String(lastRefreshSetting), m_clock.now().toUTC().toString(Qt::ISODate));
+    m_nextAutomatic = m_clock.steadyMs() + minuteMs * automaticMinutes();
     emit started(automatic);
     emit progressChanged(0, m_total);
     askNext();
@@ -141,18 +144,24 @@ void RefreshEngine::checkAutomatic()
     const int minutes = automaticMinutes();
     if (!m_updateCheckEnded || !m_board.isOpen() || minutes == 0)
         return;
-    const QDateTime now = m_clock.now();
-    if (!m_nextAutomatic.isValid()) {
-        const QDateTime last =
-            QDateTime::fromString(m_board.setting(QLatin1String(lastRefreshSetting)).toString(), Qt::ISODate);
-        m_nextAutomatic = last.isValid() ? last.addSecs(60 * minutes) : now;
+    const qint64 now = m_clock.steadyMs();
+    if (!m_nextAutomatic) {
+        // Written in UTC; one written in local time by an earlier version reads as local time.
+        const QDateTime wallNow = m_clock.now(),
+                        last = QDateTime::fromString(
+                            m_board.setting(QLatin1String(lastRefreshSetting)).toString(), Qt::ISODate);
+        const qint64 sinceLast =
+            last.isValid() ? std::max<qint64>(0, last.msecsTo(wallNow)) : minuteMs * minutes;
+        m_nextAutomatic = now + std::max<qint64>(0, minuteMs * minutes - sinceLast);
     }
-    if (now < m_nextAutomatic)
+    if (now < *m_nextAutomatic)
         return;
-    if (!m_running)
+    if (!m_running) {
+        m_board.settleFutureAskedTimes();
         return start(automaticQueue(), true);
-    while (m_nextAutomatic <= now) // skipped: the next one comes an interval later
-        m_nextAutomatic = m_nextAutomatic.addSecs(60 * minutes);
+    }
+    while (*m_nextAutomatic <= now) // skipped: the next one comes an interval later
+        *m_nextAutomatic += minuteMs * minutes;
 }
 
 QList<ParcelKey> RefreshEngine::automaticQueue() const

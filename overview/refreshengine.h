@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 // Refreshes the overview's parcels in the background: asks the service about each, one after
 // another, through the same request and answer reading as the main query, with a pause of about
@@ -17,6 +18,8 @@
 //   interval after the last recorded refresh, or at once when that is past, and never before the
 //   update check has ended. It skips parcels signed for, asks at most 50, those asked longest ago
 //   first, and stops after 5 failures in a row. One that falls due while a refresh runs is skipped.
+//   Within a run the rounds follow the clock's steady count, so that setting the date and time
+//   neither delays nor hurries them; a recorded time later than now counts as now.
 class RefreshEngine : public QObject {
     Q_OBJECT
 public:
@@ -79,5 +82,5 @@ private:
     int m_done = 0;
     int m_total = 0;
     int m_failuresInRow = 0;
-    QDateTime m_nextAutomatic; // invalid until worked out from the last recorded refresh
+    std::optional<qint64> m_nextAutomatic; // on the steady count; none until worked out from the last refresh
 };

@@ -119,7 +119,7 @@ class TestOverview : public QObject {
         else if ((verb == u"next" && pause->isActive()) || (verb == u"answer" && !pause->isActive())) {
             if (verb == u"next") { // as the single shot does when it fires, a second later
                 pause->stop();
-                m_clock.current = m_clock.current.addSecs(1);
+                m_clock.passTo(m_clock.current.addSecs(1));
                 QMetaObject::invokeMethod(pause, "timeout");
             }
             QEventLoop loop; // the fetch's own deadline ends a request that hangs
@@ -135,7 +135,9 @@ class TestOverview : public QObject {
         else if (verb == u"due")
             QMetaObject::invokeMethod(m_engine->findChild<QTimer *>(u"automaticRefreshTimer"_s), "timeout");
         else if (verb == u"at")
-            m_clock.current.setTime(QTime::fromString(arg, u"H:mm"_s));
+            m_clock.passTo(QDateTime(m_clock.current.date(), QTime::fromString(arg, u"H:mm"_s)));
+        else if (verb == u"shift") // the clock set forward or back by so many days
+            m_clock.current = m_clock.current.addDays(arg.toInt());
         else if (verb == u"show") {
             for (const QString &what : arg.split(u','))
                 m_notes << what + u'=' + shown(what);
@@ -262,6 +264,11 @@ automatic an interval after the last, skipped while one runs: history 7770001,55
   restart ; checked ; at 15:04 ; due ; show state ; at 15:05 ; due ; show state ; answer ; all ; at 16:06 ; due ; stop ;
   at 16:30 ; due ; show state,ended ; at 17:06 ; due ; show state
   => state=idle | state=asking | all refused | state=idle | ended=查询已停止 [] | state=asking
+automatic on time with the clock set back a day: history 7770001 ; open ; auto 30 ; checked ; answer ; shift -1 ; at 14:30 ; due
+  ; show state ; at 14:36 ; due ; show state => state=idle | state=asking
+a refresh recorded a year ahead counts as now: history #51,7770001 ; open ; all ; answer ; next x51 ; shift 365 ; all ; answer
+  ; stop ; shift -365 ; auto 30 ; restart ; checked ; show state ; at 14:40 ; due ; answer ; next x49 ; at 15:15 ; due ; answer
+  ; next x49 ; show missed => state=idle | missed=100000003, 100000002
 automatic skips signed, at most 50, longest ago first: history #25,1234567890,#26 ; open ; all ; answer ; next x51 ; all ;
   answer ; stop ; history #25,1234567890,#26,#1 ; auto 30 ; checked ; at 15:00 ; due ; answer ; next x49 ; show missed,ended,progress
   => missed=100000052, 1234567890, 100000001 | ended=查询完毕 [] | progress=已查询 50/50

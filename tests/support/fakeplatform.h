@@ -6,6 +6,7 @@
 #include <QQueue>
 #include <QStringList>
 #include <QUrl>
+#include <algorithm>
 #include <functional>
 
 // Recording stand-ins for the platform's services.
@@ -39,7 +40,15 @@ struct FakeShell : Shell {
 
 struct FakeClock : Clock {
     QDateTime now() const override { return current; }
+    qint64 steadyMs() const override { return steady; }
+    // Time passes up to `to`; a `to` before now is the clock set back, which the steady count ignores.
+    void passTo(const QDateTime &to)
+    {
+        steady += std::max<qint64>(0, current.msecsTo(to));
+        current = to;
+    }
     QDateTime current = QDateTime(QDate(2026, 12, 6), QTime(14, 5, 0));
+    qint64 steady = 0;
 };
 
 struct FakeSkin : Skin {

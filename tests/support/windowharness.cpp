@@ -160,7 +160,8 @@ void WindowHarness::perform(const QString &step)
     else if (verb == u"select")
         find<QComboBox>(key.toLatin1().constData())->setCurrentIndex(value.toInt());
     else if (verb == u"at")
-        clock.current.setTime(QTime::fromString(arg, arg.size() > 5 ? u"H:mm:ss"_s : u"H:mm"_s));
+        clock.passTo(QDateTime(clock.current.date(),
+                               QTime::fromString(arg, arg.size() > 5 ? u"H:mm:ss"_s : u"H:mm"_s)));
     else if (verb == u"tick")
         tick(name.constData());
     else if (verb == u"reply") { // Ok, Yes, No or Cancel: the bits of BoxButton in turn
