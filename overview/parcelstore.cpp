@@ -134,10 +134,9 @@ template <typename Work> bool ParcelStore::write(Work work)
             return true;
     }
     db.rollback();
-    if (m_state == State::Ready) {
+    // Left open, for the steps already written: the list shows them still, it only learns no more.
+    if (m_state == State::Ready)
         m_state = State::WriteFailed;
-        db.close();
-    }
     return false;
 }
 
@@ -208,7 +207,7 @@ QList<ParcelRecord> ParcelStore::parcels() const
 QList<ResultRow> ParcelStore::steps(const ParcelKey &key) const
 {
     QList<ResultRow> rows;
-    if (m_state != State::Ready)
+    if (m_state != State::Ready && m_state != State::WriteFailed)
         return rows;
     QSqlQuery query(database());
     query.setForwardOnly(true);

@@ -22,7 +22,7 @@ public:
         Ready,       // open; every write so far went through
         NewerSchema, // written by a newer program: left alone
         OpenFailed,  // a folder in its place, a folder that takes no files, held by another program
-        WriteFailed, // a write failed (a full disk): left alone from then on
+        WriteFailed, // a write failed (a full disk): written no more, its steps still read
         NoDriver,    // Qt has no QSQLITE driver here
     };
     static constexpr int schemaVersion = 1;

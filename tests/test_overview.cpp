@@ -243,7 +243,8 @@ folder in its place, from memory: spoil folder ; history 7770001 ; open ; all ; 
   show parcels => parcels=7770001=运送中/2 | steps=2 | status=快件记录无法打开,本次仅保存在内存中 | parcels=7770001=未查询/0
 folder takes no files: spoil immutable ; open ; show status,files => status=快件记录无法打开,本次仅保存在内存中 | files=
 held by another: spoil held ; open ; show status => status=快件记录无法打开,本次仅保存在内存中
-full disk: open ; close ; spoil full ; open ; auto 30 ; show status => status=快件记录无法写入,本次仅保存在内存中
+full disk, the steps written still shown: history 7770001 ; open ; all ; answer ; restart ; spoil full ; auto 30
+  ; show status,steps => status=快件记录无法写入,本次仅保存在内存中 | steps=2
 one at a time, a pause between: history 1234567890,cut,hang,404404,7770001 ; open ; all ; abort ; answer ; show state ; next ;
   next ; stop ; show asked,parcels,ended,progress => state=pausing | asked=7770001, 404404, hang | parcels=7770001=运送中/2,
   404404=单号不存在!请检查!/0(单号不存在!请检查!; ), hang=查询失败/0(服务器未在15秒内完成应答; ), cut=未查询/0, 1234567890=未查询/0
