@@ -8,8 +8,10 @@
 # data folder.
 # The run, its demo service and its display live in a network namespace of their own, so that
 # whatever holds the executable's port on this machine (tools/run.sh, another checkout's tests)
-# cannot meet them. Where no namespace can be made, the machine's port is used when it is free;
-# when it is busy, the test skips (status 77) and says why.
+# cannot meet them. To prove it, while the run lasts a second demo service holds that port on
+# this machine unless something holds it already; it ends with this script, however it ends.
+# Where no namespace can be made, the machine's port is used when it is free; when it is busy,
+# the test skips (status 77) and says why.
 # Usage: realwindow_test.sh <quillon> <quillon-demo-service> <screenshot.png> <host:port it asks>
 set -euo pipefail
 exe=$1 shot=$3 port=${4##*:}
@@ -19,9 +21,25 @@ if [ -z "${REALWINDOW_STAGE:-}" ]; then
     export REALWINDOW_STAGE=display
     display=(xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@")
     flags=-n && [ "$(id -u)" -eq 0 ] || flags=-rn
-    unshare $flags true 2>/dev/null && exec unshare $flags sh -c 'ip link set lo up && exec "$@"' - "${display[@]}"
-    listening && echo "realwindow: skipped: no network namespace can be made, and 127.0.0.1:$port is busy" && exit 77
-    exec "${display[@]}"
+    if ! unshare $flags true 2>/dev/null; then
+        listening && echo "realwindow: skipped: no network namespace can be made, and 127.0.0.1:$port is busy" && exit 77
+        exec "${display[@]}"
+    fi
+    # On any exit or stop signal the trap ends the holder and the run, X server included; were
+    # this script killed outright, the kernel would still end the holder (its parent-death signal).
+    run=
+    trap 'kill $(jobs -p) 2>/dev/null || true; [ -z "$run" ] || kill -- -"$run" 2>/dev/null || true' EXIT
+    trap 'exit 129' HUP && trap 'exit 130' INT && trap 'exit 143' TERM
+    if ! listening; then
+        setpriv --pdeathsig TERM "$2" --port "$port" </dev/null >/dev/null 2>&1 &
+        for _ in $(seq 50); do listening && break; sleep 0.1; done
+        listening || { echo "realwindow: the demo service that holds 127.0.0.1:$port did not start" >&2 && exit 1; }
+    fi
+    # A process group of its own, for the trap to end; in the background, so that a signal
+    # reaches the trap while the run lasts.
+    setsid unshare $flags sh -c 'ip link set lo up && exec "$@"' - "${display[@]}" &
+    run=$!
+    wait "$run" && exit 0 || exit $?
 fi
 work=$(mktemp -d)
 fail() { echo "realwindow: $*" >&2 && cat "$work"/*.log >&2 && exit 1; }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the asan preset (AddressSanitizer + UndefinedBehaviorSanitizer) and runs the tests it has
-# under it: 10 of the suite's 17 (the logic, overview, no-encoder, window, notifier and skin tests,
-# the kill loop, and the real window with the two steps that hold its port); the preset builds no
-# benchmarks and leaves the package's tests to the plain build.
+# under it: 8 of the suite's 15 (the logic, overview, no-encoder, window, notifier and skin tests,
+# the kill loop, and the real window); the preset builds no benchmarks and leaves the package's
+# tests to the plain build.
 # Exits non-zero if the build fails, a test fails or a sanitizer reports anything.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the layer and format checks, the documents against
-# the build, 9 of the suite's 16 tests under AddressSanitizer and UndefinedBehaviorSanitizer
+# the build, 8 of the suite's 15 tests under AddressSanitizer and UndefinedBehaviorSanitizer
 # (tools/sanitize.sh says which), a short fuzz run, then the whole suite on the plain build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
