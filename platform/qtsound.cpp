@@ -6,12 +6,16 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <csignal>
 #include <sys/prctl.h>
 #include <utility>
 
 namespace {
+
+// Each player's start and end, for whoever asks: QT_LOGGING_RULES="quillon.sound.debug=true".
+Q_LOGGING_CATEGORY(soundLog, "quillon.sound", QtInfoMsg)
 
 // The player lies beside the program (the build tree, a portable copy) or, installed, in the
 // program's folder under the architecture's libraries (../lib/x86_64-linux-gnu/quillon on Debian
@@ -77,8 +81,18 @@ void QtSound::playNow(const QString &path)
     player->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // Ended with this process, however it ends, so that no sound outlives the program.
     player->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    const QString name = file.fileName();
+    connect(player, &QProcess::started, player, [player, name] {
+        qCDebug(soundLog).noquote() << "player of" << name << "started, pid" << player->processId();
+    });
     // Deleted once ended and reaped, so that no player is left a zombie.
-    connect(player, &QProcess::finished, player, &QObject::deleteLater);
+    connect(player, &QProcess::finished, player, [player, name](int status, QProcess::ExitStatus how) {
+        if (how == QProcess::NormalExit)
+            qCDebug(soundLog).noquote() << "player of" << name << "ended with status" << status;
+        else
+            qCDebug(soundLog).noquote() << "player of" << name << "ended by a signal";
+        player->deleteLater();
+    });
     connect(player, &QProcess::errorOccurred, player, [player](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;

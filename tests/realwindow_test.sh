@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Drives the real executable on an X server of its own, as a user would: a query by keyboard,
 # mouse and wheel, a screenshot, an export, then the window system's close answered with 否. The
-# program must end by itself with status 0, and neither it nor the demo service may print a
-# sanitizer's report (under the sanitizer build, leaks are checked when the program ends). A copy
-# with its sounds beside it is run from a scratch folder and keeps its files there; an installed
-# one (the package's tree) is run where it is, with a scratch home, and keeps them in the user's
-# data folder.
+# program must end by itself with status 0, its sound player must have played the greeting and
+# ended with status 0, and neither the program, its player nor the demo service may print a
+# sanitizer's report (under the sanitizer build, leaks are checked when each ends). A copy with its
+# player, sounds and skin beside it, as a portable copy has them, is run from a scratch folder and
+# keeps its files there; an installed one (the package's tree) is run where it is, with a scratch
+# home, and keeps them in the user's data folder.
 # The run, its demo service and its display live in a network namespace of their own, so that
 # whatever holds the executable's port on this machine (tools/run.sh, another checkout's tests)
-# cannot meet them. Where no namespace can be made, the machine's port is used when it is free;
-# when it is busy, the test skips (status 77) and says why.
+# cannot meet them. To prove it, while the run lasts a second demo service holds that port on
+# this machine unless something holds it already; it ends with this script, however it ends.
+# Where no namespace can be made, the machine's port is used when it is free; when it is busy,
+# the test skips (status 77) and says why.
 # Usage: realwindow_test.sh <quillon> <quillon-demo-service> <screenshot.png> <host:port it asks>
 set -euo pipefail
 exe=$1 shot=$3 port=${4##*:}
@@ -19,9 +22,25 @@ if [ -z "${REALWINDOW_STAGE:-}" ]; then
     export REALWINDOW_STAGE=display
     display=(xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@")
     flags=-n && [ "$(id -u)" -eq 0 ] || flags=-rn
-    unshare $flags true 2>/dev/null && exec unshare $flags sh -c 'ip link set lo up && exec "$@"' - "${display[@]}"
-    listening && echo "realwindow: skipped: no network namespace can be made, and 127.0.0.1:$port is busy" && exit 77
-    exec "${display[@]}"
+    if ! unshare $flags true 2>/dev/null; then
+        listening && echo "realwindow: skipped: no network namespace can be made, and 127.0.0.1:$port is busy" && exit 77
+        exec "${display[@]}"
+    fi
+    # On any exit or stop signal the trap ends the holder and the run, X server included; were
+    # this script killed outright, the kernel would still end the holder (its parent-death signal).
+    run=
+    trap 'kill $(jobs -p) 2>/dev/null || true; [ -z "$run" ] || kill -- -"$run" 2>/dev/null || true' EXIT
+    trap 'exit 129' HUP && trap 'exit 130' INT && trap 'exit 143' TERM
+    if ! listening; then
+        setpriv --pdeathsig TERM "$2" --port "$port" </dev/null >/dev/null 2>&1 &
+        for _ in $(seq 50); do listening && break; sleep 0.1; done
+        listening || { echo "realwindow: the demo service that holds 127.0.0.1:$port did not start" >&2 && exit 1; }
+    fi
+    # A process group of its own, for the trap to end; in the background, so that a signal
+    # reaches the trap while the run lasts.
+    setsid unshare $flags sh -c 'ip link set lo up && exec "$@"' - "${display[@]}" &
+    run=$!
+    wait "$run" && exit 0 || exit $?
 fi
 work=$(mktemp -d)
 fail() { echo "realwindow: $*" >&2 && cat "$work"/*.log >&2 && exit 1; }
@@ -30,15 +49,22 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 for _ in $(seq 50); do listening && break; sleep 0.1; done
 
 if [ -f "$(dirname "$exe")/ts.mp3" ]; then
-    data=$work/app && mkdir "$data" && cp "$exe" "$(dirname "$exe")"/{ts.mp3,orvo.mp3,skinh.she} "$data/" && exe=$data/${exe##*/}
+    data=$work/app && mkdir "$data" && exe=$data/${exe##*/} &&
+        cp "$1" "$(dirname "$1")"/{quillon-sound,ts.mp3,orvo.mp3,skinh.she} "$data/"
 else
     export HOME=$work/home XDG_DATA_HOME=$work/data && data=$work/data/Quillon installed=1 && mkdir -p "$data"
 fi
 # The history holds one entry a stray wheel could pick.
 printf '555|顺丰快递\r\n' | iconv -f UTF-8 -t GB18030 >"$data/wlnum.ini"
-QT_QPA_PLATFORM=xcb "$exe" >"$work/app.log" 2>&1 & app=$!
+# The program says when each sound's player starts and ends, and with what status.
+QT_LOGGING_RULES=quillon.sound.debug=true QT_QPA_PLATFORM=xcb "$exe" >"$work/app.log" 2>&1 & app=$!
 win=$(timeout 20 xdotool search --sync --onlyvisible --name "Quillon V3" | head -1) || fail "the window did not appear"
 [ "$(xdotool getwindowgeometry "$win" | sed -n 's/.*Geometry: //p')" = 642x522 ] || fail "the window is not 642x522"
+# The greeting's player ends before the query's sound would end it; under the sanitizers it starts slowly.
+greeted() { grep -o '^quillon.sound: player of orvo.mp3 ended .*' "$work/app.log"; }
+for _ in $(seq 100); do greeting=$(greeted) && break; sleep 0.2; done
+[ "$greeting" = "quillon.sound: player of orvo.mp3 ended with status 0" ] ||
+    fail "the greeting's player did not end with status 0: ${greeting:-no end seen}"
 sleep 1.5 # the update check runs a second after start
 
 at() { xdotool mousemove --window "$win" "$1" "$2" "${@:3}"; sleep 0.3; } # positions from app/mainwindow.ui
