@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QDir>
 #include <QLocalSocket>
 #include <QThread>
@@ -33,7 +34,9 @@ SingleInstance::Claim SingleInstance::claim()
     if (m_lock.tryLock(200)) {
         // We hold the lock, so a socket left here is a killed run's.
         QLocalServer::removeServer(m_serverName);
-        m_server.listen(m_serverName);
+        if (!m_server.listen(m_serverName))
+            qWarning().noquote() << QStringLiteral("无法监听 %1（%2）：再次启动时将无法唤出本窗口")
+                                        .arg(m_serverName, m_server.errorString());
         return Claim::First;
     }
     if (m_lock.error() != QLockFile::LockFailedError)
