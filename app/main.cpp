@@ -1,6 +1,7 @@
 #include "app/appfont.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
+#include "common/texts.h"
 #include "common/version.h"
 #include "platform/dbusnotifier.h"
 #include "platform/endpoints.h"
@@ -12,8 +13,10 @@
 #include "platform/qtskin.h"
 #include "platform/qtsound.h"
 #include "platform/qtwebfetch.h"
+#include "platform/singleinstance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QImageReader>
 #include <QScreen>
 #include <QStandardPaths>
@@ -32,9 +35,30 @@ int main(int argc, char *argv[])
     loadQtChinese(app);
     applyApplicationFont();
 
+    QtMessageBoxes boxes;
+    const ProgramFolders folders =
+        ProgramFolders::decide(QCoreApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // Before anything reads wlnum.ini: a second run would rewrite it without the first's numbers.
+    SingleInstance instance(folders.dataFolder());
+    switch (instance.claim()) {
+    case SingleInstance::Claim::ShownOther:
+        return 0;
+    case SingleInstance::Claim::Unanswered:
+        boxes.show({.title = Texts::boxTitle(),
+                    .text = QStringLiteral("Quillon 已在运行（数据文件夹 %1），但没有回应，本次不再启动。\n"
+                                           "若确实没有 Quillon 在运行，请删除 %2 后再启动。")
+                                .arg(QDir::toNativeSeparators(folders.dataFolder()),
+                                     QDir::toNativeSeparators(instance.lockFile())),
+                    .icon = BoxIcon::Exclamation});
+        return 1;
+    case SingleInstance::Claim::First:
+    case SingleInstance::Claim::Unguarded:
+        break;
+    }
+
     QtWebFetch fetch;
     QtSound sound;
-    QtMessageBoxes boxes;
     QtShell shell;
     QtClock clock;
     QtSkin skin;
@@ -42,10 +66,8 @@ int main(int argc, char *argv[])
     DBusNotifier notifier;
     const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit, notifier};
 
-    MainWindow window(
-        platform, Endpoints::fromBuild(),
-        ProgramFolders::decide(QCoreApplication::applicationDirPath(),
-                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    MainWindow window(platform, Endpoints::fromBuild(), folders);
+    QObject::connect(&instance, &SingleInstance::showAsked, &window, &MainWindow::bringToFront);
     sound.startAfterFirstFrame(&window);
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));

@@ -34,6 +34,8 @@ public:
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    void bringToFront(); // un-minimized, shown, raised and active
+
 protected:
     void closeEvent(QCloseEvent *event) override; // the farewell question
     void showEvent(QShowEvent *event) override;   // the overview's record opens after the first frame
@@ -70,7 +72,6 @@ private:
     // The one way a query ends: a message (and why, when it failed), the button back.
     void endQuery(const QString &message, const QString &cause = QString());
     void countRowsAfresh(); // after a pick, the change notice compares with nothing
-    void bringToFront();
     void playSound(const QString &fileName);
 
     // What the overview "全部快件" asks of the window.

@@ -19,6 +19,7 @@ public:
     QString deliveredFile(const QString &fileName) const;
     QString dataFile(const QString &fileName) const;
     QString historyFile() const; // wlnum.ini in the data folder, where it is written
+    const QString &dataFolder() const { return m_data; }
     // The wlnum.ini beside the program when the user's files live elsewhere; else empty.
     const QString &earlierHistoryFile() const { return m_earlierHistory; }
 
