@@ -88,29 +88,54 @@ bool fitsFrom(QStringView number, qsizetype from, QStringView pattern)
     return true;
 }
 
-// The alternative of `rule.starts` the number begins with, when the whole number fits the rule;
-// a null view otherwise.
-QStringView beginningFitting(const Rule &rule, QStringView number)
-{
-    for (qsizetype from = 0; from <= rule.starts.size();) {
-        qsizetype end = rule.starts.indexOf(u'|', from);
-        end = end < 0 ? rule.starts.size() : end;
-        const QStringView start = rule.starts.sliced(from, end - from);
-        if (number.size() == start.size() + rule.rest.size() && fitsFrom(number, 0, start) &&
-            fitsFrom(number, start.size(), rule.rest))
-            return start.isNull() ? QStringView(u"") : start;
-        from = end + 1;
+// How long a rule's beginnings are: all of one rule alike, so that a number's length picks the
+// rules to look at, and the k-th beginning sits at k × (that + 1).
+constexpr std::array startLengths = [] {
+    std::array<qsizetype, rules.size()> lengths{};
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        const QStringView starts = rules[i].starts;
+        while (lengths[i] < starts.size() && starts[lengths[i]] != u'|')
+            ++lengths[i];
+        if ((starts.size() + 1) % (lengths[i] + 1) != 0)
+            throw "beginnings of one rule differ in length";
+        for (qsizetype bar = lengths[i]; bar < starts.size(); bar += lengths[i] + 1) {
+            if (starts[bar] != u'|')
+                throw "beginnings of one rule differ in length";
+        }
     }
-    return {};
+    return lengths;
+}();
+
+// Which beginning of `rules[at]` the number has, when the whole number fits that rule; -1 otherwise.
+int beginningFitting(std::size_t at, QStringView number)
+{
+    const Rule &rule = rules[at];
+    const qsizetype startLength = startLengths[at];
+    if (number.size() != startLength + rule.rest.size() || !fitsFrom(number, startLength, rule.rest))
+        return -1;
+    for (qsizetype from = 0; from < rule.starts.size() || from == 0; from += startLength + 1) {
+        if (fitsFrom(number, 0, rule.starts.sliced(from, startLength)))
+            return int(from / (startLength + 1));
+    }
+    return -1;
 }
 
-QString reasonFor(const Rule &rule, QStringView start, qsizetype length)
+// Each rule's reason for each of its beginnings, made once: a guess then only shares them.
+const QList<QStringList> &reasons()
 {
-    if (!rule.reason.contains(u'%'))
-        return QString::fromRawData(rule.reason.data(), rule.reason.size());
-    return rule.reason.toString()
-        .replace(u"%1"_s, start.toString())
-        .replace(u"%2"_s, QString::number(length));
+    static const QList<QStringList> made = [] {
+        QList<QStringList> all;
+        for (const Rule &rule : rules) {
+            QStringList forRule;
+            for (const QStringView start : rule.starts.split(u'|'))
+                forRule << rule.reason.toString()
+                               .replace(u"%1"_s, start.toString())
+                               .replace(u"%2"_s, QString::number(start.size() + rule.rest.size()));
+            all << forRule;
+        }
+        return all;
+    }();
+    return made;
 }
 
 } // namespace
@@ -132,14 +157,15 @@ QList<CourierGuess::Candidate> CourierGuess::of(const QString &typed)
         number.chop(1);
 
     QList<Candidate> found;
-    for (const Rule &rule : rules) {
-        const QStringView start = beginningFitting(rule, number);
-        if (start.isNull())
+    for (std::size_t at = 0; at < rules.size(); ++at) {
+        const Rule &rule = rules[at];
+        const int alternative = beginningFitting(at, number);
+        if (alternative < 0)
             continue;
         const QString company = QString::fromRawData(rule.company.data(), rule.company.size());
         if (std::ranges::any_of(found, [&](const Candidate &c) { return c.company == company; }))
             continue;
-        found.append({company, rule.confidence, reasonFor(rule, start, number.size())});
+        found.append({company, rule.confidence, reasons()[at][alternative]});
         if (rule.confidence == Confidence::Sure || found.size() == mostCandidates)
             break;
     }
