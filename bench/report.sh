@@ -9,7 +9,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$root/build}" && pwd)"
 log="$build/bench/report.log"
-benchmarks=(bench_resultlist bench_history bench_export bench_overview)
+benchmarks=(bench_resultlist bench_history bench_export bench_overview bench_courierguess)
 
 for program in "${benchmarks[@]}" bench_fetchwait; do
     [[ -x "$build/bench/$program" ]] || { echo "report: $build/bench/$program is not built" >&2; exit 1; }

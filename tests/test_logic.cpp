@@ -15,6 +15,7 @@
 #include "platform/qtwebfetch.h"
 #include "table.h"
 #include "tracking/catalogue.h"
+#include "tracking/courierguess.h"
 #include "tracking/queryoutcome.h"
 #include "tracking/resultexport.h"
 #include "tracking/trackingrequest.h"
@@ -200,6 +201,37 @@ cut mid-answer: fetchFaults cut => 连接在应答中途断开 / 连接在应答
 50 MB: fetchFaults huge => 应答超过32 MB / 应答超过32 MB
 empty body: fetchFaults empty => 服务器返回空内容 / 服务器返回空内容
 redirect loop: fetchFaults redirect => 服务器反复重定向,没有应答 / 服务器反复重定向,没有应答
+SF, a digit third: courierGuess SF1402536987412 => 顺丰快递 sure 单号以SF开头，共15位
+SF in lower case, a letter third: courierGuess sfa140253698741 => 顺丰快递 sure 单号以SF开头，共15位
+SF one digit short: courierGuess SF140253698741 => none
+YT: courierGuess YT7516340982315 => 圆通快递 sure 单号以YT开头，共15位
+YT with 16 digits, another carrier: courierGuess YT7516340982315478 => none
+YT with a letter among the digits: courierGuess YT75163409823A5 => none
+DPK: courierGuess DPK301245678912 => 德邦物流 sure 单号以DPK开头，共15位
+ZJS: courierGuess ZJS001234567890 => 宅急送快递 sure 单号以ZJS开头，共15位
+TT57, the last series: courierGuess TT5701234567890 => 天天快递 sure 单号以TT57开头，共15位
+TT55 is none of its series: courierGuess TT5501234567890 => none
+EMS, check digit 5: courierGuess EA123456785CN => EMS快递 sure 邮件号以E开头、CN结尾，校验位相符
+check 10 written 0: courierGuess EB273849500CN => EMS快递 sure 邮件号以E开头、CN结尾，校验位相符
+wrong check digit: courierGuess EA123456784CN => none
+check 11 written 5, not E, lower case: courierGuess rr190748335cn => 中国邮政平邮 likely 邮件号以CN结尾，校验位相符
+  + 邮政国内小包 likely 邮件号以CN结尾，校验位相符
+another country's post: courierGuess RB345678912DE => none
+14 digits from 73: courierGuess 73100234567891 => 中通快递 likely 14位数字，以73开头
+73 one digit short: courierGuess 7310023456789 => none
+15 digits from 77: courierGuess 772004567891234 => 申通快递 likely 15位数字，以77开头
+15 digits from 43, 韵达 first: courierGuess 432100456789123 => 韵达快递 likely 15位数字，以4开头
+  + 申通快递 likely 15位数字，以43开头
+15 digits from 3: courierGuess 312345678901234 => 韵达快递 likely 15位数字，以3开头
+13 digits from 5: courierGuess 5012345678901 => 韵达快递 likely 13位数字，以5开头
+13 digits from 88, three in the table's order: courierGuess 8800123456789 => 申通快递 likely 13位数字，以88开头
+  + EMS快递 likely 13位数字，以8开头 + 中国邮政平邮 likely 13位数字，以8开头
+13 digits from 9: courierGuess 9876543210123 => EMS快递 likely 13位数字，以9开头 + 中国邮政平邮 likely 13位数字，以9开头
+12 digits: courierGuess 602345678912 => 顺丰快递 likely 12位数字，顺丰的旧单号 + 天天快递 likely 12位数字
+  + 速尔快递 likely 12位数字
+blanks and a pasted line break: courierGuess   YT7516340982315 \r\n  => 圆通快递 sure 单号以YT开头，共15位
+a line break inside, as the history drops it: courierGuess 7310023\r\n4567891 => 中通快递 likely 14位数字，以73开头
+a courier the catalogue lacks: courierGuess JT0001234567890 => none
 )";
 
 } // namespace
@@ -255,6 +287,14 @@ class TestLogic : public QObject {
             return u"no such rule: "_s + rule;
         if (rule == u"catalogue")
             return Catalogue::names().value(text.toInt()) + u'/' + Catalogue::code(text.toInt());
+        if (rule == u"courierGuess") { // each candidate: its company, how sure, why
+            QStringList shown;
+            for (const CourierGuess::Candidate &c : CourierGuess::of(text))
+                shown << u"%1%2 %3 %4"_s.arg(
+                    c.company, Catalogue::isName(c.company) ? u""_s : u"(unknown)"_s,
+                    c.confidence == CourierGuess::Confidence::Sure ? u"sure"_s : u"likely"_s, c.reason);
+            return shown.isEmpty() ? u"none"_s : shown.join(u" + "_s);
+        }
         if (rule == u"request")
             return QString::fromLatin1(TrackingRequest::url(u"h:1"_s, u"shunfeng"_s, text).toEncoded());
         if (rule == u"answer" || rule == u"error-page") {
@@ -404,6 +444,8 @@ private slots:
     void unknownSubject() { QTest::currentDataTag() ? check() : void(); }
     void catalogue_data() { tableRows(cases, this); }
     void catalogue() { check(); }
+    void courierGuess_data() { tableRows(cases, this); }
+    void courierGuess() { check(); }
 
     void request_data() { tableRows(cases, this); }
     void request() { check(); }
