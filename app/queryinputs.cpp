@@ -1,5 +1,6 @@
 #include "app/queryinputs.h"
 
+#include "app/couriersuggestion.h"
 #include "history/historybox.h"
 #include "search/companysearchdialog.h"
 #include "tracking/catalogue.h"
@@ -20,7 +21,8 @@ constexpr int numberBoxMaxLength = 16 * 1024 * 1024;
 QueryInputs::QueryInputs(Controls controls, HistoryStore &history, MessageBoxes &windowBoxes,
                          MessageBoxes &dialogBoxes, QWidget *window)
     : QObject(window), m_ui(controls), m_dialogBoxes(dialogBoxes), m_window(window),
-      m_historyBox(new HistoryBox(controls.numberBox, history, windowBoxes, this))
+      m_historyBox(new HistoryBox(controls.numberBox, history, windowBoxes, this)),
+      m_suggestion(new CourierSuggestion(controls.numberBox, controls.companyBox, window))
 {
     // The number sent is exactly what was typed: no completion from the history.
     m_ui.numberBox->setCompleter(nullptr);
@@ -31,9 +33,12 @@ QueryInputs::QueryInputs(Controls controls, HistoryStore &history, MessageBoxes 
     connect(m_ui.clearHistoryButton, &QPushButton::clicked, m_historyBox, &HistoryBox::clearAll);
     connect(m_historyBox, &HistoryBox::message, this, &QueryInputs::message);
     connect(m_historyBox, &HistoryBox::picked, this, [this](const QString &company) {
+        m_suggestion->hide(); // a history entry brings its own company
         selectCompany(company);
         emit picked();
     });
+    connect(m_ui.numberBox->lineEdit(), &QLineEdit::textEdited, m_suggestion, &CourierSuggestion::offerFor);
+    connect(m_suggestion, &CourierSuggestion::chosen, this, &QueryInputs::selectCompany);
     setupPaste(window);
 }
 
@@ -98,6 +103,7 @@ void QueryInputs::pasteNumber()
 {
     // Even while the box is disabled; an open list closes, so that Enter cannot pick over the paste.
     m_ui.numberBox->setEditText(QGuiApplication::clipboard()->text());
+    m_suggestion->offerFor(m_ui.numberBox->currentText());
     for (QComboBox *list : m_window->findChildren<QComboBox *>())
         list->hidePopup();
 }

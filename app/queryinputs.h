@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class CourierSuggestion;
 class HistoryBox;
 class HistoryStore;
 class MessageBoxes;
@@ -13,7 +14,8 @@ class QWidget;
 
 // The frame where a query is asked: the company list, filled from the catalogue, with the service
 // code of the company chosen last and the company search; the number box with its history (a
-// pick, 删, 清); and F8, which pastes a number from anywhere in the window.
+// pick, 删, 清) and the couriers a typed or pasted number points to; and F8, which pastes a number
+// from anywhere in the window.
 class QueryInputs : public QObject {
     Q_OBJECT
 public:
@@ -49,5 +51,6 @@ private:
     MessageBoxes &m_dialogBoxes;
     QWidget *m_window;
     HistoryBox *m_historyBox;
+    CourierSuggestion *m_suggestion;
     QString m_companyCode;
 };

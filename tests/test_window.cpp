@@ -164,6 +164,11 @@ outlet without a name: ready ; outlet  ; show boxes,requests
   => 网店信息查询=未查询,未查询,未查询,未查询,未查询,未查询 / 请输入您要查询的站点.. | boxes= | requests=1
 F8 before the update check: start ; type old ; copy 9876 ; focus companyBox ; key F7 ; show numberBox ; key Shift+F8 ; show numberBox,locked
   => numberBox=old | numberBox=9876 | locked=numberBox,queryButton
+couriers offered for a pasted or typed number, picked by Alt+1: ready ; copy 75123456789012 ; key F8 ; show suggestions
+  ; pick 韵达快递 ; copy 431234567890123 ; key F8 ; show suggestions ; pick - ; focus numberBox ; key Ctrl+A ; keys SF1234567890123
+  ; show suggestions ; key Escape ; show suggestions ; keys 4 ; key Backspace ; key Alt+2 ; show companyBox ; key Alt+1
+  ; click queryButton ; show companyBox,code,suggestions => suggestions=可能是 中通快递[14位数字，以75开头] | suggestions=none
+  | suggestions=顺丰快递[单号以SF开头，共15位] | suggestions=none | companyBox= | companyBox=顺丰快递 | code=shunfeng | suggestions=none
 F8 keeps line breaks, pastes no text too: ready ; copy 9876\r\n ; focus resultView ; key F8 ; show numberBox ; copy
   ; focus exportButton ; key F8 ; show numberBox => numberBox=9876\r\n | numberBox=
 F8 in the number box's open list: put wlnum.ini=555|x\r\n ; ready ; copy 9876 ; focus numberBox ; open numberBox ; key F8

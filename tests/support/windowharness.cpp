@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -179,7 +180,9 @@ void WindowHarness::perform(const QString &step)
                                                             : QApplication::focusWidget();
         const QKeyCombination keys = QKeySequence::fromString(arg)[0];
         QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
-    } else if (verb == u"copy")
+    } else if (verb == u"keys") // typed into the control with the focus
+        QTest::keyClicks(QApplication::focusWidget(), arg);
+    else if (verb == u"copy")
         QGuiApplication::clipboard()->setText(arg);
     else if (verb == u"close")
         arg == u"overview" ? void(find("overviewWindow")->close()) : void(m_window->close());
@@ -414,8 +417,12 @@ QString WindowHarness::shown(const QString &what) const
                                  parcels->index(r, 6).data().toString()}
                          .join(u' ')
                          .trimmed();
-    } else if (what.startsWith(
-                   u"parcel:")) { // row N of the overview, every column, then the status's tooltip
+    } else if (what == u"suggestions") { // the couriers offered under the number box, each [why]
+        const auto *offered = find<QListWidget>("courierSuggestions");
+        for (int line = 0; offered->isVisible() && line < offered->count(); ++line)
+            parts << offered->item(line)->text() + u'[' + offered->item(line)->toolTip() + u']';
+        return offered->isVisible() ? parts.join(u',') : u"none"_s;
+    } else if (what.startsWith(u"parcel:")) { // row N of the overview, every column, the status's tooltip
         const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
         const int row = what.sliced(7).toInt();
         for (int column = 0; column < parcels->columnCount(); ++column)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QComboBox;
+class QListWidget;
+class QWidget;
+
+// The couriers a typed or pasted number points to, offered in a small list just under the number
+// box, as a completer's list appears: it floats over the window, takes no focus, and picks a
+// company only when the user clicks a line or presses Alt+1 to Alt+3. It hides on Esc, when the
+// box loses the focus, when the text fits no rule and when a company is picked; it does not appear
+// while the box is disabled (a query runs, a panel is armed) or when the list of companies already
+// shows one of those it would offer.
+class CourierSuggestion : public QObject {
+    Q_OBJECT
+public:
+    CourierSuggestion(QComboBox *numberBox, QComboBox *companyBox, QWidget *window);
+
+    // After the user typed or pasted `typed` into the number box.
+    void offerFor(const QString &typed);
+    void hide();
+
+signals:
+    void chosen(const QString &company); // a name of the catalogue
+
+private:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void choose(int line);
+
+    QComboBox *m_numberBox;
+    QComboBox *m_companyBox;
+    QListWidget *m_list;
+};
