@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/companytyping.h"
 #include "app/monitoringpanels.h"
 #include "app/overviewlink.h"
 #include "app/queryinputs.h"
@@ -77,6 +78,7 @@ void MainWindow::setupInputs()
     connect(m_inputs, &QueryInputs::message, this,
             [this](const QString &text) { m_statusLine->setMessage(text); });
     connect(m_inputs, &QueryInputs::picked, this, &MainWindow::countRowsAfresh);
+    new CompanyTyping(ui->companyBox, m_platform.clock, this);
 }
 
 void MainWindow::setupSideButtons()

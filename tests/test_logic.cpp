@@ -16,6 +16,7 @@
 #include "table.h"
 #include "tracking/catalogue.h"
 #include "tracking/courierguess.h"
+#include "tracking/companykeys.h"
 #include "tracking/queryoutcome.h"
 #include "tracking/resultexport.h"
 #include "tracking/trackingrequest.h"
@@ -84,6 +85,16 @@ first company: catalogue 0 => AAE快递/aae
 name with a bar: catalogue 40 => 共速达物流|快递/gongsuda
 last company: catalogue 126 => 中邮物流/zhongyou
 past the end: catalogue 127 => /
+brand before a pinyin match: typed sf => 顺丰快递
+brand by its prefix: typed zt => 中通快递
+brand not in the name: typed sto => 申通快递
+initials: typed ht => 汇通快递
+name begins in Latin letters, any case: typed EMS => EMS快递
+Latin name in brackets: typed kcs => 顺鑫(KCS)快递
+full pinyin: typed zhaijis => 宅急送快递
+长 read chang in 长通: typed changt => 长通物流
+都 read du in 成都: typed chengdul => 成都立即送快递
+no match: typed sfx => -
 plain number: request SF1234567890 => http://h:1/?com=shunfeng&nu=SF1234567890&id=3C7E1A90B4D25F6E8A0C19D7E25B4F31&type=html
 number in its one key: request  1&com=ems#x+y% => http://h:1/?com=shunfeng&nu=%201%26com%3Dems%23x%2By%25&id=3C7E1A90B4D25F6E8A0C19D7E25B4F31&type=html
 number as UTF-8: request 单号\r\n😀 => http://h:1/?com=shunfeng&nu=%E5%8D%95%E5%8F%B7%0D%0A%F0%9F%98%80&id=3C7E1A90B4D25F6E8A0C19D7E25B4F31&type=html
@@ -295,6 +306,8 @@ class TestLogic : public QObject {
                     c.confidence == CourierGuess::Confidence::Sure ? u"sure"_s : u"likely"_s, c.reason);
             return shown.isEmpty() ? u"none"_s : shown.join(u" + "_s);
         }
+        if (rule == u"typed")
+            return Catalogue::names().value(CompanyKeys::find(text), u"-"_s);
         if (rule == u"request")
             return QString::fromLatin1(TrackingRequest::url(u"h:1"_s, u"shunfeng"_s, text).toEncoded());
         if (rule == u"answer" || rule == u"error-page") {
@@ -446,6 +459,8 @@ private slots:
     void catalogue() { check(); }
     void courierGuess_data() { tableRows(cases, this); }
     void courierGuess() { check(); }
+    void typed_data() { tableRows(cases, this); }
+    void typed() { check(); }
 
     void request_data() { tableRows(cases, this); }
     void request() { check(); }

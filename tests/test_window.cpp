@@ -162,6 +162,11 @@ outlet not found: ready ; outlet 无此网点 ; show boxes
   => 网店信息查询=未查询,未查询,未查询,未查询,未查询,未查询 / 您查询的网点不存在! | boxes=您查询的网点不存在!
 outlet without a name: ready ; outlet  ; show boxes,requests
   => 网店信息查询=未查询,未查询,未查询,未查询,未查询,未查询 / 请输入您要查询的站点.. | boxes= | requests=1
+typing picks as a choice does: ready ; type 1 ; focus companyBox ; key S ; key F ; click queryButton ; show companyBox,code
+  => companyBox=顺丰快递 | code=shunfeng
+typed letters add up, not as Qt searches; a pause starts over: ready ; focus companyBox ; key F ; key E ; show companyBox ; at 14:05:02 ; key D ; key B ; show companyBox
+  => companyBox=国际Fedex | companyBox=德邦物流
+typing in the open list: ready ; focus companyBox ; open companyBox ; key Y ; key T ; key Return ; show companyBox => companyBox=圆通快递
 F8 before the update check: start ; type old ; copy 9876 ; focus companyBox ; key F7 ; show numberBox ; key Shift+F8 ; show numberBox,locked
   => numberBox=old | numberBox=9876 | locked=numberBox,queryButton
 couriers offered for a pasted or typed number, picked by Alt+1: ready ; copy 75123456789012 ; key F8 ; show suggestions

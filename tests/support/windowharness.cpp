@@ -176,8 +176,10 @@ void WindowHarness::perform(const QString &step)
         find<QComboBox>(name.constData())->showPopup();
         QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 1000);
     } else if (verb == u"key") {
-        QWidget *target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                            : QApplication::focusWidget();
+        // As the application delivers keys: to the open popup's focus, else to the window's.
+        QWidget *popup = QApplication::activePopupWidget(), *target = QApplication::focusWidget();
+        if (popup)
+            target = popup->focusWidget() ? popup->focusWidget() : popup;
         const QKeyCombination keys = QKeySequence::fromString(arg)[0];
         QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
     } else if (verb == u"keys") // typed into the control with the focus
