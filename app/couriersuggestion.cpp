@@ -10,16 +10,8 @@
 #include <QShortcut>
 
 CourierSuggestion::CourierSuggestion(QComboBox *numberBox, QComboBox *companyBox, QWidget *window)
-    : QObject(window), m_numberBox(numberBox), m_companyBox(companyBox), m_list(new QListWidget(window))
+    : QObject(window), m_numberBox(numberBox), m_companyBox(companyBox), m_window(window)
 {
-    m_list->setObjectName(QStringLiteral("courierSuggestions"));
-    m_list->setAccessibleName(QStringLiteral("单号对应的快递公司"));
-    m_list->setFocusPolicy(Qt::NoFocus); // typing goes on in the number box
-    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->hide();
-    connect(m_list, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { choose(m_list->row(item)); });
     for (int line = 0; line < 3; ++line) {
         auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + line)), window);
         connect(shortcut, &QShortcut::activated, this, [this, line] { choose(line); });
@@ -36,6 +28,7 @@ void CourierSuggestion::offerFor(const QString &typed)
     });
     if (candidates.isEmpty() || shown || !m_numberBox->isEnabled())
         return hide();
+    makeList();
     m_list->clear();
     for (const CourierGuess::Candidate &candidate : candidates) {
         const bool sure = candidate.confidence == CourierGuess::Confidence::Sure;
@@ -58,14 +51,35 @@ void CourierSuggestion::offerFor(const QString &typed)
     QAccessible::updateAccessibility(&announced);
 }
 
+// Made at the first offer, so that start-up does not pay for a list most runs never show.
+void CourierSuggestion::makeList()
+{
+    if (m_list)
+        return;
+    m_list = new QListWidget(m_window);
+    m_list->setObjectName(QStringLiteral("courierSuggestions"));
+    m_list->setAccessibleName(QStringLiteral("单号对应的快递公司"));
+    m_list->setFocusPolicy(Qt::NoFocus); // typing goes on in the number box
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(m_list, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { choose(m_list->row(item)); });
+}
+
+bool CourierSuggestion::isShown() const
+{
+    return m_list && m_list->isVisible();
+}
+
 void CourierSuggestion::hide()
 {
-    m_list->hide();
+    if (m_list)
+        m_list->hide();
 }
 
 void CourierSuggestion::choose(int line)
 {
-    if (!m_list->isVisible() || line >= m_list->count())
+    if (!isShown() || line >= m_list->count())
         return;
     const QString company = m_list->item(line)->data(Qt::UserRole).toString();
     hide();
@@ -74,9 +88,9 @@ void CourierSuggestion::choose(int line)
 
 bool CourierSuggestion::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_list->isVisible() && event->type() == QEvent::FocusOut)
+    if (isShown() && event->type() == QEvent::FocusOut)
         hide();
-    if (m_list->isVisible() && event->type() == QEvent::KeyPress &&
+    if (isShown() && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         hide();
         return true;

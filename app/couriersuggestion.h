@@ -27,9 +27,12 @@ signals:
 
 private:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void makeList();
+    bool isShown() const;
     void choose(int line);
 
     QComboBox *m_numberBox;
     QComboBox *m_companyBox;
-    QListWidget *m_list;
+    QWidget *m_window;
+    QListWidget *m_list = nullptr;
 };

@@ -420,10 +420,11 @@ QString WindowHarness::shown(const QString &what) const
                          .join(u' ')
                          .trimmed();
     } else if (what == u"suggestions") { // the couriers offered under the number box, each [why]
-        const auto *offered = find<QListWidget>("courierSuggestions");
-        for (int line = 0; offered->isVisible() && line < offered->count(); ++line)
+        const auto *offered =
+            m_window->findChild<QListWidget *>(u"courierSuggestions"_s); // made when first shown
+        for (int line = 0; offered && offered->isVisible() && line < offered->count(); ++line)
             parts << offered->item(line)->text() + u'[' + offered->item(line)->toolTip() + u']';
-        return offered->isVisible() ? parts.join(u',') : u"none"_s;
+        return parts.isEmpty() ? u"none"_s : parts.join(u',');
     } else if (what.startsWith(u"parcel:")) { // row N of the overview, every column, the status's tooltip
         const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
         const int row = what.sliced(7).toInt();
