@@ -31,6 +31,14 @@ OverviewLink::OverviewLink(MainWindowSide mainWindow, const Platform &platform, 
     connect(m_refresh, &RefreshEngine::ended, this,
             [this](RefreshEngine::Ending, const QList<ParcelKey> &grown) { notifyRefreshed(grown); });
     connect(&m_notifier, &Notifier::activated, this, &OverviewLink::notificationActivated);
+    // A number added from the list joins the history as a main-window query's does: once answered.
+    connect(m_refresh, &RefreshEngine::newNumberAnswered, this,
+            [this](const ParcelKey &key, const QueryOutcome &outcome) {
+                if (outcome.kind != QueryOutcome::Kind::Answered)
+                    return;
+                m_mainWindow.historyBox.add(key.number, key.company);
+                followHistory();
+            });
 }
 
 OverviewLink::~OverviewLink()

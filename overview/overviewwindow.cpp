@@ -1,6 +1,7 @@
 #include "overview/overviewwindow.h"
 
 #include "common/textrules.h"
+#include "overview/addnumbersdialog.h"
 #include "overview/parcelboard.h"
 #include "overview/parcelmodel.h"
 #include "overview/refreshengine.h"
@@ -72,6 +73,9 @@ void OverviewWindow::buildControls()
     m_stop = new QPushButton(QStringLiteral("停止"), this);
     named(m_stop, "stopButton");
     m_stop->setEnabled(false);
+    m_addNumbers = new QPushButton(QStringLiteral("添加单号"), this);
+    named(m_addNumbers, "addNumbersButton");
+    connect(m_addNumbers, &QPushButton::clicked, this, &OverviewWindow::openAddNumbers);
     m_progress = new QProgressBar(this);
     named(m_progress, "refreshProgress", QStringLiteral("查询进度"));
     m_progress->setTextVisible(true);
@@ -92,7 +96,16 @@ void OverviewWindow::buildControls()
     const auto running = [this](bool on) {
         m_refreshAll->setEnabled(!on);
         m_stop->setEnabled(on);
+        if (m_addDialog)
+            m_addDialog->setRunning(on);
     };
+    connect(&m_refresh, &RefreshEngine::newNumberAnswered, this,
+            [this](const ParcelKey &key, const QueryOutcome &outcome) {
+                m_addOutcomes.append(outcome.kind == QueryOutcome::Kind::Answered
+                                         ? QString()
+                                         : key.number + QStringLiteral("（") + outcome.message() +
+                                               QStringLiteral("）"));
+            });
     running(m_refresh.isRunning());
     connect(&m_refresh, &RefreshEngine::started, this, [this, running] {
         running(true);
@@ -106,6 +119,8 @@ void OverviewWindow::buildControls()
     connect(&m_refresh, &RefreshEngine::ended, this, [this, running](RefreshEngine::Ending ending) {
         running(false);
         setStatus(RefreshEngine::endingText(ending));
+        if (m_addDialog && !m_addOutcomes.isEmpty())
+            m_addDialog->setSummary(NumberBatch::summary(std::exchange(m_addOutcomes, {})));
     });
 
     m_view = new QTableView(this);
@@ -141,6 +156,7 @@ void OverviewWindow::buildControls()
     controls->addWidget(m_filter, 1);
     controls->addWidget(m_refreshAll);
     controls->addWidget(m_stop);
+    controls->addWidget(m_addNumbers);
     controls->addWidget(m_progress);
     controls->addWidget(new QLabel(QStringLiteral("自动查询"), this));
     controls->addWidget(m_automatic);
@@ -248,6 +264,31 @@ void OverviewWindow::showContextMenu(const QPoint &position)
     connect(menu.addAction(QStringLiteral("删除")), &QAction::triggered, this,
             [&] { emit deleteRequested(key); });
     menu.exec(m_view->viewport()->mapToGlobal(position));
+}
+
+void OverviewWindow::openAddNumbers()
+{
+    if (!m_addDialog) {
+        QStringList known;
+        for (int row = 0; row < m_board.count(); ++row)
+            known.append(m_board.parcel(row).key.number);
+        m_addDialog = new AddNumbersDialog(known, this);
+        m_addDialog->setAttribute(Qt::WA_DeleteOnClose);
+        m_addDialog->setRunning(m_refresh.isRunning());
+        connect(m_addDialog, &AddNumbersDialog::addRequested, this, &OverviewWindow::addNumbers);
+    }
+    m_addDialog->show();
+    m_addDialog->raise();
+    m_addDialog->activateWindow();
+}
+
+void OverviewWindow::addNumbers(const QList<ParcelKey> &parcels)
+{
+    m_addOutcomes.clear();
+    if (!m_refresh.addNumbers(parcels))
+        m_addDialog->setSummary(QStringLiteral("正在查询,请稍后再添加"));
+    else
+        m_addDialog->setSummary(QStringLiteral("正在查询 %1 个单号...").arg(parcels.size()));
 }
 
 void OverviewWindow::showSteps()

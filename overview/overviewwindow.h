@@ -2,8 +2,10 @@
 
 #include "overview/parcelrecord.h"
 
+#include <QPointer>
 #include <QWidget>
 
+class AddNumbersDialog;
 class ParcelBoard;
 class ParcelModel;
 class QComboBox;
@@ -40,6 +42,8 @@ private:
     void saveLayout();
     void showContextMenu(const QPoint &position);
     void showSteps();
+    void openAddNumbers();
+    void addNumbers(const QList<ParcelKey> &parcels);
     ParcelKey keyAt(const QModelIndex &index) const;
     ParcelKey selectedKey() const;
 
@@ -50,6 +54,9 @@ private:
     QLineEdit *m_filter = nullptr;
     QPushButton *m_refreshAll = nullptr;
     QPushButton *m_stop = nullptr;
+    QPushButton *m_addNumbers = nullptr;
+    QPointer<AddNumbersDialog> m_addDialog;
+    QStringList m_addOutcomes; // of the numbers added in the run under way: "number（why not）", or ""
     QProgressBar *m_progress = nullptr;
     QComboBox *m_automatic = nullptr;
     QTableView *m_view = nullptr;

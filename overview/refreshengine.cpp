@@ -39,6 +39,15 @@ bool RefreshEngine::refreshAll()
     return true;
 }
 
+bool RefreshEngine::addNumbers(const QList<ParcelKey> &keys)
+{
+    if (m_running || !m_board.isOpen())
+        return false;
+    m_newNumbers = QSet<ParcelKey>(keys.begin(), keys.end());
+    start(keys, false);
+    return true;
+}
+
 void RefreshEngine::stop()
 {
     if (!m_running)
@@ -114,6 +123,8 @@ void RefreshEngine::answered(const ParcelKey &key, const FetchResult &fetched)
     m_asking = false;
     const QueryOutcome outcome = QueryOutcome::read(fetched);
     ++m_done;
+    if (m_newNumbers.remove(key))
+        emit newNumberAnswered(key, outcome);
     const ParcelRecord::Taken taken = m_board.take(key, outcome);
     if (taken == ParcelRecord::Taken::Grew) {
         m_grown.append(key);
@@ -134,6 +145,7 @@ void RefreshEngine::answered(const ParcelKey &key, const FetchResult &fetched)
 void RefreshEngine::finish(Ending ending)
 {
     m_running = false;
+    m_newNumbers.clear();
     m_pause.stop();
     m_queue.clear();
     emit ended(ending, std::exchange(m_grown, {}));

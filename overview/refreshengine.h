@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 #include <optional>
 
@@ -37,6 +38,10 @@ public:
 
     // 全部查询; false while a refresh runs or before the board is open.
     bool refreshAll();
+    // Numbers not on the board yet, asked as a refresh asks: each is told (newNumberAnswered) before
+    // the board takes its answer, so that an answered one can join the history first. False while
+    // a refresh runs or before the board is open.
+    bool addNumbers(const QList<ParcelKey> &keys);
     // 停止: the refresh ends after the request in flight.
     void stop();
     bool isRunning() const { return m_running; }
@@ -55,6 +60,7 @@ signals:
     void started(bool automatic);
     void progressChanged(int done, int total);
     void parcelGrew(const ParcelKey &key);
+    void newNumberAnswered(const ParcelKey &key, const QueryOutcome &outcome);
     // `grown`: the parcels that grew in this refresh, in the order they were asked.
     void ended(RefreshEngine::Ending ending, const QList<ParcelKey> &grown);
 
@@ -74,6 +80,7 @@ private:
     QTimer m_automaticCheck;  // whether an automatic refresh is due
     QList<ParcelKey> m_queue; // still to ask in this refresh
     QList<ParcelKey> m_grown;
+    QSet<ParcelKey> m_newNumbers; // of an addNumbers run, not answered yet
     bool m_running = false;
     bool m_automatic = false;
     bool m_asking = false; // a request is in flight

@@ -8,6 +8,7 @@
 #include "monitor/changenotice.h"
 #include "monitor/parcelnotification.h"
 #include "outlet/outletpage.h"
+#include "overview/numberbatch.h"
 #include "overview/parcelstore.h"
 #include "platform/answerdecoder.h"
 #include "platform/programfolders.h"
@@ -127,6 +128,9 @@ blanks trimmed: exportPadding   12   => 12      $
 nine bytes not cut: exportPadding 123456789 => 123456789$
 blanks only stay empty: exportPadding     => $
 tab is no blank: exportPadding \t7 => \t7      $
+pasted numbers, each marked: batch SF1234567890123\r\n75123456789012，abc、 1234567890\tSF1234567890123 => SF1234567890123 顺丰快递 ok
+  + 75123456789012 中通快递 ok + abc - 未识别,请选择快递公司 + 1234567890 - 已在单号记录中,跳过 + SF1234567890123 顺丰快递 重复,跳过
+companies picked by hand: batch abc 75123456789012 / abc=圆通快递 75123456789012=韵达快递 => abc 圆通快递 ok + 75123456789012 韵达快递 ok
 a row's tail of markup: plainText 2026-12-03 12:00 快件已揽收</div> => 2026-12-03 12:00 快件已揽收
 tags inside and after: plainText 正在为您派件<p>数据来源于网络</p></div> => 正在为您派件数据来源于网络
 the service's entities: plainText a&nbsp;&nbsp;b &amp; c&lt;d&gt; &quot;e&quot; => a b & c<d> "e"
@@ -326,6 +330,17 @@ class TestLogic : public QObject {
         }
         if (rule == u"deliveryStatus")
             return QueryOutcome::deliveryStatus(text);
+        if (rule == u"batch") { // pasted text / "number=company" picked by hand; the history holds 1234567890
+            QHash<QString, QString> chosen;
+            for (const QString &pick : second.split(u' ', Qt::SkipEmptyParts))
+                chosen.insert(pick.section(u'=', 0, 0), pick.section(u'=', 1));
+            QStringList shown;
+            for (const NumberBatch::Line &line : NumberBatch::read(first, {u"1234567890"_s}, chosen))
+                shown << u"%1 %2 %3"_s.arg(
+                    line.number, line.company.isEmpty() ? u"-"_s : line.company,
+                    line.skip == NumberBatch::Skip::None ? u"ok"_s : NumberBatch::skipText(line.skip));
+            return shown.join(u" + "_s);
+        }
         if (rule == u"plainText")
             return ::plainText(text);
         if (rule == u"cut") // the room / the text
@@ -476,6 +491,8 @@ private slots:
     void exportPadding_data() { tableRows(cases, this); }
     void exportPadding() { check(); }
 
+    void batch_data() { tableRows(cases, this); }
+    void batch() { check(); }
     void plainText_data() { tableRows(cases, this); }
     void plainText() { check(); }
     void cut_data() { tableRows(cases, this); }

@@ -15,10 +15,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
 #include <QTreeView>
@@ -268,8 +270,19 @@ void WindowHarness::perform(const QString &step)
         std::signal(SIGXFSZ, SIG_IGN); // an oversized write() then fails with EFBIG
         const rlimit limit{arg == u"0" ? RLIM_INFINITY : arg.toULong(), RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &limit);
-    } else if (verb == u"refresh") { // 全部查询, each answer awaited and each pause ticked through
-        find<QPushButton>("refreshAllButton")->click();
+    } else if (verb == u"batch" &&
+               key == u"company") { // in 添加单号, line N's company: "batch company=N=NAME"
+        auto *table = find<QTableWidget>("numbersTable");
+        auto *list = qobject_cast<QComboBox *>(table->cellWidget(value.section(u'=', 0, 0).toInt(), 1));
+        if (!list || list->findText(value.section(u'=', 1)) < 0)
+            throw Unknown{u"no line or company "_s + value};
+        list->setCurrentText(value.section(u'=', 1));
+    } else if (verb == u"batch") { // 添加单号 opened, the numbers pasted
+        find<QPushButton>("addNumbersButton")->click();
+        find<QPlainTextEdit>("numbersText")->setPlainText(arg);
+    } else if (verb == u"refresh") { // 全部查询 (or 添加 of 添加单号), each answer awaited and each pause
+                                     // ticked through
+        find<QPushButton>(arg == u"add" ? "addButton" : "refreshAllButton")->click();
         if (arg == u"stop") // while the first request is in flight
             find<QPushButton>("stopButton")->click();
         auto *engine = find<RefreshEngine>("refreshEngine");
@@ -425,6 +438,15 @@ QString WindowHarness::shown(const QString &what) const
         for (int line = 0; offered && offered->isVisible() && line < offered->count(); ++line)
             parts << offered->item(line)->text() + u'[' + offered->item(line)->toolTip() + u']';
         return parts.isEmpty() ? u"none"_s : parts.join(u',');
+    } else if (what == u"batch") { // the lines of 添加单号: number, company, note
+        const auto *table = find<QTableWidget>("numbersTable");
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells{table->item(row, 0)->text(),
+                              qobject_cast<QComboBox *>(table->cellWidget(row, 1))->currentText(),
+                              table->item(row, 2)->text()};
+            cells.removeAll(QString());
+            parts << cells.join(u' ');
+        }
     } else if (what.startsWith(u"parcel:")) { // row N of the overview, every column, the status's tooltip
         const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
         const int row = what.sliced(7).toInt();

@@ -44,8 +44,9 @@
 //                                     (noting whether 查询 was disabled then)
 //                                     (a dialog's notes are named by its title)
 //   limit BYTES                       files cannot grow past BYTES (0: no limit), as on a full disk
-//   refresh [stop]                    全部查询 in the overview (and 停止 at once), each answer awaited,
-//                                     each pause ticked
+//   refresh [stop|add]                全部查询 in the overview (and 停止 at once; or 添加 of 添加单号),
+//                                     each answer awaited, each pause ticked
+//   batch TEXT | batch company=N=NAME 添加单号 opened, TEXT pasted; line N's company picked
 //   filter TEXT | enter N             the overview's filter field; Enter on row N of its table
 //   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
 //   activate refresh                  the user activates the notification a refresh posted last

@@ -31,6 +31,11 @@ constexpr qsizetype hugeChunk = 64 * 1024;
 constexpr int growingStepsMost = 50;
 
 const QString signedNumber = QStringLiteral("1234567890");
+const QString transitNumber = QStringLiteral("5550001111");
+// Numbers whose shape Quillon recognises, to try its suggestions with: they carry the parcel in transit.
+const QStringList shapedNumbers{QStringLiteral("SF1234567890123"), QStringLiteral("YT1234567890123"),
+                                QStringLiteral("EA123456785CN"), QStringLiteral("75123456789012"),
+                                QStringLiteral("431234567890123")};
 const QString growingNumber = QStringLiteral("7770001");
 
 struct NamedBehaviour {
@@ -98,7 +103,7 @@ QList<Step> builtInSteps(const QString &number)
             {u"2026-11-28 05:18:27"_s, u"快件已到达【北京转运中心】"_s},
             {u"2026-11-28 08:02:51"_s, u"【北京市朝阳区】派件中，派件员：王师傅，电话：13800138000"_s},
         };
-    if (number == u"5550001111"_s)
+    if (number == transitNumber)
         return {
             {u"2026-11-27 14:26:08"_s, u"【杭州市余杭区】快件已揽收，揽收员：周师傅"_s},
             {u"2026-11-27 20:51:44"_s, u"快件已从【杭州转运中心】发出，下一站【武汉转运中心】"_s},
@@ -300,6 +305,8 @@ QString DemoService::trackingAnswer(const QString &companyCode, const QString &n
         return table(builtInSteps(signedNumber));
     if (number == growingNumber)
         return growingParcelAnswer();
+    if (shapedNumbers.contains(number))
+        return table(builtInSteps(transitNumber));
     if (const QList<Step> steps = builtInSteps(number); !steps.isEmpty())
         return table(steps);
     if (number == u"000"_s)
