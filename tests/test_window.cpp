@@ -237,11 +237,11 @@ overview learns the main window's answers, steps as text: put wlnum.ini=5|顺丰
   => parcel:0=5/顺丰快递/派件中/T3 派件数据&来源/3/12-06 09:30/ ~  | parcel:0=5/顺丰快递/查询失败/T3 派件数据&来源/3/12-06 09:40/
   ~ 服务器返回HTTP错误404\n上次结果：派件中 | overview=5 派件数据&来源
 numbers added from the list, recorded once answered: put wlnum.ini=1234567890|顺丰快递\r\n ; answer SF1234567890123=rows:2
-  ; ready ; click overviewButton ; batch SF1234567890123 75123456789012,abc、1234567890 SF1234567890123 ; show batch
+  ; ready ; click overviewButton ; batch SF1234567890123 74123456789012,abc、1234567890 SF1234567890123 ; show batch
   ; batch company=2=申通快递 ; refresh add ; show addSummary,parcels,file:wlnum.ini,entries
-  => batch=SF1234567890123 顺丰快递,75123456789012 中通快递,abc 未识别,请选择快递公司,1234567890
+  => batch=SF1234567890123 顺丰快递,74123456789012 中通快递,abc 未识别,请选择快递公司,1234567890
   已在单号记录中,跳过,SF1234567890123 顺丰快递 重复,跳过
-  | addSummary=已添加 1 个单号；未添加：75123456789012（单号不存在!请检查!）、abc（单号不存在!请检查!）
+  | addSummary=已添加 1 个单号；未添加：74123456789012（单号不存在!请检查!）、abc（单号不存在!请检查!）
   | parcels=SF1234567890123 运送中 2,1234567890 未查询 | file:wlnum.ini=1234567890|顺丰快递\r\nSF1234567890123|顺丰快递\r\n
   | entries=1234567890|顺丰快递,SF1234567890123|顺丰快递
 overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
