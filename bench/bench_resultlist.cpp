@@ -128,7 +128,7 @@ int main(int argc, char **argv)
                              {"BM_ParseAndShow/10000", "BM_BareAddTopLevelItems/10000", 1.5,
                               "parse and show a 10,000-row answer / bare `QTreeWidget::addTopLevelItems` of "
                               "the same strings"},
-                             // Swings from 9.9 to 12.7 from run to run on a quiet machine, the
+                             // Swings from 7.4 to 12.7 from run to run on a quiet machine, the
                              // allocator's share (see the README): the guard allows a quarter more.
                              {"BM_ParseAndShow/100000", "BM_ParseAndShow/10000", 12.0,
                               "parse and show 100,000 rows / 10,000 rows", 1.25},
