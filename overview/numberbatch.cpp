@@ -44,10 +44,14 @@ QString NumberBatch::skipText(Skip skip)
     return QString();
 }
 
-QString NumberBatch::summary(const QStringList &outcomes)
+QString NumberBatch::summary(const QStringList &outcomes, qsizetype notAsked)
 {
     QStringList refused = outcomes;
     refused.removeAll(QString());
-    const QString added = QStringLiteral("已添加 %1 个单号").arg(outcomes.size() - refused.size());
-    return refused.isEmpty() ? added : added + QStringLiteral("；未添加：") + refused.join(u'、');
+    QString text = QStringLiteral("已添加 %1 个单号").arg(outcomes.size() - refused.size());
+    if (!refused.isEmpty())
+        text += QStringLiteral("；未添加：") + refused.join(u'、');
+    if (notAsked > 0)
+        text += QStringLiteral("；查询已停止，%1 个未查询").arg(notAsked);
+    return text;
 }

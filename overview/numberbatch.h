@@ -24,6 +24,7 @@ struct NumberBatch {
     static QList<Line> read(const QString &text, const QStringList &historyNumbers,
                             const QHash<QString, QString> &chosen);
     static QString skipText(Skip skip); // what the dialog says of a line left out
-    // What became of the numbers asked: each "" when recorded, else "number（why not）".
-    static QString summary(const QStringList &outcomes);
+    // What became of the numbers asked: each "" when recorded, else "number（why not）"; and how
+    // many were not asked, the run stopped before them.
+    static QString summary(const QStringList &outcomes, qsizetype notAsked);
 };

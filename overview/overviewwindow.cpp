@@ -119,8 +119,9 @@ void OverviewWindow::buildControls()
     connect(&m_refresh, &RefreshEngine::ended, this, [this, running](RefreshEngine::Ending ending) {
         running(false);
         setStatus(RefreshEngine::endingText(ending));
-        if (m_addDialog && !m_addOutcomes.isEmpty())
-            m_addDialog->setSummary(NumberBatch::summary(std::exchange(m_addOutcomes, {})));
+        if (m_addDialog && m_adding > 0)
+            m_addDialog->setSummary(
+                NumberBatch::summary(m_addOutcomes, std::exchange(m_adding, 0) - m_addOutcomes.size()));
     });
 
     m_view = new QTableView(this);
@@ -286,9 +287,9 @@ void OverviewWindow::addNumbers(const QList<ParcelKey> &parcels)
 {
     m_addOutcomes.clear();
     if (!m_refresh.addNumbers(parcels))
-        m_addDialog->setSummary(QStringLiteral("正在查询,请稍后再添加"));
-    else
-        m_addDialog->setSummary(QStringLiteral("正在查询 %1 个单号...").arg(parcels.size()));
+        return m_addDialog->setSummary(QStringLiteral("正在查询,请稍后再添加"));
+    m_adding = parcels.size();
+    m_addDialog->setSummary(QStringLiteral("正在查询 %1 个单号...").arg(m_adding));
 }
 
 void OverviewWindow::showSteps()

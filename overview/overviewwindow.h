@@ -57,6 +57,7 @@ private:
     QPushButton *m_addNumbers = nullptr;
     QPointer<AddNumbersDialog> m_addDialog;
     QStringList m_addOutcomes; // of the numbers added in the run under way: "number（why not）", or ""
+    qsizetype m_adding = 0;    // how many that run asks
     QProgressBar *m_progress = nullptr;
     QComboBox *m_automatic = nullptr;
     QTableView *m_view = nullptr;

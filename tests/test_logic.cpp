@@ -131,6 +131,9 @@ tab is no blank: exportPadding \t7 => \t7      $
 pasted numbers, each marked: batch SF1234567890123\r\n75123456789012，abc、 1234567890\tSF1234567890123 => SF1234567890123 顺丰快递 ok
   + 75123456789012 中通快递 ok + abc - 未识别,请选择快递公司 + 1234567890 - 已在单号记录中,跳过 + SF1234567890123 顺丰快递 重复,跳过
 companies picked by hand: batch abc 75123456789012 / abc=圆通快递 75123456789012=韵达快递 => abc 圆通快递 ok + 75123456789012 韵达快递 ok
+stopped before some: batchSummary - + - / 3 => 已添加 2 个单号；查询已停止，3 个未查询
+refused ones named: batchSummary - + 7（单号不存在!请检查!） + 8（查询失败,请检查网络后重试!） / 0
+  => 已添加 1 个单号；未添加：7（单号不存在!请检查!）、8（查询失败,请检查网络后重试!）
 a row's tail of markup: plainText 2026-12-03 12:00 快件已揽收</div> => 2026-12-03 12:00 快件已揽收
 tags inside and after: plainText 正在为您派件<p>数据来源于网络</p></div> => 正在为您派件数据来源于网络
 the service's entities: plainText a&nbsp;&nbsp;b &amp; c&lt;d&gt; &quot;e&quot; => a b & c<d> "e"
@@ -341,6 +344,11 @@ class TestLogic : public QObject {
                     line.skip == NumberBatch::Skip::None ? u"ok"_s : NumberBatch::skipText(line.skip));
             return shown.join(u" + "_s);
         }
+        if (rule == u"batchSummary") { // outcomes by " + ", "-" for one recorded / how many not asked
+            QStringList outcomes = first.split(u" + "_s);
+            outcomes.replaceInStrings(QRegularExpression(u"^-$"_s), QString());
+            return NumberBatch::summary(outcomes, second.toInt());
+        }
         if (rule == u"plainText")
             return ::plainText(text);
         if (rule == u"cut") // the room / the text
@@ -493,6 +501,8 @@ private slots:
 
     void batch_data() { tableRows(cases, this); }
     void batch() { check(); }
+    void batchSummary_data() { tableRows(cases, this); }
+    void batchSummary() { check(); }
     void plainText_data() { tableRows(cases, this); }
     void plainText() { check(); }
     void cut_data() { tableRows(cases, this); }
