@@ -18,6 +18,7 @@
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
 
 MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
                        QWidget *parent)
@@ -78,6 +79,13 @@ void MainWindow::setupInputs()
     connect(m_inputs, &QueryInputs::message, this,
             [this](const QString &text) { m_statusLine->setMessage(text); });
     connect(m_inputs, &QueryInputs::picked, this, &MainWindow::countRowsAfresh);
+    // A picked parcel's note, where the number box shows it: in its tooltip, until the text is edited.
+    connect(m_inputs, &QueryInputs::picked, this, [this] {
+        ui->numberBox->setToolTip(
+            m_overviewLink->noteOf({ui->numberBox->currentText(), ui->companyBox->currentText()}));
+    });
+    connect(ui->numberBox->lineEdit(), &QLineEdit::textEdited, ui->numberBox,
+            [box = ui->numberBox] { box->setToolTip(QString()); });
     new CompanyTyping(ui->companyBox, m_platform.clock, this);
 }
 
@@ -294,10 +302,11 @@ void MainWindow::showChangeNotice(const Query &query)
 
 void MainWindow::notifyParcelMoved(const Query &query)
 {
+    const QString number = HistoryStore::recordedNumber(query.number);
     m_platform.notifier.notify(
-        ParcelNotification::forParcel({query.company, HistoryStore::recordedNumber(query.number),
-                                       m_results->cell(0, ResultModel::timeColumn),
-                                       m_results->cell(0, ResultModel::progressColumn)}),
+        ParcelNotification::forParcel({query.company, number, m_results->cell(0, ResultModel::timeColumn),
+                                       m_results->cell(0, ResultModel::progressColumn),
+                                       m_overviewLink->noteOf({number, query.company})}),
         this);
 }
 

@@ -73,6 +73,11 @@ void OverviewLink::queried(const ParcelKey &key, const QueryOutcome &outcome)
     m_board->take(key, outcome, ParcelBoard::Seen::ByUser);
 }
 
+QString OverviewLink::noteOf(const ParcelKey &key) const
+{
+    return m_board->noteOf(key);
+}
+
 void OverviewLink::updateCheckEnded()
 {
     m_refresh->updateCheckEnded();
@@ -125,7 +130,7 @@ void OverviewLink::notifyRefreshed(const QList<ParcelKey> &grown)
         if (row < 0)
             continue;
         const ParcelRecord &parcel = m_board->parcel(row);
-        parcels.append({key.company, key.number, parcel.newestTime, parcel.newestStep});
+        parcels.append({key.company, key.number, parcel.newestTime, parcel.newestStep, parcel.note});
     }
     // The engine posts: it lives for the whole run, so an activation finds the overview even closed.
     for (const Notification &notification : ParcelNotification::forRefresh(parcels))

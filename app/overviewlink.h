@@ -43,6 +43,7 @@ public:
     // The main window asked for the parcel itself: the record learns the answer as from a refresh,
     // and an answer the user sees leaves no mark.
     void queried(const ParcelKey &key, const QueryOutcome &outcome);
+    QString noteOf(const ParcelKey &key) const; // empty for none, or before the record is open
     void updateCheckEnded();
     OverviewWindow *showWindow(); // opened, or raised when open
     void closeWindow();

@@ -206,8 +206,10 @@ int main(int argc, char **argv)
                          {
                              {"BM_SaveRefreshedParcel", "BM_BareInsert", 2.0,
                               "one refreshed parcel / bare insert of its 30 steps (CPU)"},
+                             // 1.0 on a quiet machine here, 1.37 on another, and up to 1.76
+                             // while builds share the cores: the guard allows a quarter more.
                              {"BM_LoadParcels", "BM_BareTableWidget", 1.5,
-                              "1,000 parcels from the record / bare QTableWidget fill"},
+                              "1,000 parcels from the record / bare QTableWidget fill", 1.25},
                              {"BM_OpenRecord", "", 0, "ms to open and check the record of 1,000 parcels"},
                          },
                          [](QTemporaryDir &dir) {

@@ -21,8 +21,9 @@ Notification ParcelNotification::forParcel(const Grown &parcel)
 {
     return {key(parcel.number, parcel.company),
             QStringLiteral("快件有更新"),
-            line(parcel.company + u' ' + parcel.number) + u'\n' +
-                line(plainText(parcel.newestTime + u' ' + parcel.newestStep)),
+            line((parcel.note.isEmpty() ? QString() : parcel.note + QStringLiteral(" · ")) + parcel.company +
+                 u' ' + parcel.number) +
+                u'\n' + line(plainText(parcel.newestTime + u' ' + parcel.newestStep)),
             {}};
 }
 

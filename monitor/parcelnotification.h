@@ -13,11 +13,12 @@ struct ParcelNotification {
         QString number; // as the history records it
         QString newestTime;
         QString newestStep;
+        QString note = {}; // the user's name for the parcel, which then names it first
     };
 
     static QString key(const QString &number, const QString &company);
-    // "快件有更新" with "company number" and "time step", the step as text without its markup,
-    // each line cut at 100 characters.
+    // "快件有更新" with "company number" ("note · company number" for a parcel with a note) and
+    // "time step", the step as text without its markup, each line cut at 100 characters.
     static Notification forParcel(const Grown &parcel);
     // What a refresh posts for the parcels that grew in it: one notification each, or, when more
     // than 3 grew, one summary in their place that also closes those parcels' notifications still

@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
@@ -129,7 +130,11 @@ void OverviewWindow::buildControls()
     m_view->setModel(m_proxy);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Only the note is editable: a double-click there edits it, elsewhere it opens the parcel.
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked);
+    auto *editNote = new QShortcut(QKeySequence(Qt::Key_F2), m_view);
+    editNote->setContext(Qt::WidgetShortcut);
+    connect(editNote, &QShortcut::activated, this, &OverviewWindow::editNote);
     m_view->setTextElideMode(Qt::ElideRight);
     m_view->setWordWrap(false);
     m_view->verticalHeader()->hide();
@@ -177,10 +182,14 @@ void OverviewWindow::buildControls()
 void OverviewWindow::restoreLayout()
 {
     ensurePolished(); // the skin's fonts and frames
-    const QList<int> widths = numbersOf(m_board.setting(columnsSetting));
-    for (int column = 0; column < widths.size() && column < ParcelModel::ColumnCount; ++column)
+    // Widths stored for other columns (before the notes came) are not these columns' widths.
+    QList<int> widths = numbersOf(m_board.setting(columnsSetting));
+    if (widths.size() != ParcelModel::ColumnCount)
+        widths.clear();
+    for (int column = 0; column < widths.size(); ++column)
         m_view->setColumnWidth(column, widths[column]);
     const QString typical[ParcelModel::ColumnCount] = {QStringLiteral("123456789012345"),
+                                                       QStringLiteral("妈妈的茶叶"),
                                                        QStringLiteral("宅急送快递"),
                                                        QStringLiteral("暂无物流信息"),
                                                        QString(),
@@ -260,11 +269,20 @@ void OverviewWindow::showContextMenu(const QPoint &position)
     QMenu menu(this);
     connect(menu.addAction(QStringLiteral("查看")), &QAction::triggered, this,
             [&] { emit openRequested(key); });
+    connect(menu.addAction(QStringLiteral("编辑备注")), &QAction::triggered, this, &OverviewWindow::editNote);
     connect(menu.addAction(QStringLiteral("标记为已读")), &QAction::triggered, this,
             [&] { m_board.clearMark(key); });
     connect(menu.addAction(QStringLiteral("删除")), &QAction::triggered, this,
             [&] { emit deleteRequested(key); });
     menu.exec(m_view->viewport()->mapToGlobal(position));
+}
+
+// The current row's note, whichever of its cells has the focus.
+void OverviewWindow::editNote()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (current.isValid())
+        m_view->edit(current.siblingAtColumn(ParcelModel::Note));
 }
 
 void OverviewWindow::openAddNumbers()

@@ -42,6 +42,7 @@ private:
     void saveLayout();
     void showContextMenu(const QPoint &position);
     void showSteps();
+    void editNote();
     void openAddNumbers();
     void addNumbers(const QList<ParcelKey> &parcels);
     ParcelKey keyAt(const QModelIndex &index) const;

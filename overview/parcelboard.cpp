@@ -99,6 +99,23 @@ void ParcelBoard::clearMark(const ParcelKey &key)
     emit parcelChanged(row);
 }
 
+void ParcelBoard::setNote(const ParcelKey &key, const QString &typed)
+{
+    const int row = rowOf(key);
+    const QString note = ParcelRecord::noteFrom(typed);
+    if (row < 0 || m_parcels[row].note == note)
+        return;
+    m_parcels[row].note = note;
+    save(m_parcels[row]);
+    emit parcelChanged(row);
+}
+
+QString ParcelBoard::noteOf(const ParcelKey &key) const
+{
+    const int row = rowOf(key);
+    return row < 0 ? QString() : m_parcels[row].note;
+}
+
 void ParcelBoard::settleFutureAskedTimes()
 {
     const QDateTime now = m_clock.now();

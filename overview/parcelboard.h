@@ -44,6 +44,8 @@ public:
     // out: the outcome alone says whether it failed.
     ParcelRecord::Taken take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
+    void setNote(const ParcelKey &key, const QString &typed); // kept as ParcelRecord::noteFrom makes it
+    QString noteOf(const ParcelKey &key) const;
     // A parcel asked at a time later than now (the clock was ahead then) counts as asked now, so
     // that it does not wait behind every other for the longest-ago-first order.
     void settleFutureAskedTimes();

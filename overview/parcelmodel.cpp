@@ -3,8 +3,7 @@
 #include "common/textrules.h"
 #include "overview/parcelboard.h"
 
-ParcelModel::ParcelModel(const ParcelBoard &board, QObject *parent)
-    : QAbstractTableModel(parent), m_board(board)
+ParcelModel::ParcelModel(ParcelBoard &board, QObject *parent) : QAbstractTableModel(parent), m_board(board)
 {
     connect(&board, &ParcelBoard::aboutToReset, this, &ParcelModel::beginResetModel);
     connect(&board, &ParcelBoard::wasReset, this, &ParcelModel::endResetModel);
@@ -24,10 +23,10 @@ int ParcelModel::columnCount(const QModelIndex &parent) const
 
 QVariant ParcelModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QString titles[] = {QStringLiteral("单号"),     QStringLiteral("快递公司"),
-                                     QStringLiteral("快件状态"), QStringLiteral("最新进度"),
-                                     QStringLiteral("步数"),     QStringLiteral("上次查询"),
-                                     QStringLiteral("有更新")};
+    static const QString titles[] = {QStringLiteral("单号"),     QStringLiteral("备注"),
+                                     QStringLiteral("快递公司"), QStringLiteral("快件状态"),
+                                     QStringLiteral("最新进度"), QStringLiteral("步数"),
+                                     QStringLiteral("上次查询"), QStringLiteral("有更新")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     return titles[section];
@@ -39,7 +38,9 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
         return QVariant();
     const ParcelRecord &parcel = m_board.parcel(index.row());
     if (role == filterRole)
-        return parcel.key.number + u'\n' + parcel.key.company;
+        return parcel.key.number + u'\n' + parcel.note + u'\n' + parcel.key.company;
+    if (role == Qt::EditRole && index.column() == Note)
+        return parcel.note;
     const auto newest = [&parcel] {
         // Cut before the tags go, so that a huge step costs no more than a shown one on each repaint.
         return plainText(cutAtWholeCharacter(parcel.newestTime + u' ' + parcel.newestStep, shownTextLength));
@@ -70,6 +71,8 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
     switch (index.column()) {
     case Number:
         return parcel.key.number;
+    case Note:
+        return parcel.note;
     case Company:
         return parcel.key.company;
     case Status:
@@ -85,4 +88,18 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
         return parcel.marked ? QStringLiteral("●") : QString();
     }
     return QVariant();
+}
+
+Qt::ItemFlags ParcelModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.column() == Note ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool ParcelModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || index.column() != Note || role != Qt::EditRole || index.row() >= m_board.count())
+        return false;
+    m_board.setNote(m_board.parcel(index.row()).key, value.toString());
+    return true;
 }

@@ -6,21 +6,24 @@ class ParcelBoard;
 
 // The overview's table: one row per parcel of the board, in the board's order (the history's,
 // newest entry on top). Sorting goes through a proxy on sortRole, the value each column is
-// ordered by; filterRole holds the number and the company, which the filter field narrows by.
+// ordered by; filterRole holds the number, the note and the company, which the filter field
+// narrows by. The note is the one cell the user edits.
 class ParcelModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Number, Company, Status, Newest, Steps, AskedAt, Marked, ColumnCount };
+    enum Column { Number, Note, Company, Status, Newest, Steps, AskedAt, Marked, ColumnCount };
     static constexpr int sortRole = Qt::UserRole;
     static constexpr int filterRole = Qt::UserRole + 1;
 
-    explicit ParcelModel(const ParcelBoard &board, QObject *parent = nullptr);
+    explicit ParcelModel(ParcelBoard &board, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
 private:
-    const ParcelBoard &m_board;
+    ParcelBoard &m_board;
 };

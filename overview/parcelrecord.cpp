@@ -10,6 +10,23 @@ ParcelRecord ParcelRecord::fresh(const ParcelKey &key)
     return record;
 }
 
+QString ParcelRecord::noteFrom(const QString &typed)
+{
+    QString note;
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QChar c = typed.at(i);
+        if (c == u'\r' && i + 1 < typed.size() && typed.at(i + 1) == u'\n')
+            continue; // CR LF is one line break
+        if (c == u'\r' || c == u'\n')
+            note += u' ';
+        else if (c.category() != QChar::Other_Control)
+            note += c;
+    }
+    if (note.size() > noteLength)
+        note.truncate(note.at(noteLength - 1).isHighSurrogate() ? noteLength - 1 : noteLength);
+    return note;
+}
+
 bool ParcelRecord::askable() const
 {
     return Catalogue::isName(key.company);

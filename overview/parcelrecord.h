@@ -30,6 +30,12 @@ struct ParcelRecord {
     QDateTime askedAt;   // when the service was last asked; invalid before that
     QDateTime grewAt;    // when a refresh last found more steps
     bool marked = false; // 有更新: grew since the user last looked
+    QString note;        // the user's name for the parcel, one line of at most noteLength characters
+
+    static constexpr qsizetype noteLength = 40;
+    // A note as it is kept: line breaks become blanks, other control characters go, and it is cut
+    // to noteLength characters, never inside one.
+    static QString noteFrom(const QString &typed);
 
     static QString notAskedStatus() { return QStringLiteral("未查询"); }
     static QString noStepsStatus() { return QStringLiteral("暂无物流信息"); }

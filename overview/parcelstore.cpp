@@ -11,7 +11,7 @@
 namespace {
 const QString driverName = QStringLiteral("QSQLITE");
 const QString parcelColumns = QStringLiteral("number, company, status, good_status, failure, step_count, "
-                                             "newest_time, newest_step, asked_at, grew_at, marked");
+                                             "newest_time, newest_step, asked_at, grew_at, marked, note");
 
 // SQLITE_CORRUPT and SQLITE_NOTADB, as Qt SQL reports SQLite's result codes.
 bool saysBroken(const QSqlQuery &query)
@@ -106,7 +106,8 @@ ParcelStore::Opened ParcelStore::tryOpen()
     const int version = query.value(0).toInt();
     if (version > schemaVersion)
         return Opened::Newer;
-    return version == schemaVersion || createSchema() ? Opened::Ready : Opened::Failed;
+    const bool ready = version == schemaVersion || (version == 0 ? createSchema() : upgradeFrom(version));
+    return ready ? Opened::Ready : Opened::Failed;
 }
 
 // Moved while still open: closing first would delete a -wal that SQLite takes for its own.
@@ -146,14 +147,26 @@ bool ParcelStore::createSchema()
     return write([](QSqlQuery &query) {
         return run(query, QStringLiteral("PRAGMA encoding = 'UTF-16'")) &&
                run(query,
-                   QStringLiteral("CREATE TABLE parcels (number TEXT, company TEXT, status TEXT, "
-                                  "good_status TEXT, failure TEXT, step_count INTEGER, newest_time TEXT, "
-                                  "newest_step TEXT, asked_at INTEGER, grew_at INTEGER, marked INTEGER, "
-                                  "PRIMARY KEY (number, company)) WITHOUT ROWID")) &&
+                   QStringLiteral(
+                       "CREATE TABLE parcels (number TEXT, company TEXT, status TEXT, "
+                       "good_status TEXT, failure TEXT, step_count INTEGER, newest_time TEXT, "
+                       "newest_step TEXT, asked_at INTEGER, grew_at INTEGER, marked INTEGER, "
+                       "note TEXT NOT NULL DEFAULT '', PRIMARY KEY (number, company)) WITHOUT ROWID")) &&
                run(query, QStringLiteral("CREATE TABLE steps (number TEXT, company TEXT, position INTEGER, "
                                          "time TEXT, progress TEXT, PRIMARY KEY (number, company, position)) "
                                          "WITHOUT ROWID")) &&
                run(query, QStringLiteral("CREATE TABLE settings (name TEXT PRIMARY KEY, value)")) &&
+               run(query, QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
+    });
+}
+
+// An older file is brought up to this schema in place, in one transaction: it keeps all it holds.
+bool ParcelStore::upgradeFrom(int version)
+{
+    return write([version](QSqlQuery &query) {
+        // 1 to 2: a note on each parcel.
+        return (version >= 2 || run(query, QStringLiteral("ALTER TABLE parcels ADD COLUMN note TEXT NOT NULL "
+                                                          "DEFAULT ''"))) &&
                run(query, QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
     });
 }
@@ -199,6 +212,7 @@ QList<ParcelRecord> ParcelStore::parcels() const
         record.askedAt = timeOf(query.value(8));
         record.grewAt = timeOf(query.value(9));
         record.marked = query.value(10).toBool();
+        record.note = query.value(11).toString();
         records.append(std::move(record));
     }
     return records;
@@ -240,13 +254,13 @@ bool ParcelStore::save(const ParcelRecord &record, const QList<ResultRow> *steps
         return false;
     return write([&](QSqlQuery &query) {
         const ParcelKey &key = record.key;
-        if (!run(
-                query,
-                QStringLiteral("INSERT OR REPLACE INTO parcels (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                    .arg(parcelColumns),
-                {key.number, key.company, record.status, record.goodStatus, record.failureCause,
-                 record.stepCount, record.newestTime, record.newestStep, timeValue(record.askedAt),
-                 timeValue(record.grewAt), int(record.marked)}))
+        if (!run(query,
+                 QStringLiteral(
+                     "INSERT OR REPLACE INTO parcels (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                     .arg(parcelColumns),
+                 {key.number, key.company, record.status, record.goodStatus, record.failureCause,
+                  record.stepCount, record.newestTime, record.newestStep, timeValue(record.askedAt),
+                  timeValue(record.grewAt), int(record.marked), record.note}))
             return false;
         if (!steps)
             return true;

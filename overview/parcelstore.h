@@ -25,7 +25,7 @@ public:
         WriteFailed, // a write failed (a full disk): written no more, its steps still read
         NoDriver,    // Qt has no QSQLITE driver here
     };
-    static constexpr int schemaVersion = 1;
+    static constexpr int schemaVersion = 2; // 2: a note on each parcel
     static constexpr const char *fileName = "quillon.sqlite";
 
     // `clock` names a file moved aside; `busyTimeoutMs`: how long a write waits for a lock.
@@ -58,6 +58,7 @@ private:
     Opened tryOpen();
     bool moveAside();
     bool createSchema();
+    bool upgradeFrom(int version);
     QSqlDatabase database() const;
     // Runs `work` in a transaction; a failure rolls it back and leaves the file alone from then on.
     template <typename Work> bool write(Work work);

@@ -9,6 +9,7 @@
 #include "monitor/parcelnotification.h"
 #include "outlet/outletpage.h"
 #include "overview/numberbatch.h"
+#include "overview/parcelrecord.h"
 #include "overview/parcelstore.h"
 #include "platform/answerdecoder.h"
 #include "platform/programfolders.h"
@@ -134,6 +135,9 @@ companies picked by hand: batch abc 75123456789012 / abc=圆通快递 7512345678
 stopped before some: batchSummary - + - / 3 => 已添加 2 个单号；查询已停止，3 个未查询
 refused ones named: batchSummary - + 7（单号不存在!请检查!） + 8（查询失败,请检查网络后重试!） / 0
   => 已添加 1 个单号；未添加：7（单号不存在!请检查!）、8（查询失败,请检查网络后重试!）
+note, breaks as blanks, controls gone: note 新手机\r\n给妈妈\n\t\x07\r! => 新手机 给妈妈  !$
+note cut at 40: note {a*39}😀 => {a*39}$
+note of 40 kept whole: note {a*38}😀 => {a*38}😀$
 a row's tail of markup: plainText 2026-12-03 12:00 快件已揽收</div> => 2026-12-03 12:00 快件已揽收
 tags inside and after: plainText 正在为您派件<p>数据来源于网络</p></div> => 正在为您派件数据来源于网络
 the service's entities: plainText a&nbsp;&nbsp;b &amp; c&lt;d&gt; &quot;e&quot; => a b & c<d> "e"
@@ -349,6 +353,8 @@ class TestLogic : public QObject {
             outcomes.replaceInStrings(QRegularExpression(u"^-$"_s), QString());
             return NumberBatch::summary(outcomes, second.toInt());
         }
+        if (rule == u"note")
+            return ParcelRecord::noteFrom(text) + u'$';
         if (rule == u"plainText")
             return ::plainText(text);
         if (rule == u"cut") // the room / the text
@@ -503,6 +509,8 @@ private slots:
     void batch() { check(); }
     void batchSummary_data() { tableRows(cases, this); }
     void batchSummary() { check(); }
+    void note_data() { tableRows(cases, this); }
+    void note() { check(); }
     void plainText_data() { tableRows(cases, this); }
     void plainText() { check(); }
     void cut_data() { tableRows(cases, this); }

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
@@ -61,7 +62,8 @@ class TestOverview : public QObject {
     //                             "~" a blank line, "#N" N numbers the service does not know
     //   open | close | restart    the board opens the store; the program's part made anew, closed
     //                             or opened
-    //   spoil HOW                 the file: newer (its version 2), corrupt (table pages), text (and
+    //   spoil HOW                 the file: newer (a version above ours), version1 (the last release's,
+    //                             without notes), corrupt (table pages), text (and
     //                             its -wal, -shm, -journal), folder (in its place), immutable (the
     //                             folder), held (by another store), full (files cannot grow)
     //   grow M | serve BEHAVIOUR  7770001 has 2 + M steps; every tracking answer misbehaves so
@@ -70,6 +72,7 @@ class TestOverview : public QObject {
     //                             on the clock), then that
     //   auto M | checked | due    自动查询 every M minutes; the update check ended; its timer ticks
     //   at HH:MM                  the clock
+    //   note NUMBER=TEXT          the note of NUMBER's parcel
     //   show WHAT,WHAT            notes what shown() names
     QString run(const QString &steps)
     {
@@ -136,6 +139,8 @@ class TestOverview : public QObject {
             QMetaObject::invokeMethod(m_engine->findChild<QTimer *>(u"automaticRefreshTimer"_s), "timeout");
         else if (verb == u"at")
             m_clock.passTo(QDateTime(m_clock.current.date(), QTime::fromString(arg, u"H:mm"_s)));
+        else if (verb == u"note") // "note NUMBER=TEXT", the parcel of 顺丰快递
+            m_board->setNote({arg.section(u'=', 0, 0), u"顺丰快递"_s}, arg.section(u'=', 1));
         else if (verb == u"shift") // the clock set forward or back by so many days
             m_clock.current = m_clock.current.addDays(arg.toInt());
         else if (verb == u"show") {
@@ -148,7 +153,8 @@ class TestOverview : public QObject {
     void spoil(const QString &how)
     {
         const qint64 at = how == u"newer" ? 60 : how == u"corrupt" ? 4096 : 0;
-        const QByteArray bytes = how == u"newer"     ? QByteArray::fromHex("00000002")
+        const QByteArray bytes = how == u"newer"
+                                     ? QByteArray::fromHex("000000") + char(ParcelStore::schemaVersion + 1)
                                  : how == u"corrupt" ? QByteArray(3 * 4096, '\xFF')
                                                      : QByteArray("Quillon");
         for (const QString &name : how == u"text" ? QStringList{u""_s, u"-wal"_s, u"-shm"_s, u"-journal"_s}
@@ -157,6 +163,16 @@ class TestOverview : public QObject {
             QFile spoilt(file() + name);
             if (!spoilt.open(QIODevice::ReadWrite) || !spoilt.seek(at) || spoilt.write(bytes) != bytes.size())
                 m_notes << u"cannot spoil "_s + name;
+        }
+        if (how == u"version1") { // as the last release wrote it: no notes
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"version1"_s);
+                db.setDatabaseName(file());
+                if (!db.open() || !QSqlQuery(u"ALTER TABLE parcels DROP COLUMN note"_s, db).isActive() ||
+                    !QSqlQuery(u"PRAGMA user_version = 1"_s, db).isActive())
+                    m_notes << u"cannot make a version 1 file"_s;
+            }
+            QSqlDatabase::removeDatabase(u"version1"_s);
         }
         if (how == u"folder")
             QDir().mkpath(file());
@@ -179,7 +195,8 @@ class TestOverview : public QObject {
         for (int row = 0; row < m_board->count(); ++row) {
             const ParcelRecord &parcel = m_board->parcel(row);
             const QString failure = u'(' + parcel.failureCause + u"; "_s + parcel.goodStatus + u')';
-            parcels << parcel.key.number + u'=' + parcel.status + u'/' + QString::number(parcel.stepCount) +
+            parcels << parcel.key.number + (parcel.note.isEmpty() ? u""_s : u'[' + parcel.note + u']') +
+                           u'=' + parcel.status + u'/' + QString::number(parcel.stepCount) +
                            (parcel.marked ? u"*"_s : u""_s) +
                            (parcel.failureCause.isEmpty() ? u""_s : failure);
             if (!m_asked.contains(parcel.key.number))
@@ -232,6 +249,8 @@ private slots:
     {
         tableRows(R"(
 new, version 0: open ; close ; open ; show status,files => status= | files=quillon.sqlite, quillon.sqlite-wal
+the last release's file upgraded in place, notes kept: history 7770001 ; open ; all ; answer ; close ; spoil version1 ; open
+  ; note 7770001=新手机\r\n盒 ; restart ; show parcels,steps,status => parcels=7770001[新手机 盒]=运送中/2 | steps=2 | status=
 newer left alone: open ; close ; spoil newer ; open ; auto 30 ; show status,files ; close ; open ; show status =>
   status=快件记录由更新版本的程序写成,本次仅保存在内存中 | files=quillon.sqlite | status=快件记录由更新版本的程序写成,本次仅保存在内存中
 not a database: spoil text ; open ; show status,files => status=快件记录已损坏,已移至quillon.sqlite.broken-20261206-140500并新建 |

@@ -234,7 +234,7 @@ overview, refreshed and filtered: put wlnum.ini=1234567890|顺丰快递\r\n77700
 overview learns the main window's answers, steps as text: put wlnum.ini=5|顺丰快递\r\n ; answer 5=rows:2 ; ready
   ; click overviewButton ; refresh ; at 9:30 ; answer 5=<tr><td>T1</td><td>P1</td></tr><tr><td>T2</td><td>P2</td></tr><tr><td>T3</td><td>派件<p>数据&amp;来源</p></div>
   ; query 顺丰快递 5 ; show parcel:0 ; serve tracking=e404 ; at 9:40 ; enter 0 ; show parcel:0,overview
-  => parcel:0=5/顺丰快递/派件中/T3 派件数据&来源/3/12-06 09:30/ ~  | parcel:0=5/顺丰快递/查询失败/T3 派件数据&来源/3/12-06 09:40/
+  => parcel:0=5//顺丰快递/派件中/T3 派件数据&来源/3/12-06 09:30/ ~  | parcel:0=5//顺丰快递/查询失败/T3 派件数据&来源/3/12-06 09:40/
   ~ 服务器返回HTTP错误404\n上次结果：派件中 | overview=5 派件数据&来源
 numbers added from the list, recorded once answered: put wlnum.ini=1234567890|顺丰快递\r\n ; answer SF1234567890123=rows:2
   ; ready ; click overviewButton ; batch SF1234567890123 74123456789012,abc、1234567890 SF1234567890123 ; show batch
@@ -244,6 +244,11 @@ numbers added from the list, recorded once answered: put wlnum.ini=1234567890|�
   | addSummary=已添加 1 个单号；未添加：74123456789012（单号不存在!请检查!）、abc（单号不存在!请检查!）
   | parcels=SF1234567890123 运送中 2,1234567890 未查询 | file:wlnum.ini=1234567890|顺丰快递\r\nSF1234567890123|顺丰快递\r\n
   | entries=1234567890|顺丰快递,SF1234567890123|顺丰快递
+notes named in the list, its filter, a notification and the number box: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n
+  ; answer 1=rows:2 ; ready ; click overviewButton ; refresh ; note 1=妈妈的茶叶 ; answer 1=rows:3 ; refresh ; filter 茶叶
+  ; show parcels,notified ; close overview ; activate ; focus numberBox ; key Down ; show numberBox,tip:numberBox ; keys 9 ; show tip:numberBox
+  => parcels=1 运送中 3 ● | notified=[1\n顺丰快递] 快件有更新/妈妈的茶叶 · 顺丰快递 1\nT3 P3 | numberBox=1 | tip:numberBox=妈妈的茶叶
+  | tip:numberBox=
 overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
   ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 运送中 3,1 未查询 | parcels=5550001111 运送中 3
 summary opens the overview: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n3|顺丰快递\r\n4|顺丰快递\r\n ; answer 1=rows:2 ; answer 2=rows:2 ; answer 3=rows:2 ; answer 4=rows:2

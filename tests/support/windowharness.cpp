@@ -3,6 +3,7 @@
 #include "common/gbtext.h"
 #include "common/savefile.h"
 #include "common/statusbar.h"
+#include "overview/parcelmodel.h"
 #include "overview/refreshengine.h"
 
 #include <QApplication>
@@ -182,11 +183,15 @@ void WindowHarness::perform(const QString &step)
         QWidget *popup = QApplication::activePopupWidget(), *target = QApplication::focusWidget();
         if (popup)
             target = popup->focusWidget() ? popup->focusWidget() : popup;
+        if (!target)
+            throw Unknown{u"no window takes the keys "_s + arg};
         const QKeyCombination keys = QKeySequence::fromString(arg)[0];
         QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
-    } else if (verb == u"keys") // typed into the control with the focus
+    } else if (verb == u"keys") { // typed into the control with the focus
+        if (!QApplication::focusWidget())
+            throw Unknown{u"no control takes the keys "_s + arg};
         QTest::keyClicks(QApplication::focusWidget(), arg);
-    else if (verb == u"copy")
+    } else if (verb == u"copy")
         QGuiApplication::clipboard()->setText(arg);
     else if (verb == u"close")
         arg == u"overview" ? void(find("overviewWindow")->close()) : void(m_window->close());
@@ -298,7 +303,17 @@ void WindowHarness::perform(const QString &step)
         }
     } else if (verb == u"filter")
         find<QLineEdit>("filterBox")->setText(arg);
-    else if (verb == u"enter") {
+    else if (verb == u"note") { // F2 on row N of the overview, TEXT pasted, Enter: "note N=TEXT"
+        auto *table = find<QTableView>("parcelView");
+        table->setCurrentIndex(table->model()->index(key.toInt(), ParcelModel::Status));
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_F2);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        if (!editor)
+            throw Unknown{u"no note editor after F2"_s};
+        editor->insert(value); // as a paste: keyClicks types ASCII alone
+        QTest::keyClick(editor, Qt::Key_Return);
+    } else if (verb == u"enter") {
         auto *table = find<QTableView>("parcelView");
         table->setCurrentIndex(table->model()->index(arg.toInt(), 0));
         QTest::keyClick(table, Qt::Key_Return);
@@ -426,10 +441,10 @@ QString WindowHarness::shown(const QString &what) const
     } else if (what == u"parcels") { // the overview's rows as shown: number, status, steps, mark
         const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
         for (int r = 0; r < parcels->rowCount(); ++r)
-            parts << QStringList{parcels->index(r, 0).data().toString(),
-                                 parcels->index(r, 2).data().toString(),
-                                 parcels->index(r, 4).data().toString(),
-                                 parcels->index(r, 6).data().toString()}
+            parts << QStringList{parcels->index(r, ParcelModel::Number).data().toString(),
+                                 parcels->index(r, ParcelModel::Status).data().toString(),
+                                 parcels->index(r, ParcelModel::Steps).data().toString(),
+                                 parcels->index(r, ParcelModel::Marked).data().toString()}
                          .join(u' ')
                          .trimmed();
     } else if (what == u"suggestions") { // the couriers offered under the number box, each [why]
@@ -452,7 +467,8 @@ QString WindowHarness::shown(const QString &what) const
         const int row = what.sliced(7).toInt();
         for (int column = 0; column < parcels->columnCount(); ++column)
             parts << parcels->index(row, column).data().toString();
-        return parts.join(u'/') + u" ~ "_s + parcels->index(row, 2).data(Qt::ToolTipRole).toString();
+        return parts.join(u'/') + u" ~ "_s +
+               parcels->index(row, ParcelModel::Status).data(Qt::ToolTipRole).toString();
     } else if (what == u"overview") { // closed, or the number selected and the newest step below
         const auto *overview = m_window->findChild<QWidget *>(u"overviewWindow"_s);
         if (!overview || !overview->isVisible())

@@ -48,6 +48,7 @@
 //                                     each answer awaited, each pause ticked
 //   batch TEXT | batch company=N=NAME 添加单号 opened, TEXT pasted; line N's company picked
 //   filter TEXT | enter N             the overview's filter field; Enter on row N of its table
+//   note N=TEXT                       F2 on row N of the overview, TEXT pasted, Enter
 //   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
 //   activate refresh                  the user activates the notification a refresh posted last
 //   show WHAT,WHAT                    notes what the window shows (see shown())
