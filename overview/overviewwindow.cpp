@@ -3,10 +3,12 @@
 #include "common/textrules.h"
 #include "overview/addnumbersdialog.h"
 #include "overview/parcelboard.h"
+#include "overview/parcelfilter.h"
 #include "overview/parcelmodel.h"
 #include "overview/refreshengine.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
@@ -20,6 +22,7 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QTreeWidget>
 #include <span>
 
@@ -28,6 +31,7 @@ namespace {
 const QString sizeSetting = QStringLiteral("overviewSize");       // "width,height"
 const QString columnsSetting = QStringLiteral("overviewColumns"); // widths, comma-separated
 const QString sortSetting = QStringLiteral("overviewSort");       // "column,order"; -1: the history's
+const QString showArchivedSetting = QStringLiteral("overviewShowArchived");
 
 QList<int> numbersOf(const QVariant &setting)
 {
@@ -40,7 +44,7 @@ QList<int> numbersOf(const QVariant &setting)
 
 OverviewWindow::OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, QWidget *parent)
     : QWidget(parent, Qt::Window), m_board(board), m_refresh(refresh), m_model(new ParcelModel(board, this)),
-      m_proxy(new QSortFilterProxyModel(this))
+      m_proxy(new ParcelFilter(this))
 {
     setObjectName(QStringLiteral("overviewWindow"));
     setWindowTitle(QStringLiteral("全部快件"));
@@ -91,6 +95,31 @@ void OverviewWindow::buildControls()
         int(std::ranges::find(choices, m_refresh.automaticMinutes()) - choices.begin()));
     connect(m_automatic, &QComboBox::currentIndexChanged, this,
             [this, choices](int index) { m_refresh.setAutomaticMinutes(choices[index]); });
+
+    m_archiveAfter = new QComboBox(this);
+    named(m_archiveAfter, "archiveBox", QStringLiteral("归档"));
+    m_archiveAfter->addItems({QStringLiteral("立即"), QStringLiteral("1天"), QStringLiteral("3天"),
+                              QStringLiteral("7天"), QStringLiteral("从不")});
+    const auto after = std::span(ParcelBoard::archiveChoices);
+    m_archiveAfter->setCurrentIndex(int(std::ranges::find(after, m_board.archiveDays()) - after.begin()));
+    connect(m_archiveAfter, &QComboBox::currentIndexChanged, this, [this, after](int index) {
+        m_board.setSetting(QLatin1String(ParcelBoard::archiveSetting), after[index]);
+        m_proxy->lookAgain();
+        m_view->viewport()->update(); // the archived rows' grey
+    });
+    m_showArchived = new QCheckBox(QStringLiteral("显示已归档"), this);
+    named(m_showArchived, "showArchivedBox");
+    m_showArchived->setChecked(m_board.setting(showArchivedSetting).toBool());
+    m_proxy->setShowArchived(m_showArchived->isChecked());
+    connect(m_showArchived, &QCheckBox::toggled, this, [this](bool show) {
+        m_board.setSetting(showArchivedSetting, show);
+        m_proxy->setShowArchived(show);
+    });
+    // Parcels signed for a while ago move into the archive as time passes.
+    auto *archiveLook = new QTimer(this);
+    archiveLook->setInterval(60 * 1000);
+    connect(archiveLook, &QTimer::timeout, m_proxy, &ParcelFilter::lookAgain);
+    archiveLook->start();
 
     connect(m_refreshAll, &QPushButton::clicked, &m_refresh, &RefreshEngine::refreshAll);
     connect(m_stop, &QPushButton::clicked, &m_refresh, &RefreshEngine::stop);
@@ -166,6 +195,9 @@ void OverviewWindow::buildControls()
     controls->addWidget(m_progress);
     controls->addWidget(new QLabel(QStringLiteral("自动查询"), this));
     controls->addWidget(m_automatic);
+    controls->addWidget(new QLabel(QStringLiteral("归档"), this));
+    controls->addWidget(m_archiveAfter);
+    controls->addWidget(m_showArchived);
     auto *split = new QSplitter(Qt::Vertical, this);
     split->addWidget(m_view);
     split->addWidget(m_steps);
@@ -270,6 +302,12 @@ void OverviewWindow::showContextMenu(const QPoint &position)
     connect(menu.addAction(QStringLiteral("查看")), &QAction::triggered, this,
             [&] { emit openRequested(key); });
     connect(menu.addAction(QStringLiteral("编辑备注")), &QAction::triggered, this, &OverviewWindow::editNote);
+    const bool archived = m_proxy->mapToSource(index).data(ParcelModel::archivedRole).toBool();
+    connect(menu.addAction(archived ? QStringLiteral("取消归档") : QStringLiteral("归档")),
+            &QAction::triggered, this, [&] {
+                m_board.setArchive(key,
+                                   archived ? ParcelRecord::Archive::Back : ParcelRecord::Archive::ByHand);
+            });
     connect(menu.addAction(QStringLiteral("标记为已读")), &QAction::triggered, this,
             [&] { m_board.clearMark(key); });
     connect(menu.addAction(QStringLiteral("删除")), &QAction::triggered, this,

@@ -13,7 +13,8 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QSortFilterProxyModel;
+class ParcelFilter;
+class QCheckBox;
 class QTableView;
 class QTreeWidget;
 class RefreshEngine;
@@ -51,7 +52,7 @@ private:
     ParcelBoard &m_board;
     RefreshEngine &m_refresh;
     ParcelModel *m_model;
-    QSortFilterProxyModel *m_proxy;
+    ParcelFilter *m_proxy;
     QLineEdit *m_filter = nullptr;
     QPushButton *m_refreshAll = nullptr;
     QPushButton *m_stop = nullptr;
@@ -61,6 +62,8 @@ private:
     qsizetype m_adding = 0;    // how many that run asks
     QProgressBar *m_progress = nullptr;
     QComboBox *m_automatic = nullptr;
+    QComboBox *m_archiveAfter = nullptr;
+    QCheckBox *m_showArchived = nullptr;
     QTableView *m_view = nullptr;
     QTreeWidget *m_steps = nullptr;
     QLabel *m_status = nullptr;

@@ -4,6 +4,8 @@
 #include "history/historystore.h"
 #include "platform/clock.h"
 
+#include <algorithm>
+
 ParcelBoard::ParcelBoard(ParcelStore &store, const Clock &clock, QObject *parent)
     : QObject(parent), m_store(store), m_clock(clock)
 {
@@ -108,6 +110,29 @@ void ParcelBoard::setNote(const ParcelKey &key, const QString &typed)
     m_parcels[row].note = note;
     save(m_parcels[row]);
     emit parcelChanged(row);
+}
+
+void ParcelBoard::setArchive(const ParcelKey &key, ParcelRecord::Archive archive)
+{
+    const int row = rowOf(key);
+    if (row < 0 || m_parcels[row].archive == archive)
+        return;
+    m_parcels[row].archive = archive;
+    save(m_parcels[row]);
+    emit parcelChanged(row);
+}
+
+int ParcelBoard::archiveDays() const
+{
+    const QVariant days = setting(QLatin1String(archiveSetting));
+    return days.isValid() && std::ranges::find(archiveChoices, days.toInt()) != std::end(archiveChoices)
+               ? days.toInt()
+               : 3;
+}
+
+bool ParcelBoard::isArchived(int row) const
+{
+    return m_parcels.at(row).archived(m_clock.now(), archiveDays());
 }
 
 QString ParcelBoard::noteOf(const ParcelKey &key) const

@@ -45,6 +45,12 @@ public:
     ParcelRecord::Taken take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
     void setNote(const ParcelKey &key, const QString &typed); // kept as ParcelRecord::noteFrom makes it
+    void setArchive(const ParcelKey &key, ParcelRecord::Archive archive);
+    // The 归档 setting: days after a parcel was signed for until it is archived; -1 never.
+    static constexpr const char *archiveSetting = "archiveDays";
+    static constexpr int archiveChoices[] = {0, 1, 3, 7, -1};
+    int archiveDays() const;
+    bool isArchived(int row) const;
     QString noteOf(const ParcelKey &key) const;
     // A parcel asked at a time later than now (the clock was ahead then) counts as asked now, so
     // that it does not wait behind every other for the longest-ago-first order.

@@ -3,6 +3,8 @@
 #include "common/textrules.h"
 #include "overview/parcelboard.h"
 
+#include <QColor>
+
 ParcelModel::ParcelModel(ParcelBoard &board, QObject *parent) : QAbstractTableModel(parent), m_board(board)
 {
     connect(&board, &ParcelBoard::aboutToReset, this, &ParcelModel::beginResetModel);
@@ -39,6 +41,10 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
     const ParcelRecord &parcel = m_board.parcel(index.row());
     if (role == filterRole)
         return parcel.key.number + u'\n' + parcel.note + u'\n' + parcel.key.company;
+    if (role == archivedRole)
+        return m_board.isArchived(index.row());
+    if (role == Qt::ForegroundRole) // archived parcels, shown when asked, greyed
+        return m_board.isArchived(index.row()) ? QVariant(QColor(Qt::gray)) : QVariant();
     if (role == Qt::EditRole && index.column() == Note)
         return parcel.note;
     const auto newest = [&parcel] {

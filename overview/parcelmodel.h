@@ -14,6 +14,7 @@ public:
     enum Column { Number, Note, Company, Status, Newest, Steps, AskedAt, Marked, ColumnCount };
     static constexpr int sortRole = Qt::UserRole;
     static constexpr int filterRole = Qt::UserRole + 1;
+    static constexpr int archivedRole = Qt::UserRole + 2; // the list shows it only when asked
 
     explicit ParcelModel(ParcelBoard &board, QObject *parent = nullptr);
 

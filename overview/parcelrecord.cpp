@@ -38,6 +38,19 @@ bool ParcelRecord::signedFor() const
     return goodStatus == QueryOutcome::deliveryWord(QStringLiteral("签"));
 }
 
+bool ParcelRecord::archived(const QDateTime &now, int afterDays) const
+{
+    switch (archive) {
+    case Archive::ByHand:
+        return true;
+    case Archive::Back:
+        return false;
+    case Archive::ByTime:
+        break;
+    }
+    return afterDays >= 0 && signedAt.isValid() && signedAt.addDays(afterDays) <= now;
+}
+
 ParcelRecord::Taken ParcelRecord::take(const QueryOutcome &outcome, const QDateTime &now)
 {
     askedAt = now;
@@ -60,6 +73,10 @@ ParcelRecord::Taken ParcelRecord::take(const QueryOutcome &outcome, const QDateT
     stepCount = int(count);
     newestTime = count > 0 ? outcome.rows.last().time : QString();
     newestStep = count > 0 ? outcome.rows.last().progress : QString();
+    if (!signedFor())
+        signedAt = QDateTime();
+    else if (!signedAt.isValid())
+        signedAt = now;
     if (grew) {
         grewAt = now;
         marked = true;

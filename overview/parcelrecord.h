@@ -31,6 +31,11 @@ struct ParcelRecord {
     QDateTime grewAt;    // when a refresh last found more steps
     bool marked = false; // 有更新: grew since the user last looked
     QString note;        // the user's name for the parcel, one line of at most noteLength characters
+    QDateTime signedAt;  // when an answer first said 已签收; invalid while not signed for
+    // What puts the parcel in the archive: the 归档 setting's time after signedAt, 归档 pressed
+    // on it, or 取消归档, which keeps it out for good.
+    enum class Archive { ByTime, ByHand, Back };
+    Archive archive = Archive::ByTime;
 
     static constexpr qsizetype noteLength = 40;
     // A note as it is kept: line breaks become blanks, other control characters go, and it is cut
@@ -54,6 +59,9 @@ struct ParcelRecord {
     static ParcelRecord fresh(const ParcelKey &key);
     bool askable() const;
     bool signedFor() const; // by the last good answer
+    // Whether the parcel is archived at `now`, with the setting's `afterDays` (negative: never):
+    // out of the list unless asked for, and never refreshed.
+    bool archived(const QDateTime &now, int afterDays) const;
     // Takes in what the service said at `now`. A refusal or a failure keeps the last good status,
     // steps and count, and so does a page without steps for a parcel that has some: a maintenance
     // or login page would otherwise erase them, and the next real step would not count as news.

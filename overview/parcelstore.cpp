@@ -11,7 +11,8 @@
 namespace {
 const QString driverName = QStringLiteral("QSQLITE");
 const QString parcelColumns = QStringLiteral("number, company, status, good_status, failure, step_count, "
-                                             "newest_time, newest_step, asked_at, grew_at, marked, note");
+                                             "newest_time, newest_step, asked_at, grew_at, marked, note, "
+                                             "signed_at, archive");
 
 // SQLITE_CORRUPT and SQLITE_NOTADB, as Qt SQL reports SQLite's result codes.
 bool saysBroken(const QSqlQuery &query)
@@ -147,11 +148,12 @@ bool ParcelStore::createSchema()
     return write([](QSqlQuery &query) {
         return run(query, QStringLiteral("PRAGMA encoding = 'UTF-16'")) &&
                run(query,
-                   QStringLiteral(
-                       "CREATE TABLE parcels (number TEXT, company TEXT, status TEXT, "
-                       "good_status TEXT, failure TEXT, step_count INTEGER, newest_time TEXT, "
-                       "newest_step TEXT, asked_at INTEGER, grew_at INTEGER, marked INTEGER, "
-                       "note TEXT NOT NULL DEFAULT '', PRIMARY KEY (number, company)) WITHOUT ROWID")) &&
+                   QStringLiteral("CREATE TABLE parcels (number TEXT, company TEXT, status TEXT, "
+                                  "good_status TEXT, failure TEXT, step_count INTEGER, newest_time TEXT, "
+                                  "newest_step TEXT, asked_at INTEGER, grew_at INTEGER, marked INTEGER, "
+                                  "note TEXT NOT NULL DEFAULT '', signed_at INTEGER, archive INTEGER NOT "
+                                  "NULL DEFAULT 0, "
+                                  "PRIMARY KEY (number, company)) WITHOUT ROWID")) &&
                run(query, QStringLiteral("CREATE TABLE steps (number TEXT, company TEXT, position INTEGER, "
                                          "time TEXT, progress TEXT, PRIMARY KEY (number, company, position)) "
                                          "WITHOUT ROWID")) &&
@@ -164,9 +166,12 @@ bool ParcelStore::createSchema()
 bool ParcelStore::upgradeFrom(int version)
 {
     return write([version](QSqlQuery &query) {
-        // 1 to 2: a note on each parcel.
-        return (version >= 2 || run(query, QStringLiteral("ALTER TABLE parcels ADD COLUMN note TEXT NOT NULL "
-                                                          "DEFAULT ''"))) &&
+        // 1 to 2: a note on each parcel, when it was signed for, and how it is archived.
+        return (version >= 2 ||
+                (run(query, QStringLiteral("ALTER TABLE parcels ADD COLUMN note TEXT NOT NULL DEFAULT ''")) &&
+                 run(query, QStringLiteral("ALTER TABLE parcels ADD COLUMN signed_at INTEGER")) &&
+                 run(query,
+                     QStringLiteral("ALTER TABLE parcels ADD COLUMN archive INTEGER NOT NULL DEFAULT 0")))) &&
                run(query, QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
     });
 }
@@ -213,6 +218,8 @@ QList<ParcelRecord> ParcelStore::parcels() const
         record.grewAt = timeOf(query.value(9));
         record.marked = query.value(10).toBool();
         record.note = query.value(11).toString();
+        record.signedAt = timeOf(query.value(12));
+        record.archive = ParcelRecord::Archive(query.value(13).toInt());
         records.append(std::move(record));
     }
     return records;
@@ -256,11 +263,12 @@ bool ParcelStore::save(const ParcelRecord &record, const QList<ResultRow> *steps
         const ParcelKey &key = record.key;
         if (!run(query,
                  QStringLiteral(
-                     "INSERT OR REPLACE INTO parcels (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                     "INSERT OR REPLACE INTO parcels (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                      .arg(parcelColumns),
                  {key.number, key.company, record.status, record.goodStatus, record.failureCause,
                   record.stepCount, record.newestTime, record.newestStep, timeValue(record.askedAt),
-                  timeValue(record.grewAt), int(record.marked), record.note}))
+                  timeValue(record.grewAt), int(record.marked), record.note, timeValue(record.signedAt),
+                  int(record.archive)}))
             return false;
         if (!steps)
             return true;

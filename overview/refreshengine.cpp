@@ -32,7 +32,7 @@ bool RefreshEngine::refreshAll()
         return false;
     QList<ParcelKey> queue;
     for (int row = 0; row < m_board.count(); ++row) {
-        if (m_board.parcel(row).askable())
+        if (m_board.parcel(row).askable() && !m_board.isArchived(row))
             queue.append(m_board.parcel(row).key);
     }
     start(queue, false);
@@ -181,7 +181,7 @@ QList<ParcelKey> RefreshEngine::automaticQueue() const
     QList<const ParcelRecord *> candidates;
     for (int row = 0; row < m_board.count(); ++row) {
         const ParcelRecord &record = m_board.parcel(row);
-        if (record.askable() && !record.signedFor())
+        if (record.askable() && !record.signedFor() && !m_board.isArchived(row))
             candidates.append(&record);
     }
     // Never asked comes first; ties keep the board's order.

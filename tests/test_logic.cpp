@@ -135,6 +135,13 @@ companies picked by hand: batch abc 75123456789012 / abc=圆通快递 7512345678
 stopped before some: batchSummary - + - / 3 => 已添加 2 个单号；查询已停止，3 个未查询
 refused ones named: batchSummary - + 7（单号不存在!请检查!） + 8（查询失败,请检查网络后重试!） / 0
   => 已添加 1 个单号；未添加：7（单号不存在!请检查!）、8（查询失败,请检查网络后重试!）
+not yet the setting's days: archived 2.9 3 time => listed
+the setting's days passed: archived 3 3 time => archived
+at once: archived 0 0 time => archived
+never by time: archived 100 -1 time => listed
+never signed for: archived - 0 time => listed
+归档 pressed: archived - -1 hand => archived
+取消归档 pressed: archived 100 0 back => listed
 note, breaks as blanks, controls gone: note 新手机\r\n给妈妈\n\t\x07\r! => 新手机 给妈妈  !$
 note cut at 40: note {a*39}😀 => {a*39}$
 note of 40 kept whole: note {a*38}😀 => {a*38}😀$
@@ -353,6 +360,17 @@ class TestLogic : public QObject {
             outcomes.replaceInStrings(QRegularExpression(u"^-$"_s), QString());
             return NumberBatch::summary(outcomes, second.toInt());
         }
+        if (rule ==
+            u"archived") { // days since signed for ("-": never), the setting's days, how (time, hand, back)
+            const QStringList at = text.split(u' ');
+            const QDateTime now(QDate(2026, 12, 7), QTime(12, 0));
+            ParcelRecord record;
+            if (at.value(0) != u"-")
+                record.signedAt = now.addSecs(-at.value(0).toDouble() * 86400);
+            record.archive =
+                ParcelRecord::Archive(QStringList{u"time"_s, u"hand"_s, u"back"_s}.indexOf(at.value(2)));
+            return record.archived(now, at.value(1).toInt()) ? u"archived"_s : u"listed"_s;
+        }
         if (rule == u"note")
             return ParcelRecord::noteFrom(text) + u'$';
         if (rule == u"plainText")
@@ -509,6 +527,8 @@ private slots:
     void batch() { check(); }
     void batchSummary_data() { tableRows(cases, this); }
     void batchSummary() { check(); }
+    void archived_data() { tableRows(cases, this); }
+    void archived() { check(); }
     void note_data() { tableRows(cases, this); }
     void note() { check(); }
     void plainText_data() { tableRows(cases, this); }

@@ -73,6 +73,7 @@ class TestOverview : public QObject {
     //   auto M | checked | due    自动查询 every M minutes; the update check ended; its timer ticks
     //   at HH:MM                  the clock
     //   note NUMBER=TEXT          the note of NUMBER's parcel
+    //   archive DAYS | back NUMBER the 归档 setting; 取消归档 on NUMBER's parcel
     //   show WHAT,WHAT            notes what shown() names
     QString run(const QString &steps)
     {
@@ -139,6 +140,10 @@ class TestOverview : public QObject {
             QMetaObject::invokeMethod(m_engine->findChild<QTimer *>(u"automaticRefreshTimer"_s), "timeout");
         else if (verb == u"at")
             m_clock.passTo(QDateTime(m_clock.current.date(), QTime::fromString(arg, u"H:mm"_s)));
+        else if (verb == u"archive") // the 归档 setting's days
+            m_board->setSetting(QLatin1String(ParcelBoard::archiveSetting), arg.toInt());
+        else if (verb == u"back") // 取消归档 on NUMBER's parcel
+            m_board->setArchive({arg, u"顺丰快递"_s}, ParcelRecord::Archive::Back);
         else if (verb == u"note") // "note NUMBER=TEXT", the parcel of 顺丰快递
             m_board->setNote({arg.section(u'=', 0, 0), u"顺丰快递"_s}, arg.section(u'=', 1));
         else if (verb == u"shift") // the clock set forward or back by so many days
@@ -169,6 +174,8 @@ class TestOverview : public QObject {
                 QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"version1"_s);
                 db.setDatabaseName(file());
                 if (!db.open() || !QSqlQuery(u"ALTER TABLE parcels DROP COLUMN note"_s, db).isActive() ||
+                    !QSqlQuery(u"ALTER TABLE parcels DROP COLUMN signed_at"_s, db).isActive() ||
+                    !QSqlQuery(u"ALTER TABLE parcels DROP COLUMN archive"_s, db).isActive() ||
                     !QSqlQuery(u"PRAGMA user_version = 1"_s, db).isActive())
                     m_notes << u"cannot make a version 1 file"_s;
             }
@@ -278,6 +285,9 @@ a failure keeps the last good state, the mark only above 0: history 7770001 ; op
 an unreadable history removes no record: history 7770001,5550001111 ; open ; all ; answer ; next ; restart ; history ! 9 ;
   restart ; show parcels,steps ; history ! 9,1 ; show parcels => parcels=9=未查询/0, 5550001111=运送中/3, 7770001=运送中/2 | steps=0
   | parcels=1=未查询/0, 9=未查询/0, 5550001111=运送中/3, 7770001=运送中/2
+archived parcels never asked, 取消归档 brings one back: history 5550001111,1234567890 ; open ; all ; answer ; next ; archive 0
+  ; all ; answer ; show asked ; back 1234567890 ; restart ; all ; answer ; next ; show asked
+  => asked=5550001111 | asked=1234567890, 5550001111
 automatic only after the update check, at once the first time: history 7770001 ; open ; auto 30 ; due ; show state ;
   checked ; show state ; answer ; show ended => state=idle | state=asking | ended=查询完毕 []
 automatic an interval after the last, skipped while one runs: history 7770001,5550001111 ; open ; all ; answer ; auto 60 ;

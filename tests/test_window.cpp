@@ -249,6 +249,9 @@ notes named in the list, its filter, a notification and the number box: put wlnu
   ; show parcels,notified ; close overview ; activate ; focus numberBox ; key Down ; show numberBox,tip:numberBox ; keys 9 ; show tip:numberBox
   => parcels=1 运送中 3 ● | notified=[1\n顺丰快递] 快件有更新/妈妈的茶叶 · 顺丰快递 1\nT3 P3 | numberBox=1 | tip:numberBox=妈妈的茶叶
   | tip:numberBox=
+archived from the menu, shown greyed when asked, brought back: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n ; ready
+  ; click overviewButton ; menu 1=归档 ; show parcels ; click showArchivedBox ; show parcels ; menu 1=取消归档 ; click showArchivedBox
+  ; show parcels => parcels=2 未查询 | parcels=2 未查询,1 未查询 | parcels=2 未查询,1 未查询
 overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
   ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 运送中 3,1 未查询 | parcels=5550001111 运送中 3
 summary opens the overview: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n3|顺丰快递\r\n4|顺丰快递\r\n ; answer 1=rows:2 ; answer 2=rows:2 ; answer 3=rows:2 ; answer 4=rows:2

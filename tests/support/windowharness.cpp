@@ -6,6 +6,7 @@
 #include "overview/parcelmodel.h"
 #include "overview/refreshengine.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -160,7 +161,8 @@ void WindowHarness::perform(const QString &step)
         auto *button = find<QPushButton>(name.constData());
         button->setText(u'&' + button->text());
     } else if (verb == u"click")
-        find<QPushButton>(name.constData())->click(); // as a click does: nothing when the button is disabled
+        find<QAbstractButton>(name.constData())
+            ->click(); // as a click does: nothing when the button is disabled
     else if (verb == u"select")
         find<QComboBox>(key.toLatin1().constData())->setCurrentIndex(value.toInt());
     else if (verb == u"at")
