@@ -83,6 +83,8 @@ void AddNumbersDialog::readNumbers()
         connect(company, &QComboBox::currentTextChanged, this,
                 [this, number = line.number](const QString &name) {
                     m_chosen.insert(number, name);
+                    // It changes what is left out, not the lines: their lists stay as they are.
+                    m_lines = NumberBatch::read(m_text->toPlainText(), m_historyNumbers, m_chosen);
                     showNotes();
                 });
         m_table->setCellWidget(row, 1, company);
@@ -90,10 +92,8 @@ void AddNumbersDialog::readNumbers()
     showNotes();
 }
 
-// A company picked by hand changes what is left out, not the lines: their lists stay as they are.
 void AddNumbersDialog::showNotes()
 {
-    m_lines = NumberBatch::read(m_text->toPlainText(), m_historyNumbers, m_chosen);
     for (int row = 0; row < m_lines.size(); ++row)
         m_table->setItem(row, 2, new QTableWidgetItem(NumberBatch::skipText(m_lines.at(row).skip)));
     updateAddButton();
