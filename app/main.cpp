@@ -8,6 +8,7 @@
 #include "platform/programfolders.h"
 #include "platform/qtappexit.h"
 #include "platform/qtclock.h"
+#include "platform/qtfiledialogs.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtshell.h"
 #include "platform/qtskin.h"
@@ -60,11 +61,12 @@ int main(int argc, char *argv[])
     QtWebFetch fetch;
     QtSound sound;
     QtShell shell;
+    QtFileDialogs files;
     QtClock clock;
     QtSkin skin;
     QtAppExit appExit;
     DBusNotifier notifier;
-    const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit, notifier};
+    const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit, notifier, files};
 
     MainWindow window(platform, Endpoints::fromBuild(), folders);
     QObject::connect(&instance, &SingleInstance::showAsked, &window, &MainWindow::bringToFront);

@@ -126,6 +126,7 @@ void MainWindow::setupOverview()
     m_overviewLink = new OverviewLink({.window = this,
                                        .history = m_history,
                                        .historyBox = m_inputs->history(),
+                                       .boxes = m_guard->boxes(),
                                        .busy = [this] { return whyNoParcelNow(); },
                                        .pickAndQuery = [this](const ParcelKey &key) { queryParcel(key); }},
                                       m_platform, m_endpoints.trackingHost, m_folders);

@@ -22,8 +22,8 @@ ParcelBoard::Others othersOf(const HistoryStore &history)
 OverviewLink::OverviewLink(MainWindowSide mainWindow, const Platform &platform, const QString &trackingHost,
                            const ProgramFolders &folders)
     : QObject(mainWindow.window), m_mainWindow(std::move(mainWindow)), m_notifier(platform.notifier),
-      m_store(std::make_unique<ParcelStore>(folders.dataFile(QLatin1String(ParcelStore::fileName)),
-                                            platform.clock)),
+      m_files(platform.files), m_store(std::make_unique<ParcelStore>(
+                                   folders.dataFile(QLatin1String(ParcelStore::fileName)), platform.clock)),
       m_board(new ParcelBoard(*m_store, platform.clock, this)),
       m_refresh(new RefreshEngine(*m_board, platform, trackingHost, this))
 {
@@ -87,9 +87,11 @@ OverviewWindow *OverviewLink::showWindow()
 {
     openRecord();
     if (!m_overview) {
-        m_overview = new OverviewWindow(*m_board, *m_refresh, m_mainWindow.window);
+        m_overview =
+            new OverviewWindow(*m_board, *m_refresh, m_mainWindow.boxes, m_files, m_mainWindow.window);
         connect(m_overview, &OverviewWindow::openRequested, this, &OverviewLink::openParcel);
         connect(m_overview, &OverviewWindow::deleteRequested, this, &OverviewLink::deleteParcel);
+        connect(m_overview, &OverviewWindow::importConfirmed, this, &OverviewLink::importParcels);
     }
     m_overview->setWindowState(m_overview->windowState() & ~Qt::WindowMinimized);
     m_overview->show();
@@ -119,6 +121,18 @@ void OverviewLink::openParcel(const ParcelKey &key)
 void OverviewLink::deleteParcel(const ParcelKey &key)
 {
     m_mainWindow.historyBox.deleteNumber(key.number, m_overview); // its question over the overview
+    followHistory();
+}
+
+// The new parcels join the history in the file's order, as answered numbers do, and the board
+// keeps the file's status for each until it is asked.
+void OverviewLink::importParcels(const ParcelFile::Import &import)
+{
+    m_board->addImported(import.added, import.noted);
+    QList<HistoryStore::Picked> parcels;
+    for (const ParcelRecord &parcel : import.added)
+        parcels.append({parcel.key.number, parcel.key.company});
+    m_mainWindow.historyBox.addAll(parcels);
     followHistory();
 }
 

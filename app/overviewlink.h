@@ -1,5 +1,6 @@
 #pragma once
 
+#include "overview/parcelfile.h"
 #include "overview/parcelrecord.h"
 #include "platform/platform.h"
 #include "platform/programfolders.h"
@@ -28,6 +29,7 @@ public:
         QWidget *window;               // the parent of the overview window
         const HistoryStore &history;   // the list the board follows
         HistoryBox &historyBox;        // 删 for a row's number, its question included
+        MessageBoxes &boxes;           // the main window's, for the overview's questions
         std::function<QString()> busy; // why no row can be opened now; empty when one can
         std::function<void(const ParcelKey &)> pickAndQuery; // as a pick from the number box
     };
@@ -52,11 +54,13 @@ private:
     void openRecord();
     void openParcel(const ParcelKey &key);
     void deleteParcel(const ParcelKey &key);
+    void importParcels(const ParcelFile::Import &import);
     void notifyRefreshed(const QList<ParcelKey> &grown);
     void notificationActivated(const QString &key, QObject *poster);
 
     MainWindowSide m_mainWindow;
     Notifier &m_notifier;
+    FileDialogs &m_files;
     std::unique_ptr<ParcelStore> m_store;
     ParcelBoard *m_board;
     RefreshEngine *m_refresh;

@@ -47,6 +47,19 @@ HistoryStore::AddResult HistoryBox::add(const QString &number, const QString &co
     return result;
 }
 
+void HistoryBox::addAll(const QList<HistoryStore::Picked> &parcels)
+{
+    const HistoryStore::AddResult result = m_history.addAll(parcels);
+    if (result == HistoryStore::AddResult::Duplicate)
+        return;
+    const QString typed = m_numberBox->currentText();
+    showEntries();
+    const QSignalBlocker blocker(m_numberBox);
+    m_numberBox->setEditText(typed);
+    if (result == HistoryStore::AddResult::SaveFailed)
+        emit message(Texts::historyNotSaved());
+}
+
 void HistoryBox::pick(int index)
 {
     const HistoryStore::Picked entry = HistoryStore::pick(m_numberBox->itemText(index));

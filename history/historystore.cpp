@@ -5,6 +5,7 @@
 #include "tracking/catalogue.h"
 
 #include <QFile>
+#include <QSet>
 
 namespace {
 // Where an entry's number ends: at the last bar that a company of the catalogue follows, else at
@@ -124,6 +125,33 @@ HistoryStore::AddResult HistoryStore::add(const QString &typedNumber, const QStr
         const std::optional<QByteArray> line = GbText::encode(m_entries.constLast() + QLatin1String("\r\n"));
         if (line)
             m_fileBytes->append(*line);
+        else
+            m_fileBytes.reset();
+    }
+    return save() ? AddResult::Added : AddResult::SaveFailed;
+}
+
+HistoryStore::AddResult HistoryStore::addAll(const QList<Picked> &parcels)
+{
+    QSet<QString> numbers;
+    for (const QString &entry : std::as_const(m_entries))
+        numbers.insert(entryNumber(entry));
+    QStringList added;
+    for (const Picked &parcel : parcels) {
+        const QString number = recordedNumber(parcel.number);
+        if (!number.isEmpty() && !numbers.contains(number)) {
+            numbers.insert(number);
+            added.append(number + u'|' + parcel.company);
+        }
+    }
+    if (added.isEmpty())
+        return AddResult::Duplicate;
+    m_entries.append(added);
+    if (m_fileBytes) {
+        const std::optional<QByteArray> lines =
+            GbText::encode(added.join(QLatin1String("\r\n")) + QLatin1String("\r\n"));
+        if (lines)
+            m_fileBytes->append(*lines);
         else
             m_fileBytes.reset();
     }

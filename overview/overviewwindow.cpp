@@ -1,16 +1,23 @@
 #include "overview/overviewwindow.h"
 
+#include "common/savefile.h"
 #include "common/textrules.h"
+#include "common/texts.h"
 #include "overview/addnumbersdialog.h"
 #include "overview/parcelboard.h"
 #include "overview/parcelfilter.h"
 #include "overview/parcelmodel.h"
 #include "overview/refreshengine.h"
+#include "platform/filedialogs.h"
+#include "platform/messageboxes.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +39,7 @@ const QString sizeSetting = QStringLiteral("overviewSize");       // "width,heig
 const QString columnsSetting = QStringLiteral("overviewColumns"); // widths, comma-separated
 const QString sortSetting = QStringLiteral("overviewSort");       // "column,order"; -1: the history's
 const QString showArchivedSetting = QStringLiteral("overviewShowArchived");
+const QString csvFilter = QStringLiteral("CSV 文件 (*.csv);;文本文件 (*.txt);;所有文件 (*)");
 
 QList<int> numbersOf(const QVariant &setting)
 {
@@ -42,9 +50,10 @@ QList<int> numbersOf(const QVariant &setting)
 }
 } // namespace
 
-OverviewWindow::OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_board(board), m_refresh(refresh), m_model(new ParcelModel(board, this)),
-      m_proxy(new ParcelFilter(this))
+OverviewWindow::OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, MessageBoxes &boxes,
+                               FileDialogs &files, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_board(board), m_refresh(refresh), m_boxes(boxes), m_files(files),
+      m_model(new ParcelModel(board, this)), m_proxy(new ParcelFilter(this))
 {
     setObjectName(QStringLiteral("overviewWindow"));
     setWindowTitle(QStringLiteral("全部快件"));
@@ -81,6 +90,20 @@ void OverviewWindow::buildControls()
     m_addNumbers = new QPushButton(QStringLiteral("添加单号"), this);
     named(m_addNumbers, "addNumbersButton");
     connect(m_addNumbers, &QPushButton::clicked, this, &OverviewWindow::openAddNumbers);
+    auto *listFile = new QPushButton(QStringLiteral("导入/导出"), this);
+    named(listFile, "listFileButton", QStringLiteral("导入导出"));
+    listFile->setMenu(new QMenu(listFile));
+    const auto addListAction = [&](const char *name, const QString &text, QKeySequence keys, auto act) {
+        QAction *action = listFile->menu()->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, act);
+        addAction(action); // its keys work anywhere in the window
+    };
+    addListAction("exportListAction", QStringLiteral("导出列表…"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                  &OverviewWindow::exportList);
+    addListAction("importListAction", QStringLiteral("导入列表…"), QKeySequence(Qt::CTRL | Qt::Key_I),
+                  &OverviewWindow::importList);
     m_progress = new QProgressBar(this);
     named(m_progress, "refreshProgress", QStringLiteral("查询进度"));
     m_progress->setTextVisible(true);
@@ -192,6 +215,7 @@ void OverviewWindow::buildControls()
     controls->addWidget(m_refreshAll);
     controls->addWidget(m_stop);
     controls->addWidget(m_addNumbers);
+    controls->addWidget(listFile);
     controls->addWidget(m_progress);
     controls->addWidget(new QLabel(QStringLiteral("自动查询"), this));
     controls->addWidget(m_automatic);
@@ -361,4 +385,50 @@ void OverviewWindow::showSteps()
             QStringList{cutAtWholeCharacter(step->time, shownTextLength),
                         plainText(cutAtWholeCharacter(step->progress, shownTextLength))}));
     m_steps->addTopLevelItems(items);
+}
+
+void OverviewWindow::tell(const QString &text)
+{
+    m_boxes.show({Texts::boxTitle(), text, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton, this});
+}
+
+// Every parcel, archived ones too.
+void OverviewWindow::exportList()
+{
+    const QString path = m_files.saveFileName(
+        this, QStringLiteral("导出列表"),
+        QDir::home().filePath(ParcelFile::suggestedName(QDate::currentDate())), csvFilter);
+    if (path.isEmpty())
+        return;
+    const QList<ParcelRecord> parcels = m_board.oldestFirst();
+    if (!saveWholeFile(path, ParcelFile::write(parcels)))
+        return tell(QStringLiteral("导出失败,文件无法写入:") + QFileInfo(path).fileName());
+    setStatus(QStringLiteral("已导出 %1 件到 %2").arg(parcels.size()).arg(QFileInfo(path).fileName()));
+}
+
+// Nothing changes until the user has read what the file would add and said yes.
+void OverviewWindow::importList()
+{
+    const QString path = m_files.openFileName(this, QStringLiteral("导入列表"), csvFilter);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.size() > ParcelFile::maxBytes)
+        return tell(ParcelFile::problemText(ParcelFile::Reading::Problem::TooMany));
+    const QByteArray bytes = file.isOpen() ? file.readAll() : QByteArray();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError)
+        return tell(QStringLiteral("无法读取文件:") + QFileInfo(path).fileName());
+    const ParcelFile::Reading reading = ParcelFile::read(bytes);
+    if (reading.problem != ParcelFile::Reading::Problem::None)
+        return tell(ParcelFile::problemText(reading.problem));
+    const ParcelFile::Import import = ParcelFile::plan(reading, m_board);
+    if (import.count() == 0)
+        return tell(import.summary());
+    const BoxButton answer =
+        m_boxes.show({Texts::boxTitle(), import.summary() + QStringLiteral("\n\n确定导入吗?"),
+                      BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes, this});
+    if (answer == BoxButton::Yes) {
+        emit importConfirmed(import);
+        setStatus(QStringLiteral("已导入 %1 件").arg(import.count()));
+    }
 }

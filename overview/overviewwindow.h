@@ -1,11 +1,14 @@
 #pragma once
 
+#include "overview/parcelfile.h"
 #include "overview/parcelrecord.h"
 
 #include <QPointer>
 #include <QWidget>
 
 class AddNumbersDialog;
+class FileDialogs;
+class MessageBoxes;
 class ParcelBoard;
 class ParcelModel;
 class QComboBox;
@@ -25,7 +28,9 @@ class RefreshEngine;
 class OverviewWindow : public QWidget {
     Q_OBJECT
 public:
-    OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, QWidget *parent = nullptr);
+    // `boxes` and `files` ask the user about an export or an import.
+    OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, MessageBoxes &boxes, FileDialogs &files,
+                   QWidget *parent = nullptr);
 
     void selectParcel(const ParcelKey &key);
     void setStatus(const QString &text);
@@ -33,6 +38,7 @@ public:
 signals:
     void openRequested(const ParcelKey &key); // 查看, Enter or a double-click
     void deleteRequested(const ParcelKey &key);
+    void importConfirmed(const ParcelFile::Import &import); // the user said yes to its summary
 
 protected:
     void closeEvent(QCloseEvent *event) override; // keeps the size and the columns
@@ -46,11 +52,16 @@ private:
     void editNote();
     void openAddNumbers();
     void addNumbers(const QList<ParcelKey> &parcels);
+    void exportList();
+    void importList();
+    void tell(const QString &text); // in a box over this window
     ParcelKey keyAt(const QModelIndex &index) const;
     ParcelKey selectedKey() const;
 
     ParcelBoard &m_board;
     RefreshEngine &m_refresh;
+    MessageBoxes &m_boxes;
+    FileDialogs &m_files;
     ParcelModel *m_model;
     ParcelFilter *m_proxy;
     QLineEdit *m_filter = nullptr;

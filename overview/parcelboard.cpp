@@ -101,6 +101,28 @@ void ParcelBoard::clearMark(const ParcelKey &key)
     emit parcelChanged(row);
 }
 
+void ParcelBoard::addImported(const QList<ParcelRecord> &added, const QList<ParcelRecord> &noted)
+{
+    for (const ParcelRecord &parcel : noted)
+        setNote(parcel.key, parcel.note);
+    QList<ParcelRecord> fresh;
+    for (const ParcelRecord &parcel : added) {
+        if (!m_rows.contains(parcel.key))
+            fresh.append(parcel);
+    }
+    if (fresh.isEmpty())
+        return;
+    const ParcelStore::State before = m_store.state();
+    m_store.save(fresh);
+    reportStore(before);
+    emit aboutToReset();
+    for (const ParcelRecord &parcel : std::as_const(fresh)) {
+        m_rows.insert(parcel.key, int(m_parcels.size()));
+        m_parcels.append(parcel);
+    }
+    emit wasReset();
+}
+
 void ParcelBoard::setNote(const ParcelKey &key, const QString &typed)
 {
     const int row = rowOf(key);

@@ -34,6 +34,9 @@ public:
 
     int count() const { return int(m_parcels.size()); }
     const ParcelRecord &parcel(int row) const { return m_parcels.at(row); }
+    // Every parcel as the history holds them, the oldest first: what an export writes, so that an
+    // import, which adds to the history in the file's order, brings the same list back.
+    QList<ParcelRecord> oldestFirst() const { return {m_parcels.crbegin(), m_parcels.crend()}; }
     int rowOf(const ParcelKey &key) const { return m_rows.value(key, -1); }
     QList<ResultRow> steps(const ParcelKey &key) const; // the last good answer's, the newest last
 
@@ -44,6 +47,9 @@ public:
     // out: the outcome alone says whether it failed.
     ParcelRecord::Taken take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
+    // Parcels of an imported list: the new ones join the board, after the others, until the
+    // history they are added to orders them; the known ones take their note.
+    void addImported(const QList<ParcelRecord> &added, const QList<ParcelRecord> &noted);
     void setNote(const ParcelKey &key, const QString &typed); // kept as ParcelRecord::noteFrom makes it
     void setArchive(const ParcelKey &key, ParcelRecord::Archive archive);
     // The 归档 setting: days after a parcel was signed for until it is archived; -1 never.

@@ -41,6 +41,28 @@ bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
         query.bindValue(i, values[i]);
     return query.exec();
 }
+
+// Each record put in place of the stored one, through one prepared statement.
+bool saveRecords(QSqlQuery &query, const QList<ParcelRecord> &records)
+{
+    if (!query.prepare(
+            QStringLiteral(
+                "INSERT OR REPLACE INTO parcels (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                .arg(parcelColumns)))
+        return false;
+    for (const ParcelRecord &record : records) {
+        const QVariantList values{record.key.number,          record.key.company,  record.status,
+                                  record.goodStatus,          record.failureCause, record.stepCount,
+                                  record.newestTime,          record.newestStep,   timeValue(record.askedAt),
+                                  timeValue(record.grewAt),   int(record.marked),  record.note,
+                                  timeValue(record.signedAt), int(record.archive)};
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        if (!query.exec())
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 ParcelStore::ParcelStore(QString filePath, const Clock &clock, int busyTimeoutMs)
@@ -261,14 +283,7 @@ bool ParcelStore::save(const ParcelRecord &record, const QList<ResultRow> *steps
         return false;
     return write([&](QSqlQuery &query) {
         const ParcelKey &key = record.key;
-        if (!run(query,
-                 QStringLiteral(
-                     "INSERT OR REPLACE INTO parcels (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                     .arg(parcelColumns),
-                 {key.number, key.company, record.status, record.goodStatus, record.failureCause,
-                  record.stepCount, record.newestTime, record.newestStep, timeValue(record.askedAt),
-                  timeValue(record.grewAt), int(record.marked), record.note, timeValue(record.signedAt),
-                  int(record.archive)}))
+        if (!saveRecords(query, {record}))
             return false;
         if (!steps)
             return true;
@@ -287,6 +302,11 @@ bool ParcelStore::save(const ParcelRecord &record, const QList<ResultRow> *steps
         }
         return true;
     });
+}
+
+bool ParcelStore::save(const QList<ParcelRecord> &records)
+{
+    return m_state == State::Ready && write([&](QSqlQuery &query) { return saveRecords(query, records); });
 }
 
 bool ParcelStore::remove(const QList<ParcelKey> &keys)

@@ -50,6 +50,7 @@ public:
 
     // One transaction each. `steps`: a good answer's, replacing the parcel's stored ones.
     bool save(const ParcelRecord &record, const QList<ResultRow> *steps = nullptr);
+    bool save(const QList<ParcelRecord> &records); // their steps left as they are
     bool remove(const QList<ParcelKey> &keys);
     bool saveSetting(const QString &name, const QVariant &value);
 

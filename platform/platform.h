@@ -2,6 +2,7 @@
 
 #include "platform/appexit.h"
 #include "platform/clock.h"
+#include "platform/filedialogs.h"
 #include "platform/messageboxes.h"
 #include "platform/notifier.h"
 #include "platform/shell.h"
@@ -20,4 +21,5 @@ struct Platform {
     Skin &skin;
     AppExit &appExit;
     Notifier &notifier;
+    FileDialogs &files;
 };

@@ -9,6 +9,7 @@
 #include "monitor/parcelnotification.h"
 #include "outlet/outletpage.h"
 #include "overview/numberbatch.h"
+#include "overview/parcelfile.h"
 #include "overview/parcelrecord.h"
 #include "overview/parcelstore.h"
 #include "platform/answerdecoder.h"
@@ -27,6 +28,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -145,6 +147,28 @@ never signed for: archived - 0 time => listed
 note, breaks as blanks, controls gone: note 新手机\r\n给妈妈\n\t\x07\r! => 新手机 给妈妈  !$
 note cut at 40: note {a*39}😀 => {a*39}$
 note of 40 kept whole: note {a*38}😀 => {a*38}😀$
+written with a mark, a header, quotes as RFC 4180 asks, no formula: parcelFile export
+  7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5|中通快递|=1+1||||0||||否
+  => \uFEFF单号,快递公司,备注,快件状态,最新时间,最新进度,步数,上次查询,有更新,签收时间,归档\r\n7770001,顺丰快递,"新手机, ""大""",运送中,12-06 10:00,"到达,""杭州""\r\n中转",2,2026-12-06 14:05:00,是,2026-12-06 09:00:00,是\r\n5,中通快递,\x27=1+1,,,,0,,,,否\r\n
+read back as written: parcelFile again 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5|中通快递|=1+1||||0||||否
+  => 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5|中通快递|=1+1||||0||||否
+plain numbers, blanks and blank lines: parcelFile SF1234567890123\n\n  1234567890 \r\nhello world\n9,无名快递,x,y\r7,中通快递,茶
+  => SF1234567890123 ; 1234567890 ; 7|中通快递|茶 / 第4行 hello world：不是单号 ; 第5行 9,无名快递,x,y：栏数不对
+GBK, with a header: parcelFile gbk 单号,快递公司,备注\r\n7770001,顺丰快递,妈妈的茶叶\r\n => 7770001|顺丰快递|妈妈的茶叶
+GBK number,company: parcelFile gbk 7770001,中通快递 => 7770001|中通快递
+columns in another order, a line break quoted: parcelFile 单号,备注,快递公司\r\n1,"a\r\nb",韵达快递\r\nx y,,\r\n
+  => 1|韵达快递|a b / 第4行 x y：不是单号
+written file cut after a line: parcelFile 单号,快递公司\r\n1,顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
+cut inside quotes: parcelFile 1,\x22顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
+cut inside a UTF-8 character: parcelFile cut 1 1,顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
+cut inside a GBK character: parcelFile gbk cut 1 1,顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
+neither UTF-8 nor GBK: parcelFile latin1 1,\xFF\xFE\xFF\r\n2 => 文件不是UTF-8或GBK编码的文本,无法导入
+binary: parcelFile 1\x00\x02 => 文件不是UTF-8或GBK编码的文本,无法导入
+a broken mark: parcelFile latin1 \xEF\xBB\xBF1,\xB6\xA5 => 文件不是UTF-8或GBK编码的文本,无法导入
+the most rows: parcelFile rows 100000 => 100000 rows
+one row too many: parcelFile rows 100001 => 文件超过100000行,无法导入
+empty: parcelFile  => 文件是空的,没有可导入的快件
+no parcels: parcelFile {"a": "b c"} => 文件中没有可导入的快件
 a row's tail of markup: plainText 2026-12-03 12:00 快件已揽收</div> => 2026-12-03 12:00 快件已揽收
 tags inside and after: plainText 正在为您派件<p>数据来源于网络</p></div> => 正在为您派件数据来源于网络
 the service's entities: plainText a&nbsp;&nbsp;b &amp; c&lt;d&gt; &quot;e&quot; => a b & c<d> "e"
@@ -196,6 +220,8 @@ four bytes a character: historyFile load 9\x94\x39\xFC\x36|a => 9😀|a
 first ever: historyFile edit  / +9😀 => 9😀|中通快递\r\n
 new goes last: historyFile edit 3124|顺丰快递\n12|34|顺丰快递\n / +12 => 3124|顺丰快递\r\n12|34|顺丰快递\r\n12|中通快递\r\n
 line breaks dropped: historyFile edit  / +4\r\n0\r => 40|中通快递\r\n
+many with one write, in order, each number once: historyFile edit 3124|顺丰快递\n / *12,3124,,\r\n,12,77
+  => 3124|顺丰快递\r\n12|中通快递\r\n77|中通快递\r\n
 same number, another company: historyFile edit 3124|顺丰快递\n / +3124 => 3124|顺丰快递\n
 same without line breaks: historyFile edit 3124|顺丰快递\n / +31\r\n24 => 3124|顺丰快递\n
 duplicate with a bar in the number: historyFile edit 12|34|顺丰快递\n / +12|34 => 12|34|顺丰快递\n
@@ -371,6 +397,8 @@ class TestLogic : public QObject {
                 ParcelRecord::Archive(QStringList{u"time"_s, u"hand"_s, u"back"_s}.indexOf(at.value(2)));
             return record.archived(now, at.value(1).toInt()) ? u"archived"_s : u"listed"_s;
         }
+        if (rule == u"parcelFile") // a file's text, UTF-8 unless "gbk", "latin1" or "cut N" bytes first
+            return readParcelFile(text);
         if (rule == u"note")
             return ParcelRecord::noteFrom(text) + u'$';
         if (rule == u"plainText")
@@ -476,12 +504,93 @@ class TestLogic : public QObject {
         for (const QString &step : second.split(u' ')) {
             if (step.startsWith(u'+'))
                 store.add(step.sliced(1), u"中通快递"_s);
-            else if (step.startsWith(u'-'))
+            else if (step.startsWith(u'*')) { // "*A,B": both at once
+                QList<HistoryStore::Picked> parcels;
+                for (const QString &number : step.sliced(1).split(u','))
+                    parcels.append({number, u"中通快递"_s});
+                store.addAll(parcels);
+            } else if (step.startsWith(u'-'))
                 store.removeNumber(step.sliced(1));
             else
                 return u"no such step: "_s + step;
         }
         return GbText::decode(readFile(path()));
+    }
+
+    // "export A ; B": records, their fields split by "|", written; "again": written, then read back;
+    // "rows N": N numbers with their company. Shows the rows read and the lines skipped, or why not.
+    static QString readParcelFile(QString text)
+    {
+        const QString format = u"yyyy-MM-dd HH:mm:ss"_s;
+        const auto recordsOf = [&format](const QString &records) {
+            QList<ParcelRecord> parcels;
+            for (const QString &record : records.split(u" ; "_s)) {
+                const QStringList f = record.split(u'|') + QStringList(11);
+                parcels.append({{f[0], f[1]},
+                                f[3],
+                                f[3],
+                                {},
+                                f[6].toInt(),
+                                f[4],
+                                f[5],
+                                QDateTime::fromString(f[7], format),
+                                {},
+                                f[8] == u"是",
+                                f[2],
+                                QDateTime::fromString(f[9], format),
+                                f[10] == u"是"   ? ParcelRecord::Archive::ByHand
+                                : f[10] == u"否" ? ParcelRecord::Archive::Back
+                                                 : ParcelRecord::Archive::ByTime});
+            }
+            return parcels;
+        };
+        QByteArray bytes;
+        if (text.startsWith(u"export "))
+            return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(
+                ParcelFile::write(recordsOf(text.sliced(7))));
+        if (text.startsWith(u"again "))
+            bytes = ParcelFile::write(recordsOf(text.sliced(6)));
+        else if (text.startsWith(u"rows ")) {
+            for (int n = 0; n < text.sliced(5).toInt(); ++n)
+                bytes += QByteArray::number(n + 1) +
+                         ",\xE9\xA1\xBA\xE4\xB8\xB0\xE5\xBF\xAB\xE9\x80\x92\n"; // 顺丰快递
+        } else {
+            const bool gbk = text.startsWith(u"gbk "), latin1 = text.startsWith(u"latin1 ");
+            text = text.sliced(gbk ? 4 : latin1 ? 7 : 0);
+            const int cut = text.startsWith(u"cut ") ? text.section(u' ', 1, 1).toInt() : 0;
+            if (cut)
+                text = text.section(u' ', 2);
+            bytes = gbk ? GbText::encode(text).value() : latin1 ? text.toLatin1() : text.toUtf8();
+            bytes.chop(cut);
+        }
+        const ParcelFile::Reading reading = ParcelFile::read(bytes);
+        if (reading.problem != ParcelFile::Reading::Problem::None)
+            return ParcelFile::problemText(reading.problem);
+        if (text.startsWith(u"rows "))
+            return u"%1 rows"_s.arg(reading.rows.size());
+        QStringList rows;
+        for (const auto &[line, p] : reading.rows) {
+            const QString archive = p.archive == ParcelRecord::Archive::ByHand ? u"是"_s
+                                    : p.archive == ParcelRecord::Archive::Back ? u"否"_s
+                                                                               : QString();
+            QString row = QStringList{p.key.number,
+                                      p.key.company,
+                                      p.note,
+                                      p.status,
+                                      p.newestTime,
+                                      p.newestStep,
+                                      QString::number(p.stepCount),
+                                      p.askedAt.toString(format),
+                                      p.marked ? u"是"_s : QString(),
+                                      p.signedAt.toString(format),
+                                      archive}
+                              .join(u'|');
+            while (row.endsWith(u'|') || row.endsWith(u"|0"_s)) // what a plain list leaves out
+                row.chop(row.endsWith(u'|') ? 1 : 2);
+            rows << row;
+        }
+        return rows.join(u" ; "_s) +
+               (reading.skipped.isEmpty() ? QString() : u" / "_s + reading.skipped.join(u" ; "_s));
     }
 
     void check()
@@ -529,6 +638,8 @@ private slots:
     void batchSummary() { check(); }
     void archived_data() { tableRows(cases, this); }
     void archived() { check(); }
+    void parcelFile_data() { tableRows(cases, this); }
+    void parcelFile() { check(); }
     void note_data() { tableRows(cases, this); }
     void note() { check(); }
     void plainText_data() { tableRows(cases, this); }

@@ -2,6 +2,7 @@
 // the demo service over loopback, with a fake clock and the refresh's timers ticked by hand.
 #include "demoservice.h"
 #include "fakeplatform.h"
+#include "overview/parcelfile.h"
 #include "overview/refreshengine.h"
 #include "platform/qtwebfetch.h"
 #include "table.h"
@@ -28,14 +29,17 @@ class TestOverview : public QObject {
     FakeSkin m_skin;
     FakeAppExit m_exit;
     FakeNotifier m_notifier;
-    const Platform m_platform{m_fetch, m_sound, m_boxes, m_shell, m_clock, m_skin, m_exit, m_notifier};
+    FakeFileDialogs m_files;
+    const Platform m_platform{m_fetch, m_sound, m_boxes,    m_shell, m_clock,
+                              m_skin,  m_exit,  m_notifier, m_files};
     // The program's part, made anew by "restart"; the holder holds the file as another program would.
     std::unique_ptr<ParcelStore> m_store, m_holder;
     std::unique_ptr<ParcelBoard> m_board;
     std::unique_ptr<RefreshEngine> m_engine;
     QStringList m_history, m_asked, m_notes;
     ParcelBoard::Others m_others = ParcelBoard::Others::Gone;
-    QString m_ended, m_progress;
+    QString m_ended, m_progress, m_summary;
+    QByteArray m_exported;
 
     QString file(const QString &name = u"quillon.sqlite"_s) const { return m_dir.filePath(name); }
 
@@ -73,6 +77,8 @@ class TestOverview : public QObject {
     //   auto M | checked | due    自动查询 every M minutes; the update check ended; its timer ticks
     //   at HH:MM                  the clock
     //   note NUMBER=TEXT          the note of NUMBER's parcel
+    //   export | wipe             the list exported; the record deleted and the history emptied
+    //   import TEXT|exported      a file imported, and its new parcels added to the history
     //   archive DAYS | back NUMBER the 归档 setting; 取消归档 on NUMBER's parcel
     //   show WHAT,WHAT            notes what shown() names
     QString run(const QString &steps)
@@ -146,7 +152,25 @@ class TestOverview : public QObject {
             m_board->setArchive({arg, u"顺丰快递"_s}, ParcelRecord::Archive::Back);
         else if (verb == u"note") // "note NUMBER=TEXT", the parcel of 顺丰快递
             m_board->setNote({arg.section(u'=', 0, 0), u"顺丰快递"_s}, arg.section(u'=', 1));
-        else if (verb == u"shift") // the clock set forward or back by so many days
+        else if (verb == u"export")
+            m_exported = ParcelFile::write(m_board->oldestFirst());
+        else if (verb == u"wipe") { // the record deleted, the history emptied
+            m_engine.reset();
+            m_board.reset();
+            m_store.reset();
+            for (const QString &name : {u""_s, u"-wal"_s, u"-shm"_s})
+                QFile::remove(file() + name);
+            m_history.clear();
+            make();
+        } else if (verb == u"import") { // the file's text, or "exported"; what a yes to its summary does
+            const ParcelFile::Import import =
+                ParcelFile::plan(ParcelFile::read(arg == u"exported" ? m_exported : arg.toUtf8()), *m_board);
+            m_summary = import.summary();
+            m_board->addImported(import.added, import.noted);
+            for (const ParcelRecord &parcel : import.added)
+                m_history << parcel.key.number + u'|' + parcel.key.company;
+            m_board->followHistory(m_history, m_others);
+        } else if (verb == u"shift") // the clock set forward or back by so many days
             m_clock.current = m_clock.current.addDays(arg.toInt());
         else if (verb == u"show") {
             for (const QString &what : arg.split(u','))
@@ -218,6 +242,7 @@ class TestOverview : public QObject {
                                                 : u"asking"_s},
             {u"ended"_s, m_ended}, // the latest refresh, and the first parcel that grew
             {u"progress"_s, m_progress},
+            {u"summary"_s, m_summary},             // of the latest import
             {u"status"_s, m_board->storeStatus()}, // what the status line says about the record
             {u"steps"_s,
              QString::number(m_board->count() ? m_board->steps(m_board->parcel(0).key).size() : -1)},
@@ -288,6 +313,15 @@ an unreadable history removes no record: history 7770001,5550001111 ; open ; all
 archived parcels never asked, 取消归档 brings one back: history 5550001111,1234567890 ; open ; all ; answer ; next ; archive 0
   ; all ; answer ; show asked ; back 1234567890 ; restart ; all ; answer ; next ; show asked
   => asked=5550001111 | asked=1234567890, 5550001111
+exported, the record lost, imported, everything back: history 7770001,5550001111|中通快递,1234567890 ; open ; all ; answer
+  ; next x2 ; note 7770001=新手机, "大" ; show parcels ; export ; wipe ; open ; import exported ; restart ; show parcels,summary
+  => parcels=1234567890=已签收/7, 5550001111=运送中/3, 7770001[新手机, "大"]=运送中/2
+  | parcels=1234567890=已签收/7, 5550001111=运送中/3, 7770001[新手机, "大"]=运送中/2 | summary=将导入 3 件，跳过 0 件。
+an import held against the list: history 7770001,5,6|中通快递 ; open ; note 5=旧 ; import
+  7770001,顺丰快递,新手机\n5,顺丰快递,新\n5550001111,韵达快递\nx y\nSF1234567890123\n1234567890\n9,无名快递\n88,顺丰快递\n88,中通快递\n6,顺丰快递
+  ; restart ; show summary,parcels => summary=将导入 4 件，跳过 6 件：\n第2行 5：已在列表中\n第4行 x y：不是单号\n第6行
+  1234567890：未注明快递公司\n第7行 9：无此快递公司「无名快递」\n第9行 88：文件中重复\n第10行 6：已在列表中(中通快递) | parcels=88=未查询/0, SF1234567890123=未查询/0,
+  5550001111=未查询/0, 6=未查询/0, 5[旧]=未查询/0, 7770001[新手机]=未查询/0
 automatic only after the update check, at once the first time: history 7770001 ; open ; auto 30 ; due ; show state ;
   checked ; show state ; answer ; show ended => state=idle | state=asking | ended=查询完毕 []
 automatic an interval after the last, skipped while one runs: history 7770001,5550001111 ; open ; all ; answer ; auto 60 ;

@@ -252,6 +252,12 @@ notes named in the list, its filter, a notification and the number box: put wlnu
 archived from the menu, shown greyed when asked, brought back: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n ; ready
   ; click overviewButton ; menu 1=归档 ; show parcels ; click showArchivedBox ; show parcels ; menu 1=取消归档 ; click showArchivedBox
   ; show parcels => parcels=2 未查询 | parcels=2 未查询,1 未查询 | parcels=2 未查询,1 未查询
+list imported after a yes, exported: put wlnum.ini=1|顺丰快递\r\n ; put in.txt=7770001,顺丰快递,新\r\n2,无名快递\r\n
+  ; put cut.csv=单号,快递公司\r\n5,顺丰快递 ; ready ; click overviewButton ; list import none.txt ; list import cut.csv ; reply No
+  ; list import in.txt ; show entries ; list import in.txt ; show boxes,entries,parcels,file:wlnum.ini,overviewStatus ; list export out.csv
+  ; show file:out.csv => entries=1|顺丰快递 | boxes=无法读取文件:none.txt/文件不完整(在中途被截断),未导入任何快件/将导入 1 件，跳过 1 件：\n第2行 2：无此快递公司「无名快递」\n\n确定导入吗?/将导入 1 件，跳过 1 件：\n第2行 2：无此快递公司「无名快递」\n\n确定导入吗?
+  | entries=1|顺丰快递,7770001|顺丰快递 | parcels=7770001 未查询,1 未查询 | file:wlnum.ini=1|顺丰快递\r\n7770001|顺丰快递\r\n
+  | overviewStatus=已导入 1 件 | file:out.csv=单号,快递公司,备注,快件状态,最新时间,最新进度,步数,上次查询,有更新,签收时间,归档\r\n1,顺丰快递,,未查询,,,0,,,,\r\n7770001,顺丰快递,新,未查询,,,0,,,,\r\n
 overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
   ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 运送中 3,1 未查询 | parcels=5550001111 运送中 3
 summary opens the overview: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n3|顺丰快递\r\n4|顺丰快递\r\n ; answer 1=rows:2 ; answer 2=rows:2 ; answer 3=rows:2 ; answer 4=rows:2

@@ -38,6 +38,21 @@ struct FakeShell : Shell {
     QList<QUrl> opened;
 };
 
+// Answers with the paths queued, one a question; an empty path (cancelled) once they run out.
+struct FakeFileDialogs : FileDialogs {
+    QString saveFileName(QWidget *, const QString &, const QString &suggested, const QString &) override
+    {
+        offered = suggested;
+        return paths.isEmpty() ? QString() : paths.dequeue();
+    }
+    QString openFileName(QWidget *, const QString &, const QString &) override
+    {
+        return paths.isEmpty() ? QString() : paths.dequeue();
+    }
+    QQueue<QString> paths;
+    QString offered;
+};
+
 struct FakeClock : Clock {
     QDateTime now() const override { return current; }
     qint64 steadyMs() const override { return steady; }

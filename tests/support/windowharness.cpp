@@ -115,7 +115,7 @@ void WindowHarness::perform(const QString &step)
     auto *list = m_window ? find<QTreeView>("resultView") : nullptr;
     if (verb == u"start" || verb == u"ready") {
         m_window = std::make_unique<MainWindow>(
-            Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier}, m_endpoints,
+            Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier, files}, m_endpoints,
             ProgramFolders(m_dir.path()));
         m_window->show();
         if (!QTest::qWaitForWindowActive(m_window.get()))
@@ -315,6 +315,14 @@ void WindowHarness::perform(const QString &step)
             throw Unknown{u"no note editor after F2"_s};
         editor->insert(value); // as a paste: keyClicks types ASCII alone
         QTest::keyClick(editor, Qt::Key_Return);
+    } else if (verb == u"list") { // "list export NAME" (Ctrl+E), "list import NAME" (Ctrl+I): NAME picked
+        files.paths.enqueue(path(arg.section(u' ', 1)));
+        auto *overview = find<QWidget>("overviewWindow");
+        QApplication::setActiveWindow(overview); // the keys belong to the window that has them
+        QTest::keyClick(overview->focusWidget() ? overview->focusWidget() : overview,
+                        arg.startsWith(u"export "_s) ? Qt::Key_E : Qt::Key_I, Qt::ControlModifier);
+        if (!files.paths.isEmpty())
+            throw Unknown{u"no file dialog after the keys of "_s + arg};
     } else if (verb == u"enter") {
         auto *table = find<QTableView>("parcelView");
         table->setCurrentIndex(table->model()->index(arg.toInt(), 0));
@@ -402,7 +410,10 @@ QString WindowHarness::shown(const QString &what) const
             .arg(int(box.defaultButton));
     } else if (what.startsWith(u"file:")) {
         QFile file(path(what.sliced(5)));
-        return file.open(QIODevice::ReadOnly) ? GbText::decode(file.readAll()) : u"(none)"_s;
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        if (!file.isOpen())
+            return u"(none)"_s;
+        return bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes) : GbText::decode(bytes);
     } else if (what == u"sent" || what == u"code" || what == u"requests") {
         const QString target = QString::fromUtf8(m_service.lastRequestTarget());
         return what == u"sent"   ? target

@@ -50,8 +50,9 @@
 //   filter TEXT | enter N             the overview's filter field; Enter on row N of its table
 //   note N=TEXT                       F2 on row N of the overview, TEXT pasted, Enter
 //   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
-//   activate refresh                  the user activates the notification a refresh posted last
-//   show WHAT,WHAT                    notes what the window shows (see shown())
+//   list export|import NAME           导出列表… (Ctrl+E) or 导入列表… (Ctrl+I), NAME picked in the file
+//   dialog activate refresh                  the user activates the notification a refresh posted last show
+//   WHAT,WHAT                    notes what the window shows (see shown())
 // A step followed by " xN" runs N times. run() returns the notes, "what=shown" each, joined by " | ".
 // An unknown verb, control or observable stops the scenario; failure() then says which.
 class WindowHarness {
@@ -87,6 +88,7 @@ private:
     FakeSkin skin;
     FakeAppExit appExit;
     FakeNotifier notifier;
+    FakeFileDialogs files;
     QTemporaryDir m_dir;
     DemoService m_service;
     Endpoints m_endpoints;

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "overview/parcelrecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class ParcelBoard;
+
+// The overview's list as a file: 导出列表 writes every parcel to CSV, 导入列表 reads such a file
+// back, or a plain list of numbers, one a line, each alone or followed by ",company" (and ",note").
+namespace ParcelFile {
+
+// UTF-8 with a byte order mark (so that a spreadsheet reads it as Chinese), a header line, CR LF
+// after every line, fields quoted as RFC 4180 asks. A field that a spreadsheet would take for a
+// formula (it begins with = + - or @) is written after a "'", which reading takes off again.
+QByteArray write(const QList<ParcelRecord> &parcels);
+QString suggestedName(const QDate &today); // 全部快件-2026-12-07.csv
+
+inline constexpr qsizetype maxRows = 100000;
+// Far more than a file of the most rows holds; a bigger one is not read into memory.
+inline constexpr qint64 maxBytes = 64 * 1024 * 1024;
+
+// What a file holds, before it is held against the list.
+struct Reading {
+    enum class Problem {
+        None,
+        Empty,
+        NotText,   // binary, or neither UTF-8 nor GBK
+        CutOff,    // ends inside a field, a character or the line it began
+        TooMany,   // more than maxRows rows
+        NoParcels, // text, but no line of it names a parcel
+    };
+    struct Row {
+        int line = 0;        // in the file, from 1
+        ParcelRecord record; // its number, the company as written (maybe none), and what else it gives
+    };
+    Problem problem = Problem::None;
+    QList<Row> rows;
+    QStringList skipped; // lines that name no parcel: "第3行 ……"
+};
+Reading read(const QByteArray &bytes);
+QString problemText(Reading::Problem problem);
+
+// What an import would change, held against the board: nothing happens until it is applied.
+struct Import {
+    QList<ParcelRecord> added; // parcels not on the board, in the file's order
+    QList<ParcelRecord> noted; // parcels on the board without a note, with the file's note
+    QStringList skipped;       // why each other row is left out
+    qsizetype count() const { return added.size() + noted.size(); }
+    QString summary() const; // 将导入 12 件，跳过 3 件：…
+};
+// A row without a company takes the one its number surely belongs to, or is skipped.
+Import plan(const Reading &reading, const ParcelBoard &board);
+
+} // namespace ParcelFile

@@ -1,0 +1,14 @@
+#include "platform/qtfiledialogs.h"
+
+#include <QFileDialog>
+
+QString QtFileDialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                                    const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+}
+
+QString QtFileDialogs::openFileName(QWidget *parent, const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
