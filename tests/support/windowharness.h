@@ -4,6 +4,7 @@
 #include "demoservice.h"
 #include "fakeplatform.h"
 #include "platform/qtwebfetch.h"
+#include "steps.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -11,7 +12,7 @@
 // The real main window with fake platform services, a temporary program folder, and the demo
 // service over loopback behind a fetch limited to a second.
 //
-// run() plays a scenario: steps separated by " ; ", each a verb and its argument, as a user acts:
+// run() plays a scenario, its steps (see steps.h) as a user acts:
 //   start | ready                     open the window; ready: and let the update check pass
 //   put NAME=TEXT | block NAME        a file of the program folder, in GB18030; a folder in its place
 //   answer NUMBER=HTML | update TEXT  the service's answer for a number (rows:N: N rows); the update file
@@ -52,7 +53,7 @@
 //   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
 //   activate refresh                  the user activates the notification a refresh posted last
 //   show WHAT,WHAT                    notes what the window shows (see shown())
-// A step followed by " xN" runs N times. run() returns the notes, "what=shown" each, joined by " | ".
+// run() returns the notes, "what=shown" each, joined by " | ".
 // An unknown verb, control or observable stops the scenario; failure() then says which.
 class WindowHarness {
 public:
