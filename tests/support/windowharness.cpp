@@ -5,8 +5,10 @@
 #include "common/statusbar.h"
 #include "overview/parcelmodel.h"
 #include "overview/refreshengine.h"
+#include "tracking/resultmodel.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -96,10 +98,24 @@ QString WindowHarness::run(const QString &steps)
         return QString();
     guarded([&] {
         for (const QString &step : stepsOf(steps))
-            if (m_failure.isEmpty()) // a box's step that failed ends the scenario
+            if (m_failure.isEmpty()) { // a box's step that failed ends the scenario
+                watchModels();
                 perform(step);
+            }
     });
     return m_notes.join(u" | "_s);
+}
+
+// The window's result and parcel models each under a tester from the step after they are made, so
+// that a step that breaks a model's signals fails its row.
+void WindowHarness::watchModels()
+{
+    for (QAbstractItemModel *model :
+         m_window ? m_window->findChildren<QAbstractItemModel *>() : QList<QAbstractItemModel *>())
+        if ((qobject_cast<ResultModel *>(model) || qobject_cast<ParcelModel *>(model)) &&
+            !model->findChild<QAbstractItemModelTester *>(QString(), Qt::FindDirectChildrenOnly))
+            new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest,
+                                         model);
 }
 
 void WindowHarness::perform(const QString &step)

@@ -10,7 +10,8 @@
 #include <memory>
 
 // The real main window with fake platform services, a temporary program folder, and the demo
-// service over loopback behind a fetch limited to a second.
+// service over loopback behind a fetch limited to a second. The window's result and parcel models
+// are watched by QAbstractItemModelTester: a step that breaks their signals' contract fails its row.
 //
 // run() plays a scenario, its steps (see steps.h) as a user acts:
 //   start | ready                     open the window; ready: and let the update check pass
@@ -64,6 +65,7 @@ public:
 
 private:
     void perform(const QString &step);
+    void watchModels();
     QString shown(const QString &what) const;
     void inDialog(const char *button, const std::function<void(QWidget *)> &act);
     void tick(const char *timer); // its handler runs as at the timer's tick, if the timer runs
