@@ -4,8 +4,8 @@
 
 // A scenario's steps, as the window's and the overview's tables write them: separated by " ; ",
 // each a verb, a blank and its argument, the argument often KEY=VALUE (cut at the first "="); a
-// step followed by " xN" runs N times. Each runner gives the verbs their meaning and fails the row
-// of a verb it does not know.
+// step followed by " xN" (N from 1) runs N times. Each runner gives the verbs their meaning and
+// fails the row of a verb it does not know.
 struct Step {
     explicit Step(const QString &text) : verb(text.section(u' ', 0, 0)), arg(text.section(u' ', 1)) {}
     QString verb, arg, key = arg.section(u'=', 0, 0), value = arg.section(u'=', 1);
@@ -15,11 +15,8 @@ struct Step {
 inline QStringList stepsOf(const QString &row)
 {
     QStringList steps;
-    for (const QString &step : row.split(QStringLiteral(" ; "))) {
-        bool repeated = false;
-        const int times = step.section(QStringLiteral(" x"), -1).toInt(&repeated);
-        for (int i = 0; i < (repeated ? times : 1); ++i)
-            steps << (repeated ? step.section(QStringLiteral(" x"), 0, -2) : step);
-    }
+    for (const QString &step : row.split(QStringLiteral(" ; ")))
+        for (int i = 0, times = step.section(QStringLiteral(" x"), -1).toInt(); i < std::max(times, 1); ++i)
+            steps << (times ? step.section(QStringLiteral(" x"), 0, -2) : step);
     return steps;
 }
