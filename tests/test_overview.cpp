@@ -5,6 +5,7 @@
 #include "overview/parcelfile.h"
 #include "overview/refreshengine.h"
 #include "platform/qtwebfetch.h"
+#include "steps.h"
 #include "table.h"
 
 #include <QDir>
@@ -61,7 +62,7 @@ class TestOverview : public QObject {
                 });
     }
 
-    // Steps separated by " ; ", each a verb and its argument; " xN" repeats a step N times:
+    // The steps (see steps.h):
     //   history A,B               the history's entries: "|顺丰快递" added where there is no bar,
     //                             "~" a blank line, "#N" N numbers the service does not know
     //   open | close | restart    the board opens the store; the program's part made anew, closed
@@ -84,18 +85,15 @@ class TestOverview : public QObject {
     QString run(const QString &steps)
     {
         m_notes.clear();
-        for (QString step : steps.split(u" ; "_s)) {
-            bool repeated = false;
-            const int times = step.section(u" x"_s, -1).toInt(&repeated);
-            for (int i = 0; i < (repeated ? times : 1); ++i)
-                perform(repeated ? step.section(u" x"_s, 0, -2) : step);
-        }
+        for (const QString &step : stepsOf(steps))
+            perform(step);
         return m_notes.join(u" | "_s);
     }
 
     void perform(const QString &step)
     {
-        const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
+        const Step parsed(step);
+        const QString &verb = parsed.verb, &arg = parsed.arg;
         QTimer *pause = m_engine->findChild<QTimer *>(u"refreshPauseTimer"_s);
         if (verb == u"history") { // "history ! A,B": the file could not be read, A and B are this run's
             m_others = arg.startsWith(u'!') ? ParcelBoard::Others::Unknown : ParcelBoard::Others::Gone;
@@ -151,7 +149,7 @@ class TestOverview : public QObject {
         else if (verb == u"back") // 取消归档 on NUMBER's parcel
             m_board->setArchive({arg, u"顺丰快递"_s}, ParcelRecord::Archive::Back);
         else if (verb == u"note") // "note NUMBER=TEXT", the parcel of 顺丰快递
-            m_board->setNote({arg.section(u'=', 0, 0), u"顺丰快递"_s}, arg.section(u'=', 1));
+            m_board->setNote({parsed.key, u"顺丰快递"_s}, parsed.value);
         else if (verb == u"export")
             m_exported = ParcelFile::write(m_board->oldestFirst());
         else if (verb == u"wipe") { // the record deleted, the history emptied

@@ -2,7 +2,8 @@
 # Holds the documents to what was built (run it after the default build): every number of the
 # README's table shows in Quillon what the table says, and the demo service's manual page names the
 # same numbers; every command the README shows exists; every test that the README or docs/ names is
-# one CTest knows, and every count of tests they give is CTest's. Prints each offending line.
+# one CTest knows. The documents give no count of tests: `ctest --preset default -N` does. Prints
+# each offending line.
 set -uo pipefail
 set -f # no word below is a pattern of file names
 cd "$(dirname "$0")/.." || exit 1
@@ -69,21 +70,6 @@ tests=$(ctest --preset default -N | sed -n 's/^ *Test *#[0-9]*: //p')
 while IFS=: read -r file line name; do
     grep -qx "${name//\`/}" <<<"$tests" || bad "$file:$line: CTest has no test ${name//\`/}"
 done < <(grep -Hno '`\(test_[a-z_]*\|[a-z_]*_test\|realwindow[a-z_]*\)`' README.md $(git ls-files 'docs/*.md'))
-
-# Counts of tests: "N of the M tests" or "N of the suite's M", and "all M tests". M is the suite's,
-# N those the sanitizer build runs: all but the package's and the benchmarks, which it does not build.
-all=$(wc -l <<<"$tests")
-sanitized=$(ctest --preset default -N -LE 'package|bench' | sed -n 's/^ *Test *#[0-9]*: //p' | wc -l)
-while IFS=: read -r file line count; do
-    read -r first _ <<<"$count"
-    if [[ $count == all* ]]; then
-        [ "${count//[^0-9]/}" = "$all" ] || bad "$file:$line: \"$count\", but CTest has $all tests"
-    else
-        total=${count##* of } total=${total//[^0-9]/}
-        [ "$first" = "$sanitized" ] && [ "$total" = "$all" ] ||
-            bad "$file:$line: \"$count\", but the sanitizer build runs $sanitized of CTest's $all tests"
-    fi
-done < <(grep -Hno -E "[0-9]+ of (the|the suite's) [0-9]+( tests)?|all [0-9]+ tests" README.md $(git ls-files 'docs/*.md' 'tools/*.sh'))
 
 [ "$failed" -eq 0 ] && echo "check-docs: the README's numbers, commands and tests hold"
 exit "$failed"

@@ -5,8 +5,10 @@
 #include "common/statusbar.h"
 #include "overview/parcelmodel.h"
 #include "overview/refreshengine.h"
+#include "tracking/resultmodel.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -95,22 +97,31 @@ QString WindowHarness::run(const QString &steps)
     if (!m_failure.isEmpty())
         return QString();
     guarded([&] {
-        for (QString step : steps.split(u" ; "_s)) {
-            bool repeated = false; // "tick minuteCountTimer x359": the step that many times
-            const int times = step.section(u" x"_s, -1).toInt(&repeated);
-            if (repeated)
-                step = step.section(u" x"_s, 0, -2);
-            for (int i = 0; i < (repeated ? times : 1) && m_failure.isEmpty(); ++i)
+        for (const QString &step : stepsOf(steps))
+            if (m_failure.isEmpty()) { // a box's step that failed ends the scenario
+                watchModels();
                 perform(step);
-        }
+            }
     });
     return m_notes.join(u" | "_s);
 }
 
+// The window's result and parcel models each under a tester from the step after they are made, so
+// that a step that breaks a model's signals fails its row.
+void WindowHarness::watchModels()
+{
+    for (QAbstractItemModel *model :
+         m_window ? m_window->findChildren<QAbstractItemModel *>() : QList<QAbstractItemModel *>())
+        if ((qobject_cast<ResultModel *>(model) || qobject_cast<ParcelModel *>(model)) &&
+            !model->findChild<QAbstractItemModelTester *>(QString(), Qt::FindDirectChildrenOnly))
+            new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest,
+                                         model);
+}
+
 void WindowHarness::perform(const QString &step)
 {
-    const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
-    const QString key = arg.section(u'=', 0, 0), value = arg.section(u'=', 1);
+    const Step parsed(step);
+    const QString &verb = parsed.verb, &arg = parsed.arg, &key = parsed.key, &value = parsed.value;
     const QByteArray name = arg.toLatin1();
     auto *list = m_window ? find<QTreeView>("resultView") : nullptr;
     if (verb == u"start" || verb == u"ready") {

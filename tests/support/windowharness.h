@@ -4,14 +4,16 @@
 #include "demoservice.h"
 #include "fakeplatform.h"
 #include "platform/qtwebfetch.h"
+#include "steps.h"
 
 #include <QTemporaryDir>
 #include <memory>
 
 // The real main window with fake platform services, a temporary program folder, and the demo
-// service over loopback behind a fetch limited to a second.
+// service over loopback behind a fetch limited to a second. The window's result and parcel models
+// are watched by QAbstractItemModelTester: a step that breaks their signals' contract fails its row.
 //
-// run() plays a scenario: steps separated by " ; ", each a verb and its argument, as a user acts:
+// run() plays a scenario, its steps (see steps.h) as a user acts:
 //   start | ready                     open the window; ready: and let the update check pass
 //   put NAME=TEXT | block NAME        a file of the program folder, in GB18030; a folder in its place
 //   answer NUMBER=HTML | update TEXT  the service's answer for a number (rows:N: N rows); the update file
@@ -50,10 +52,10 @@
 //   filter TEXT | enter N             the overview's filter field; Enter on row N of its table
 //   note N=TEXT                       F2 on row N of the overview, TEXT pasted, Enter
 //   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
-//   list export|import NAME           导出列表… (Ctrl+E) or 导入列表… (Ctrl+I), NAME picked in the file
-//   dialog activate refresh                  the user activates the notification a refresh posted last show
-//   WHAT,WHAT                    notes what the window shows (see shown())
-// A step followed by " xN" runs N times. run() returns the notes, "what=shown" each, joined by " | ".
+//   list export|import NAME           导出列表… (Ctrl+E) or 导入列表… (Ctrl+I), NAME picked
+//   activate refresh                  the user activates the notification a refresh posted last
+//   show WHAT,WHAT                    notes what the window shows (see shown())
+// run() returns the notes, "what=shown" each, joined by " | ".
 // An unknown verb, control or observable stops the scenario; failure() then says which.
 class WindowHarness {
 public:
@@ -64,6 +66,7 @@ public:
 
 private:
     void perform(const QString &step);
+    void watchModels();
     QString shown(const QString &what) const;
     void inDialog(const char *button, const std::function<void(QWidget *)> &act);
     void tick(const char *timer); // its handler runs as at the timer's tick, if the timer runs

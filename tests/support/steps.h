@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+// A scenario's steps, as the window's and the overview's tables write them: separated by " ; ",
+// each a verb, a blank and its argument, the argument often KEY=VALUE (cut at the first "="); a
+// step followed by " xN" (N from 1) runs N times. Each runner gives the verbs their meaning and
+// fails the row of a verb it does not know.
+struct Step {
+    explicit Step(const QString &text) : verb(text.section(u' ', 0, 0)), arg(text.section(u' ', 1)) {}
+    QString verb, arg, key = arg.section(u'=', 0, 0), value = arg.section(u'=', 1);
+};
+
+// The steps of a row in the order they run, a repeated one as often as it asks.
+inline QStringList stepsOf(const QString &row)
+{
+    QStringList steps;
+    for (const QString &step : row.split(QStringLiteral(" ; ")))
+        for (int i = 0, times = step.section(QStringLiteral(" x"), -1).toInt(); i < std::max(times, 1); ++i)
+            steps << (times ? step.section(QStringLiteral(" x"), 0, -2) : step);
+    return steps;
+}
