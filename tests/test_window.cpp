@@ -187,6 +187,10 @@ clicks on the list: ready ; row -1 ; show message
 farewell, Yes: ready ; reply Yes ; close ; show box,window,forum
   => box=Orvo系列软件: 感谢您对Pell、对Orvo系列的软件的支持!\n \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?
   [icon 0, buttons 14, default 2] | window=no | forum=http://forum.invalid/bbs/
+a panel's query and a close while an answer is awaited: ready ; pick 顺丰快递 ; type 1234567890 ; click toLoopButton
+  ; select intervalBox=0 ; click loopButton ; serve tracking=hang ; during tick minuteCountTimer ; during close ; during show boxes
+  ; reply No ; tick minuteCountTimer ; events ; show requests,boxes,window => boxes= | requests=2
+  | boxes=感谢您对Pell、对Orvo系列的软件的支持!\n \n是否退出并到论坛可以下载更多Orvo系列原创免费软件? | window=no
 farewell, No, update check due: serve update=hang ; start ; reply No ; inside tick updateCheckTimer ; close ; events
   ; show window,forum,exit,requests,nested => window=no | forum= | exit= | requests=0 | nested=1
 farewell, Cancel, update check due: serve update=e404 ; start ; reply Cancel ; inside tick updateCheckTimer ; close ; events

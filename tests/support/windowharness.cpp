@@ -109,6 +109,17 @@ QString WindowHarness::run(const QString &steps)
 
 void WindowHarness::perform(const QString &step)
 {
+    act(step);
+    if (!m_window || !m_window->isWaiting())
+        return;
+    for (const QString &during : std::exchange(m_during, {})) // while the answer is awaited
+        act(during);
+    if (!QTest::qWaitFor([this] { return !m_window->isWaiting(); }, 20000))
+        throw Unknown{u"no answer came to "_s + step};
+}
+
+void WindowHarness::act(const QString &step)
+{
     const QString verb = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
     const QString key = arg.section(u'=', 0, 0), value = arg.section(u'=', 1);
     const QByteArray name = arg.toLatin1();
@@ -204,6 +215,8 @@ void WindowHarness::perform(const QString &step)
         });
     else if (verb == u"inside")
         m_inside << arg;
+    else if (verb == u"during")
+        m_during << arg;
     else if (verb == u"elsewhere") {
         m_elsewhere.show();
         m_elsewhere.activateWindow();
