@@ -256,8 +256,9 @@ notes named in the list, its filter, a notification and the number box: put wlnu
 archived from the menu, shown greyed when asked, brought back: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n ; ready
   ; click overviewButton ; menu 1=归档 ; show parcels ; click showArchivedBox ; show parcels ; menu 1=取消归档 ; click showArchivedBox
   ; show parcels => parcels=2 未查询 | parcels=2 未查询,1 未查询 | parcels=2 未查询,1 未查询
-overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
-  ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 运送中 3,1 未查询 | parcels=5550001111 运送中 3
+overview follows 删, a query and 清: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
+  ; type 1 ; click deleteNumberButton ; show parcels ; click clearHistoryButton ; show parcels
+  => parcels=5550001111 运送中 3,1 未查询 | parcels=5550001111 运送中 3 | parcels=
 summary opens the overview: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n3|顺丰快递\r\n4|顺丰快递\r\n ; answer 1=rows:2 ; answer 2=rows:2 ; answer 3=rows:2 ; answer 4=rows:2
   ; ready ; click overviewButton ; refresh ; answer 1=rows:3 ; answer 2=rows:3 ; answer 3=rows:3 ; answer 4=rows:3 ; refresh ; close overview ; activate refresh ; show overview => overview= -
 overview row not opened before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests
