@@ -1,6 +1,7 @@
 #include "app/appfont.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
+#include "common/bringtofront.h"
 #include "common/texts.h"
 #include "common/version.h"
 #include "platform/dbusnotifier.h"
@@ -69,7 +70,7 @@ int main(int argc, char *argv[])
     const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit, notifier, files};
 
     MainWindow window(platform, Endpoints::fromBuild(), folders);
-    QObject::connect(&instance, &SingleInstance::showAsked, &window, &MainWindow::bringToFront);
+    QObject::connect(&instance, &SingleInstance::showAsked, &window, [&window] { bringToFront(&window); });
     sound.startAfterFirstFrame(&window);
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));

@@ -7,9 +7,10 @@
 #include "app/sidebuttons.h"
 #include "app/statusline.h"
 #include "app/updatechecker.h"
+#include "common/bringtofront.h"
 #include "common/layoutfit.h"
 #include "common/texts.h"
-#include "history/historybox.h"
+#include "history/historycontroller.h"
 #include "monitor/changenotice.h"
 #include "monitor/parcelnotification.h"
 #include "tracking/queryoutcome.h"
@@ -17,24 +18,23 @@
 #include "tracking/trackingrequest.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 
 MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
                        QWidget *parent)
-    : QWidget(parent), ui(new Ui::MainWindow), m_platform(platform), m_endpoints(endpoints),
+    : QWidget(parent), ui(std::make_unique<Ui::MainWindow>()), m_platform(platform), m_endpoints(endpoints),
       m_folders(folders), m_history(folders.historyFile(), folders.earlierHistoryFile()),
       m_showRowsTimer(this)
 {
     // The skin before the widgets, so that each is polished once, when shown, not again for it.
     m_platform.skin.attach(m_folders.deliveredFile(QStringLiteral("skinh.she")), QString());
+    // The colours the program has always worn: every hue of the palette turned back 157°.
     m_platform.skin.adjustHsv(-157, 0, 0);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false); // before the children: it re-parents them
     ui->setupUi(this);
-    m_guard = new ReentryGuard(this, platform.boxes, [this](bool held) {
-        ui->schedulePanel->setHeld(held);
-        ui->loopPanel->setHeld(held);
-    });
+    m_guard = new ReentryGuard(this, platform.boxes, [this] { return busy(); });
     setFixedSize(size());
     growLabelsToLineHeight(this);
     m_statusLine = new StatusLine(ui->statusBar, m_platform.clock, this);
@@ -48,12 +48,7 @@ MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, con
     loadAndGreet();
 }
 
-MainWindow::~MainWindow()
-{
-    // The overview's side follows the history, which goes before the window's children.
-    delete m_overviewLink;
-    delete ui;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::setupQuery()
 {
@@ -63,7 +58,7 @@ void MainWindow::setupQuery()
             [this] { m_statusLine->setMessage(QStringLiteral("当前没有物流信息")); });
     m_results = &resultList->rows();
     m_showRowsTimer.setObjectName(QStringLiteral("showRowsTimer"));
-    m_showRowsTimer.setInterval(100);
+    m_showRowsTimer.setInterval(100); // the emptied list is seen a moment before the new rows fill it
     connect(&m_showRowsTimer, &QTimer::timeout, this, &MainWindow::showPendingRows);
 }
 
@@ -75,10 +70,10 @@ void MainWindow::setupInputs()
                                 .numberBox = ui->numberBox,
                                 .deleteNumberButton = ui->deleteNumberButton,
                                 .clearHistoryButton = ui->clearHistoryButton},
-                               m_history, m_guard->boxes(), m_platform.boxes, this);
+                               m_history, *m_guard, m_platform.boxes, this);
     connect(m_inputs, &QueryInputs::message, this,
             [this](const QString &text) { m_statusLine->setMessage(text); });
-    connect(m_inputs, &QueryInputs::picked, this, &MainWindow::countRowsAfresh);
+    connect(m_inputs, &QueryInputs::picked, this, &MainWindow::resetRowCounts);
     // A picked parcel's note, where the number box shows it: in its tooltip, until the text is edited.
     connect(m_inputs, &QueryInputs::picked, this, [this] {
         ui->numberBox->setToolTip(
@@ -95,7 +90,7 @@ void MainWindow::setupSideButtons()
                                      .aboutButton = ui->aboutButton,
                                      .forumButton = ui->forumButton,
                                      .outletButton = ui->outletButton},
-                                    *m_results, m_guard->boxes(), m_platform, m_endpoints, m_folders, this);
+                                    *m_results, *m_guard, m_platform, m_endpoints, m_folders, this);
     connect(buttons, &SideButtons::message, this,
             [this](const QString &text) { m_statusLine->setMessage(text); });
 }
@@ -104,41 +99,40 @@ void MainWindow::setupPanels()
 {
     const QList<QWidget *> inputs{ui->numberBox, ui->companyBox, ui->deleteNumberButton,
                                   ui->clearHistoryButton, ui->companySearchButton};
-    auto *panels = new MonitoringPanels(
+    m_panels = new MonitoringPanels(
         ui->schedulePanel, ui->loopPanel, *m_guard, m_platform.clock, inputs,
         [this] {
             return !ui->companyBox->currentText().isEmpty() && !ui->numberBox->currentText().isEmpty();
         },
         this);
-    connect(panels, &MonitoringPanels::queryDue, this, [this] { startQuery(true); });
+    connect(m_panels, &MonitoringPanels::queryDue, this, [this] { startQuery(true); });
 }
 
 void MainWindow::setupNotifications()
 {
     connect(&m_platform.notifier, &Notifier::activated, this, [this](const QString &, QObject *poster) {
         if (poster == this) // not another window's parcel, nor the overview's
-            bringToFront();
+            bringToFront(this);
     });
 }
 
 void MainWindow::setupOverview()
 {
-    m_overviewLink = new OverviewLink({.window = this,
-                                       .history = m_history,
-                                       .historyBox = m_inputs->history(),
-                                       .boxes = m_guard->boxes(),
-                                       .busy = [this] { return whyNoParcelNow(); },
-                                       .pickAndQuery = [this](const ParcelKey &key) { queryParcel(key); }},
-                                      m_platform, m_endpoints.trackingHost, m_folders);
-    connect(ui->overviewButton, &QPushButton::clicked, m_overviewLink, &OverviewLink::showWindow);
-    // After the history box's own handling of 删 and 清.
-    connect(ui->deleteNumberButton, &QPushButton::clicked, m_overviewLink, &OverviewLink::followHistory);
-    connect(ui->clearHistoryButton, &QPushButton::clicked, m_overviewLink, &OverviewLink::followHistory);
+    m_overviewLink = std::make_unique<OverviewLink>(
+        OverviewLink::MainWindowSide{.window = this,
+                                     .history = m_history,
+                                     .historyController = m_inputs->history(),
+                                     .boxes = *m_guard,
+                                     .busy = [this] { return whyNoParcelNow(); },
+                                     .pickAndQuery = [this](const ParcelKey &key) { queryParcel(key); }},
+        m_platform, m_endpoints.trackingHost, m_folders);
+    connect(ui->overviewButton, &QPushButton::clicked, m_overviewLink.get(), &OverviewLink::showWindow);
 }
 
 void MainWindow::setupUpdateCheck()
 {
     m_updateChecker = new UpdateChecker(*m_guard, m_platform, m_endpoints, this);
+    connect(m_updateChecker, &UpdateChecker::waitingChanged, this, &MainWindow::waitChanged);
     // An unreadable history is what the user must know most once the program has loaded.
     connect(m_updateChecker, &UpdateChecker::message, this,
             [this](const QString &text, const QString &cause) {
@@ -148,6 +142,7 @@ void MainWindow::setupUpdateCheck()
         ui->queryButton->setEnabled(true);
         ui->numberBox->setEnabled(true);
         m_overviewLink->updateCheckEnded();
+        waitChanged();
     });
 }
 
@@ -169,10 +164,10 @@ void MainWindow::showEvent(QShowEvent *event)
 
 QString MainWindow::whyNoParcelNow() const
 {
-    return m_guard->handlerRunning()      ? QStringLiteral("主窗口正在查询,请稍后再打开")
+    return busy()                         ? QStringLiteral("主窗口正在查询,请稍后再打开")
            : !m_updateChecker->hasEnded() ? QStringLiteral("程序检测更新中,请稍后再打开")
-           : !ui->numberBox->isEnabled() ? QStringLiteral("主窗口正在定时或循环查询,请先停止再打开")
-                                         : QString();
+           : m_panels->isArmed() ? QStringLiteral("主窗口正在定时或循环查询,请先停止再打开")
+                                 : QString();
 }
 
 // A parcel of the overview, as a pick from the number box followed by the query.
@@ -180,12 +175,12 @@ void MainWindow::queryParcel(const ParcelKey &key)
 {
     m_inputs->selectCompany(key.company);
     ui->numberBox->setEditText(key.number);
-    countRowsAfresh();
-    bringToFront();
+    resetRowCounts();
+    bringToFront(this);
     startQuery(false);
 }
 
-void MainWindow::countRowsAfresh()
+void MainWindow::resetRowCounts()
 {
     m_previousRowCount = 0;
     m_currentRowCount = 0;
@@ -193,7 +188,7 @@ void MainWindow::countRowsAfresh()
 
 void MainWindow::startQuery(bool byPanel)
 {
-    if (m_guard->handlerRunning())
+    if (busy())
         return; // a query or the update check waits for its answer
     Query query{.company = ui->companyBox->currentText(),
                 .companyCode = m_inputs->companyCode(),
@@ -201,14 +196,23 @@ void MainWindow::startQuery(bool byPanel)
                 .byPanel = byPanel};
     if (!inputsComplete(query))
         return;
-    const auto busy = m_guard->handler();
     ui->deliveryStatusLabel->setText(QStringLiteral("快件状态：未查询"));
     ui->queryButton->setEnabled(false);
     m_showRowsTimer.stop(); // rows still waiting from an earlier answer are superseded
     m_pending.reset();
     m_results->clear();
+    m_statusLine->setMessage(query.company + QStringLiteral("快递查询中..."));
+    m_queryState = QueryState::Waiting;
+    m_platform.fetch.getInBackground(
+        TrackingRequest::url(m_endpoints.trackingHost, query.companyCode, query.number), this,
+        [this, query](const FetchResult &answer) { queryAnswered(query, answer); });
+    waitChanged();
+}
 
-    QueryOutcome outcome = fetchOutcome(query);
+void MainWindow::queryAnswered(Query query, const FetchResult &answer)
+{
+    m_queryState = QueryState::Idle;
+    QueryOutcome outcome = QueryOutcome::read(answer);
     if (outcome.kind != QueryOutcome::Kind::Answered) {
         m_overviewLink->queried({HistoryStore::recordedNumber(query.number), query.company}, outcome);
         if (outcome.emptiesNumber()) {
@@ -216,7 +220,7 @@ void MainWindow::startQuery(bool byPanel)
             ui->numberBox->setFocus();
         }
         endQuery(outcome.message(), outcome.cause);
-        return;
+        return waitChanged();
     }
     recordInHistory(query);
     m_overviewLink->queried({HistoryStore::recordedNumber(query.number), query.company}, outcome);
@@ -225,10 +229,12 @@ void MainWindow::startQuery(bool byPanel)
         endQuery(query.historySaved ? outcome.message() : Texts::historyNotSaved());
     else
         showRowsSoon(std::move(query));
+    waitChanged();
 }
 
 bool MainWindow::inputsComplete(const Query &query)
 {
+    // The paste hint is a text for the user, never a number: it counts as an empty box.
     if (query.number.isEmpty() || query.number == QStringLiteral("双击文本可粘贴单号")) {
         ui->numberBox->clearEditText();
         ui->numberBox->setFocus();
@@ -243,25 +249,16 @@ bool MainWindow::inputsComplete(const Query &query)
     return true;
 }
 
-QueryOutcome MainWindow::fetchOutcome(const Query &query)
-{
-    m_statusLine->setMessage(query.company + QStringLiteral("快递查询中..."));
-    const FetchResult answer =
-        m_platform.fetch.get(TrackingRequest::url(m_endpoints.trackingHost, query.companyCode, query.number));
-    m_guard->waited();
-    return QueryOutcome::read(answer);
-}
-
 void MainWindow::recordInHistory(Query &query)
 {
     query.historySaved =
         m_inputs->history().add(query.number, query.company) != HistoryStore::AddResult::SaveFailed;
-    m_overviewLink->followHistory();
 }
 
 void MainWindow::showRowsSoon(Query query)
 {
     m_pending = std::move(query);
+    m_queryState = QueryState::Showing;
     m_showRowsTimer.start();
 }
 
@@ -270,13 +267,13 @@ void MainWindow::showPendingRows()
     m_showRowsTimer.stop();
     if (!m_pending)
         return;
+    m_queryState = QueryState::Idle;
     const Query query = *std::exchange(m_pending, std::nullopt);
     m_results->setRows(query.rows);
     m_previousRowCount = m_currentRowCount;
     m_currentRowCount = m_results->rowCount();
     endQuery(query.historySaved ? QStringLiteral("查询完毕...") : Texts::historyNotSaved());
-    ui->deliveryStatusLabel->setText(
-        QueryOutcome::deliveryStatus(m_results->cell(0, ResultModel::progressColumn)));
+    ui->deliveryStatusLabel->setText(QueryOutcome::deliveryStatus(newestRow(query.rows).progress));
     showChangeNotice(query);
 }
 
@@ -304,9 +301,9 @@ void MainWindow::showChangeNotice(const Query &query)
 void MainWindow::notifyParcelMoved(const Query &query)
 {
     const QString number = HistoryStore::recordedNumber(query.number);
+    const ResultRow newest = newestRow(query.rows);
     m_platform.notifier.notify(
-        ParcelNotification::forParcel({query.company, number, m_results->cell(0, ResultModel::timeColumn),
-                                       m_results->cell(0, ResultModel::progressColumn),
+        ParcelNotification::forParcel({query.company, number, newest.time, newest.progress,
                                        m_overviewLink->noteOf({number, query.company})}),
         this);
 }
@@ -318,7 +315,8 @@ void MainWindow::playSound(const QString &fileName)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_guard->holdClose()) {
+    if (busy()) {
+        m_closeAsked = true; // the farewell question once the answer is in, after its box
         event->ignore();
         return;
     }
@@ -326,8 +324,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
                          QLatin1Char(' ') + QLatin1Char('\n') +
                          QStringLiteral("是否退出并到论坛可以下载更多Orvo系列原创免费软件?");
     const BoxButton answer =
-        m_guard->boxes().show({Texts::boxTitle(), text, BoxIcon::Information,
-                               BoxButton::Yes | BoxButton::No | BoxButton::Cancel, BoxButton::Yes});
+        m_guard->show({Texts::boxTitle(), text, BoxIcon::Information,
+                       BoxButton::Yes | BoxButton::No | BoxButton::Cancel, BoxButton::Yes});
     if (answer == BoxButton::Yes)
         m_platform.shell.openUrl(m_endpoints.forumUrl);
     const bool leaving = answer == BoxButton::Yes || answer == BoxButton::No;
@@ -338,10 +336,39 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->setAccepted(leaving);
 }
 
-void MainWindow::bringToFront()
+bool MainWindow::isWaiting() const
 {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    return m_queryState == QueryState::Waiting || m_updateChecker->isWaiting();
+}
+
+bool MainWindow::busy() const
+{
+    return m_queryState == QueryState::Waiting || m_updateChecker->isRunning();
+}
+
+void MainWindow::waitChanged()
+{
+    const bool waiting = isWaiting();
+    if (waiting)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+    m_panels->setHeld(waiting);
+    if (busy())
+        return;
+    if (std::exchange(m_closeAsked, false) && !m_guard->ending())
+        QTimer::singleShot(0, this, &QWidget::close);
+    m_guard->runPutOffSoon();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Key and mouse input to the window and what it holds is dropped; it repaints all the same.
+    const QEvent::Type type = event->type();
+    if (!event->isInputEvent() && type != QEvent::Shortcut && type != QEvent::ShortcutOverride)
+        return false;
+    for (QObject *object = watched; object; object = object->parent())
+        if (object == this)
+            return true;
+    return false;
 }

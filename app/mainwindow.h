@@ -10,11 +10,13 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 namespace Ui {
 class MainWindow;
 }
+class MonitoringPanels;
 class OverviewLink;
 class QueryInputs;
 class ResultModel;
@@ -26,7 +28,8 @@ struct QueryOutcome;
 // monitoring panels and the status line. It runs a query and shows what it comes to; the parts
 // around the query have classes of their own beside it (QueryInputs, SideButtons,
 // MonitoringPanels, OverviewLink, UpdateChecker, StatusLine, ReentryGuard), and the rules live
-// below it.
+// below it. A query goes Idle → Waiting (its request out) → Showing (the short wait before its
+// rows) → Idle; while it or the update check waits for an answer, the window takes no input.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -34,15 +37,17 @@ public:
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    void bringToFront(); // un-minimized, shown, raised and active
+    bool isWaiting() const; // for an answer from the network: a query's or the update check's
 
 protected:
     void closeEvent(QCloseEvent *event) override; // the farewell question
     void showEvent(QShowEvent *event) override;   // the overview's record opens after the first frame
+    bool eventFilter(QObject *watched, QEvent *event) override; // input held back while waiting
 
 private:
-    // One query from what was asked to what is shown: the only state that crosses the short wait
-    // before its rows are shown.
+    enum class QueryState { Idle, Waiting, Showing };
+    // One query from what was asked to what is shown: the only state that crosses the waits for
+    // its answer and before its rows are shown.
     struct Query {
         QString company;     // the display name chosen
         QString companyCode; // its service code
@@ -63,7 +68,7 @@ private:
 
     void startQuery(bool byPanel);
     bool inputsComplete(const Query &query); // else says what is missing
-    QueryOutcome fetchOutcome(const Query &query);
+    void queryAnswered(Query query, const FetchResult &answer);
     void recordInHistory(Query &query);
     void showRowsSoon(Query query);
     void showPendingRows();
@@ -71,14 +76,20 @@ private:
     void notifyParcelMoved(const Query &query);
     // The one way a query ends: a message (and why, when it failed), the button back.
     void endQuery(const QString &message, const QString &cause = QString());
-    void countRowsAfresh(); // after a pick, the change notice compares with nothing
+    // A query waits for its answer, or the update check runs (its box included): no query now, and
+    // a close waits.
+    bool busy() const;
+    void resetRowCounts(); // after a pick, the change notice compares with nothing
+    // A wait for an answer began or ended: input and the panels' ticks held meanwhile; after it, a
+    // close asked for meanwhile, and put-off work.
+    void waitChanged();
     void playSound(const QString &fileName);
 
     // What the overview "全部快件" asks of the window.
     QString whyNoParcelNow() const; // empty when a row of the overview can be queried now
     void queryParcel(const ParcelKey &key);
 
-    Ui::MainWindow *ui;
+    std::unique_ptr<Ui::MainWindow> ui;
     Platform m_platform;
     ReentryGuard *m_guard;
     Endpoints m_endpoints;
@@ -86,14 +97,18 @@ private:
     HistoryStore m_history;
     StatusLine *m_statusLine = nullptr;
     QueryInputs *m_inputs = nullptr;
+    MonitoringPanels *m_panels = nullptr;
     ResultModel *m_results = nullptr; // rows of the result list
 
+    QueryState m_queryState = QueryState::Idle;
     std::optional<Query> m_pending; // answered, its rows not shown yet
     int m_previousRowCount = 0;     // rows left by the query before the latest
     int m_currentRowCount = 0;      // rows left by the latest query
+    bool m_closeAsked = false;      // while the window waited: asked once the wait is over
 
     QTimer m_showRowsTimer;
 
-    OverviewLink *m_overviewLink = nullptr;
+    // It follows the history, so it goes first.
+    std::unique_ptr<OverviewLink> m_overviewLink;
     UpdateChecker *m_updateChecker = nullptr;
 };

@@ -6,11 +6,11 @@
 MonitoringPanels::MonitoringPanels(MonitorPanel *schedule, MonitorPanel *loop, ReentryGuard &guard,
                                    const Clock &clock, QList<QWidget *> inputs,
                                    std::function<bool()> queryInputsFilled, QObject *parent)
-    : QObject(parent), m_guard(guard), m_inputs(std::move(inputs))
+    : QObject(parent), m_guard(guard), m_panels{schedule, loop}, m_inputs(std::move(inputs))
 {
     loop->hide();
-    for (MonitorPanel *panel : {schedule, loop}) {
-        panel->attach(guard.boxes(), clock, queryInputsFilled);
+    for (MonitorPanel *panel : std::as_const(m_panels)) {
+        panel->attach(guard, clock, queryInputsFilled);
         connect(panel, &MonitorPanel::armed, this, [this] { setInputsLocked(true); });
         connect(panel, &MonitorPanel::disarmed, this, [this] { setInputsLocked(false); });
         connect(panel, &MonitorPanel::due, this, &MonitoringPanels::due);
@@ -25,8 +25,15 @@ void MonitoringPanels::due()
         emit queryDue();
 }
 
+void MonitoringPanels::setHeld(bool held)
+{
+    for (MonitorPanel *panel : std::as_const(m_panels))
+        panel->setHeld(held);
+}
+
 void MonitoringPanels::setInputsLocked(bool locked)
 {
+    m_armed = locked;
     for (QWidget *input : std::as_const(m_inputs))
         input->setEnabled(!locked);
 }

@@ -19,6 +19,9 @@ public:
     MonitoringPanels(MonitorPanel *schedule, MonitorPanel *loop, ReentryGuard &guard, const Clock &clock,
                      QList<QWidget *> inputs, std::function<bool()> queryInputsFilled, QObject *parent);
 
+    bool isArmed() const { return m_armed; } // one of the two is
+    void setHeld(bool held);                 // while the window waits for an answer
+
 signals:
     void queryDue(); // the window is free for the query now
 
@@ -28,5 +31,7 @@ private:
     static void swap(QWidget *leaving, QWidget *coming);
 
     ReentryGuard &m_guard;
+    QList<MonitorPanel *> m_panels;
     QList<QWidget *> m_inputs;
+    bool m_armed = false;
 };

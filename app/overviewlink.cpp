@@ -1,7 +1,8 @@
 #include "app/overviewlink.h"
 
+#include "common/bringtofront.h"
 #include "common/firstframe.h"
-#include "history/historybox.h"
+#include "history/historycontroller.h"
 #include "history/historystore.h"
 #include "monitor/parcelnotification.h"
 #include "overview/overviewwindow.h"
@@ -22,32 +23,27 @@ ParcelBoard::Others othersOf(const HistoryStore &history)
 OverviewLink::OverviewLink(MainWindowSide mainWindow, const Platform &platform, const QString &trackingHost,
                            const ProgramFolders &folders)
     : QObject(mainWindow.window), m_mainWindow(std::move(mainWindow)), m_notifier(platform.notifier),
-      m_files(platform.files), m_store(std::make_unique<ParcelStore>(
-                                   folders.dataFile(QLatin1String(ParcelStore::fileName)), platform.clock)),
-      m_board(new ParcelBoard(*m_store, platform.clock, this)),
-      m_refresh(new RefreshEngine(*m_board, platform, trackingHost, this))
+      m_files(platform.files),
+      m_store(std::make_unique<ParcelStore>(folders.dataFile(QLatin1String(ParcelStore::fileName)),
+                                            platform.clock)),
+      m_board(std::make_unique<ParcelBoard>(*m_store, platform.clock, this)),
+      m_refresh(std::make_unique<RefreshEngine>(*m_board, platform, trackingHost, this))
 {
     m_refresh->setObjectName(QStringLiteral("refreshEngine"));
-    connect(m_refresh, &RefreshEngine::ended, this,
+    connect(m_refresh.get(), &RefreshEngine::ended, this,
             [this](RefreshEngine::Ending, const QList<ParcelKey> &grown) { notifyRefreshed(grown); });
     connect(&m_notifier, &Notifier::activated, this, &OverviewLink::notificationActivated);
     // A number added from the list joins the history as a main-window query's does: once answered.
-    connect(m_refresh, &RefreshEngine::newNumberAnswered, this,
+    connect(m_refresh.get(), &RefreshEngine::newNumberAnswered, this,
             [this](const ParcelKey &key, const QueryOutcome &outcome) {
                 if (outcome.kind != QueryOutcome::Kind::Answered)
                     return;
-                m_mainWindow.historyBox.add(key.number, key.company);
-                followHistory();
+                m_mainWindow.historyController.add(key.number, key.company);
             });
+    connect(&m_mainWindow.historyController, &HistoryController::changed, this, &OverviewLink::followHistory);
 }
 
-OverviewLink::~OverviewLink()
-{
-    // The board and the engine hold on to the record, which goes before this object's children.
-    delete m_overview;
-    delete m_refresh;
-    delete m_board;
-}
+OverviewLink::~OverviewLink() = default;
 
 void OverviewLink::openRecordSoon()
 {
@@ -87,17 +83,14 @@ OverviewWindow *OverviewLink::showWindow()
 {
     openRecord();
     if (!m_overview) {
-        m_overview =
-            new OverviewWindow(*m_board, *m_refresh, m_mainWindow.boxes, m_files, m_mainWindow.window);
-        connect(m_overview, &OverviewWindow::openRequested, this, &OverviewLink::openParcel);
-        connect(m_overview, &OverviewWindow::deleteRequested, this, &OverviewLink::deleteParcel);
-        connect(m_overview, &OverviewWindow::importConfirmed, this, &OverviewLink::importParcels);
+        m_overview = std::make_unique<OverviewWindow>(*m_board, *m_refresh, m_mainWindow.boxes, m_files,
+                                                      m_mainWindow.window);
+        connect(m_overview.get(), &OverviewWindow::openRequested, this, &OverviewLink::openParcel);
+        connect(m_overview.get(), &OverviewWindow::deleteRequested, this, &OverviewLink::deleteParcel);
+        connect(m_overview.get(), &OverviewWindow::importConfirmed, this, &OverviewLink::importParcels);
     }
-    m_overview->setWindowState(m_overview->windowState() & ~Qt::WindowMinimized);
-    m_overview->show();
-    m_overview->raise();
-    m_overview->activateWindow();
-    return m_overview;
+    bringToFront(m_overview.get());
+    return m_overview.get();
 }
 
 void OverviewLink::closeWindow()
@@ -120,8 +113,8 @@ void OverviewLink::openParcel(const ParcelKey &key)
 
 void OverviewLink::deleteParcel(const ParcelKey &key)
 {
-    m_mainWindow.historyBox.deleteNumber(key.number, m_overview); // its question over the overview
-    followHistory();
+    m_mainWindow.historyController.deleteNumber(key.number,
+                                                m_overview.get()); // its question over the overview
 }
 
 // The new parcels join the history in the file's order, as answered numbers do, and the board
@@ -132,8 +125,7 @@ void OverviewLink::importParcels(const ParcelFile::Import &import)
     QList<HistoryStore::Picked> parcels;
     for (const ParcelRecord &parcel : import.added)
         parcels.append({parcel.key.number, parcel.key.company});
-    m_mainWindow.historyBox.addAll(parcels);
-    followHistory();
+    m_mainWindow.historyController.addAll(parcels);
 }
 
 void OverviewLink::notifyRefreshed(const QList<ParcelKey> &grown)
@@ -148,12 +140,12 @@ void OverviewLink::notifyRefreshed(const QList<ParcelKey> &grown)
     }
     // The engine posts: it lives for the whole run, so an activation finds the overview even closed.
     for (const Notification &notification : ParcelNotification::forRefresh(parcels))
-        m_notifier.notify(notification, m_refresh);
+        m_notifier.notify(notification, m_refresh.get());
 }
 
 void OverviewLink::notificationActivated(const QString &key, QObject *poster)
 {
-    if (poster != m_refresh) // the main window's own, or another window's
+    if (poster != m_refresh.get()) // the main window's own, or another window's
         return;
     OverviewWindow *overview = showWindow();
     for (int row = 0; row < m_board->count(); ++row) {

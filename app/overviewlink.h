@@ -6,11 +6,10 @@
 #include "platform/programfolders.h"
 
 #include <QObject>
-#include <QPointer>
 #include <functional>
 #include <memory>
 
-class HistoryBox;
+class HistoryController;
 class HistoryStore;
 class OverviewWindow;
 class ParcelBoard;
@@ -26,11 +25,11 @@ class OverviewLink : public QObject {
 public:
     // What the overview needs of the main window.
     struct MainWindowSide {
-        QWidget *window;               // the parent of the overview window
-        const HistoryStore &history;   // the list the board follows
-        HistoryBox &historyBox;        // 删 for a row's number, its question included
-        MessageBoxes &boxes;           // the main window's, for the overview's questions
-        std::function<QString()> busy; // why no row can be opened now; empty when one can
+        QWidget *window;                      // the parent of the overview window
+        const HistoryStore &history;          // the list the board follows
+        HistoryController &historyController; // 删 for a row's number, its question included
+        MessageBoxes &boxes;                  // the main window's, for the overview's questions
+        std::function<QString()> busy;        // why no row can be opened now; empty when one can
         std::function<void(const ParcelKey &)> pickAndQuery; // as a pick from the number box
     };
     // The record is a file of `folders`' data folder.
@@ -41,7 +40,6 @@ public:
     // The record is not opened while the window is made, so that start-up does not wait for the
     // file: this opens it once the window has painted its first frame.
     void openRecordSoon();
-    void followHistory(); // after every change of the history
     // The main window asked for the parcel itself: the record learns the answer as from a refresh,
     // and an answer the user sees leaves no mark.
     void queried(const ParcelKey &key, const QueryOutcome &outcome);
@@ -52,6 +50,7 @@ public:
 
 private:
     void openRecord();
+    void followHistory(); // after every change of the history
     void openParcel(const ParcelKey &key);
     void deleteParcel(const ParcelKey &key);
     void importParcels(const ParcelFile::Import &import);
@@ -61,8 +60,9 @@ private:
     MainWindowSide m_mainWindow;
     Notifier &m_notifier;
     FileDialogs &m_files;
+    // Each holds on to those before it, so they go in the opposite order.
     std::unique_ptr<ParcelStore> m_store;
-    ParcelBoard *m_board;
-    RefreshEngine *m_refresh;
-    QPointer<OverviewWindow> m_overview;
+    std::unique_ptr<ParcelBoard> m_board;
+    std::unique_ptr<RefreshEngine> m_refresh;
+    std::unique_ptr<OverviewWindow> m_overview; // made at its first opening
 };

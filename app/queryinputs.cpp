@@ -1,7 +1,7 @@
 #include "app/queryinputs.h"
 
 #include "app/couriersuggestion.h"
-#include "history/historybox.h"
+#include "history/historycontroller.h"
 #include "search/companysearchdialog.h"
 #include "tracking/catalogue.h"
 
@@ -21,7 +21,7 @@ constexpr int numberBoxMaxLength = 16 * 1024 * 1024;
 QueryInputs::QueryInputs(Controls controls, HistoryStore &history, MessageBoxes &windowBoxes,
                          MessageBoxes &dialogBoxes, QWidget *window)
     : QObject(window), m_ui(controls), m_dialogBoxes(dialogBoxes), m_window(window),
-      m_historyBox(new HistoryBox(controls.numberBox, history, windowBoxes, this)),
+      m_historyController(new HistoryController(controls.numberBox, history, windowBoxes, this)),
       m_suggestion(new CourierSuggestion(controls.numberBox, controls.companyBox, window))
 {
     // The number sent is exactly what was typed: no completion from the history.
@@ -29,10 +29,12 @@ QueryInputs::QueryInputs(Controls controls, HistoryStore &history, MessageBoxes 
     m_ui.numberBox->lineEdit()->setMaxLength(numberBoxMaxLength);
     connect(m_ui.companyBox, &QComboBox::currentIndexChanged, this, &QueryInputs::companyChosen);
     connect(m_ui.companySearchButton, &QPushButton::clicked, this, &QueryInputs::openCompanySearch);
-    connect(m_ui.deleteNumberButton, &QPushButton::clicked, m_historyBox, &HistoryBox::deleteTypedNumber);
-    connect(m_ui.clearHistoryButton, &QPushButton::clicked, m_historyBox, &HistoryBox::clearAll);
-    connect(m_historyBox, &HistoryBox::message, this, &QueryInputs::message);
-    connect(m_historyBox, &HistoryBox::picked, this, [this](const QString &company) {
+    connect(m_ui.deleteNumberButton, &QPushButton::clicked, m_historyController,
+            &HistoryController::deleteTypedNumber);
+    connect(m_ui.clearHistoryButton, &QPushButton::clicked, m_historyController,
+            &HistoryController::clearAll);
+    connect(m_historyController, &HistoryController::message, this, &QueryInputs::message);
+    connect(m_historyController, &HistoryController::picked, this, [this](const QString &company) {
         m_suggestion->hide(); // a history entry brings its own company
         selectCompany(company);
         emit picked();
@@ -68,7 +70,7 @@ void QueryInputs::fill()
     }
     m_ui.frame->setTitle(
         QStringLiteral("物流信息 [当前支持:%1家物流公司]F8快捷粘贴单号").arg(m_ui.companyBox->count()));
-    m_historyBox->loadAndShow();
+    m_historyController->loadAndShow();
 }
 
 void QueryInputs::selectCompany(const QString &company)

@@ -4,7 +4,7 @@
 #include <QString>
 
 class CourierSuggestion;
-class HistoryBox;
+class HistoryController;
 class HistoryStore;
 class MessageBoxes;
 class QComboBox;
@@ -33,7 +33,7 @@ public:
 
     void fill(); // the company list from the catalogue, the number box from the history
     QString companyCode() const { return m_companyCode; }
-    HistoryBox &history() { return *m_historyBox; }
+    HistoryController &history() { return *m_historyController; }
     // Selecting by name runs the list's own selection handling; an unknown name keeps the selection.
     void selectCompany(const QString &company);
 
@@ -50,7 +50,7 @@ private:
     Controls m_ui;
     MessageBoxes &m_dialogBoxes;
     QWidget *m_window;
-    HistoryBox *m_historyBox;
+    HistoryController *m_historyController;
     CourierSuggestion *m_suggestion;
     QString m_companyCode;
 };

@@ -24,23 +24,30 @@ void UpdateChecker::check()
     m_timer.stop();
     if (m_guard.putOffWhileBoxOpen(ReentryGuard::Work::UpdateCheck, [this] { check(); }))
         return;
-    const auto busy = m_guard.handler();
-    const FetchResult answer = m_platform.fetch.get(UpdateCheck::url(m_host));
-    m_guard.waited();
+    m_state = State::Waiting;
+    m_platform.fetch.getInBackground(UpdateCheck::url(m_host), this,
+                                     [this](const FetchResult &answer) { answered(answer); });
+    emit waitingChanged();
+}
+
+void UpdateChecker::answered(const FetchResult &answer)
+{
+    m_state = State::Answered;
+    emit waitingChanged();
     const UpdateCheck::Result check = UpdateCheck::evaluate(answer);
     if (check.verdict == UpdateCheck::Verdict::Newer) {
         emit message(QStringLiteral("程序已加载完毕..."), QString());
-        m_guard.boxes().show({QStringLiteral("Tiko提示"), UpdateCheck::newerVersionText(check.version),
-                              BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+        m_guard.show({QStringLiteral("Tiko提示"), UpdateCheck::newerVersionText(check.version),
+                      BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
         m_platform.shell.openUrl(m_forumUrl);
         m_guard.programEnding();
         m_platform.appExit.exitNow(0);
         return;
     }
     if (check.verdict == UpdateCheck::Verdict::Failed)
-        m_guard.boxes().show({Texts::boxTitle(), QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
-                              BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton});
+        m_guard.show({Texts::boxTitle(), QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
+                      BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton});
     emit message(QStringLiteral("程序已加载完毕..."), check.cause);
-    m_ended = true;
+    m_state = State::Ended;
     emit ended();
 }

@@ -13,7 +13,7 @@
 
 #include "bench/benchmain.h"
 #include "common/gbtext.h"
-#include "history/historybox.h"
+#include "history/historycontroller.h"
 #include "history/historystore.h"
 #include "platform/messageboxes.h"
 
@@ -106,7 +106,7 @@ void BM_LoadHistoryIntoBox(benchmark::State &state)
 
         HistoryStore store(path);
         NoBoxes boxes;
-        HistoryBox history(box.get(), store, boxes);
+        HistoryController history(box.get(), store, boxes);
         history.loadAndShow();
 
         state.PauseTiming();

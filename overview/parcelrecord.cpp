@@ -67,12 +67,12 @@ ParcelRecord::Taken ParcelRecord::take(const QueryOutcome &outcome, const QDateT
         return failed ? Taken::Failed : Taken::Kept;
     }
     const bool grew = count > stepCount && stepCount > 0;
-    status = goodStatus =
-        count > 0 ? QueryOutcome::deliveryWord(outcome.rows.last().progress) : noStepsStatus();
+    const ResultRow newest = newestRow(outcome.rows);
+    status = goodStatus = count > 0 ? QueryOutcome::deliveryWord(newest.progress) : noStepsStatus();
     failureCause.clear();
     stepCount = int(count);
-    newestTime = count > 0 ? outcome.rows.last().time : QString();
-    newestStep = count > 0 ? outcome.rows.last().progress : QString();
+    newestTime = newest.time;
+    newestStep = newest.progress;
     if (!signedFor())
         signedAt = QDateTime();
     else if (!signedAt.isValid())

@@ -123,16 +123,6 @@ QtWebFetch::~QtWebFetch()
     delete m_manager;
 }
 
-FetchResult QtWebFetch::get(const QUrl &url)
-{
-    return fetch(url, {}, false);
-}
-
-FetchResult QtWebFetch::getResponsive(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers)
-{
-    return fetch(url, headers, true);
-}
-
 void QtWebFetch::abortResponsive()
 {
     const auto waits = m_responsiveWaits;
@@ -160,14 +150,13 @@ QNetworkReply *QtWebFetch::start(const QUrl &url, const QList<QPair<QByteArray, 
     return m_manager->get(request);
 }
 
-FetchResult QtWebFetch::fetch(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers,
-                              bool responsive)
+// The outlet dialog's loop, kept on purpose: the dialog stays usable, and its close ends the wait.
+FetchResult QtWebFetch::getResponsive(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers)
 {
     QNetworkReply *reply = start(url, headers);
-    if (responsive)
-        m_responsiveWaits.append(reply);
+    m_responsiveWaits.append(reply);
 
-    // All state is local, so a get() started from a repaint or timer inside this wait stays independent.
+    // All state is local, so a wait started from a repaint or timer inside this one stays independent.
     FetchResult result;
     {
         QEventLoop loop;
@@ -180,10 +169,9 @@ FetchResult QtWebFetch::fetch(const QUrl &url, const QList<QPair<QByteArray, QBy
             false);
         // A quit() before exec() would be lost, so a request that is already over must not enter the loop.
         if (!watch.isOver())
-            loop.exec(responsive ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+            loop.exec();
     }
-    if (responsive)
-        m_responsiveWaits.removeAll(reply);
+    m_responsiveWaits.removeAll(reply);
 
     // The loop has returned, so no signal of the reply is still being delivered.
     delete reply;

@@ -10,8 +10,8 @@ class QNetworkAccessManager;
 class QNetworkReply;
 
 // WebFetch over QNetworkAccessManager, every request bounded by a total deadline and a size limit.
-// get() and getResponsive() wait in a local event loop: get() lets no user input through,
-// getResponsive() does. getInBackground() does not wait. The fetch outlives every caller.
+// getResponsive() waits in a local event loop that lets user input through; getInBackground() does
+// not wait. The fetch outlives every caller.
 class QtWebFetch : public WebFetch {
 public:
     explicit QtWebFetch(int deadlineMs = 15000, qint64 maxBytes = 32 * 1024 * 1024);
@@ -20,7 +20,6 @@ public:
     QtWebFetch(const QtWebFetch &) = delete;
     QtWebFetch &operator=(const QtWebFetch &) = delete;
 
-    FetchResult get(const QUrl &url) override;
     FetchResult getResponsive(const QUrl &url,
                               const QList<QPair<QByteArray, QByteArray>> &headers = {}) override;
     void abortResponsive() override;
@@ -29,7 +28,6 @@ public:
 
 private:
     QNetworkReply *start(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers);
-    FetchResult fetch(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers, bool responsive);
 
     QNetworkAccessManager *m_manager;
     int m_deadlineMs;

@@ -32,17 +32,14 @@ struct FetchResult {
     QString failureCause() const;
 };
 
-// Web fetch service: GET a URL and wait for the whole answer, or have it handed over later.
+// Web fetch service: GET a URL and have the whole answer handed over later, or wait for it.
 class WebFetch {
 public:
     virtual ~WebFetch() = default;
 
     // Returns only when the answer is in, the deadline has passed or the size limit was hit.
-    // While it waits the windows repaint, but no user input reaches them.
-    virtual FetchResult get(const QUrl &url) = 0;
-
-    // Like get(), but user input keeps flowing while it waits, so a dialog stays usable;
-    // `headers` are sent with the request.
+    // User input keeps flowing while it waits, so a dialog stays usable; `headers` are sent with
+    // the request.
     virtual FetchResult getResponsive(const QUrl &url,
                                       const QList<QPair<QByteArray, QByteArray>> &headers = {}) = 0;
     // Ends every responsive wait at once with Outcome::Aborted.
@@ -50,7 +47,7 @@ public:
 
     // Starts a GET and returns at once: no event loop of its own runs, so nothing re-enters the
     // caller. `done` is called once, later, from the program's event loop, with the same limits and
-    // decoding as get(); never if `context` goes first, which drops the request. abortResponsive()
+    // decoding as getResponsive(); never if `context` goes first, which drops the request. abortResponsive()
     // leaves it alone.
     virtual void getInBackground(const QUrl &url, QObject *context,
                                  std::function<void(const FetchResult &)> done) = 0;

@@ -434,7 +434,8 @@ class TestLogic : public QObject {
             m_service.setTrackingBehaviour(behaviour.value_or(DemoService::Behaviour::Normal));
             const QString host = text == u"unreachable" ? u"127.0.0.1:1"_s : m_service.hostAndPort();
             const FetchResult result =
-                QtWebFetch(1000, 1024 * 1024).get(TrackingRequest::url(host, u"shunfeng"_s, u"1234567890"_s));
+                QtWebFetch(1000, 1024 * 1024)
+                    .getResponsive(TrackingRequest::url(host, u"shunfeng"_s, u"1234567890"_s));
             const bool came = result.body == m_service.trackingAnswer(u"shunfeng"_s, u"1234567890"_s);
             // what the message line's tooltip names, after a query and after the update check
             return (came ? u"the answer"_s : result.failureCause()) + u" / "_s +

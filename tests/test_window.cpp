@@ -187,6 +187,10 @@ clicks on the list: ready ; row -1 ; show message
 farewell, Yes: ready ; reply Yes ; close ; show box,window,forum
   => box=Orvo系列软件: 感谢您对Pell、对Orvo系列的软件的支持!\n \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?
   [icon 0, buttons 14, default 2] | window=no | forum=http://forum.invalid/bbs/
+a panel's query and a close while an answer is awaited: ready ; pick 顺丰快递 ; type 1234567890 ; click toLoopButton
+  ; select intervalBox=0 ; click loopButton ; serve tracking=hang ; during tick minuteCountTimer ; during close ; during show boxes
+  ; reply No ; tick minuteCountTimer ; events ; show requests,boxes,window => boxes= | requests=2
+  | boxes=感谢您对Pell、对Orvo系列的软件的支持!\n \n是否退出并到论坛可以下载更多Orvo系列原创免费软件? | window=no
 farewell, No, update check due: serve update=hang ; start ; reply No ; inside tick updateCheckTimer ; close ; events
   ; show window,forum,exit,requests,nested => window=no | forum= | exit= | requests=0 | nested=1
 farewell, Cancel, update check due: serve update=e404 ; start ; reply Cancel ; inside tick updateCheckTimer ; close ; events
@@ -258,8 +262,9 @@ list imported after a yes, exported: put wlnum.ini=1|顺丰快递\r\n ; put in.t
   ; show file:out.csv => entries=1|顺丰快递 | boxes=无法读取文件:none.txt/文件不完整(在中途被截断),未导入任何快件/将导入 1 件，跳过 1 件：\n第2行 2：无此快递公司「无名快递」\n\n确定导入吗?/将导入 1 件，跳过 1 件：\n第2行 2：无此快递公司「无名快递」\n\n确定导入吗?
   | entries=1|顺丰快递,7770001|顺丰快递 | parcels=7770001 未查询,1 未查询 | file:wlnum.ini=1|顺丰快递\r\n7770001|顺丰快递\r\n
   | overviewStatus=已导入 1 件 | file:out.csv=单号,快递公司,备注,快件状态,最新时间,最新进度,步数,上次查询,有更新,签收时间,归档\r\n1,顺丰快递,,未查询,,,0,,,,\r\n7770001,顺丰快递,新,未查询,,,0,,,,\r\n
-overview follows 删 and a query: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
-  ; type 1 ; click deleteNumberButton ; show parcels => parcels=5550001111 运送中 3,1 未查询 | parcels=5550001111 运送中 3
+overview follows 删, a query and 清: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
+  ; type 1 ; click deleteNumberButton ; show parcels ; click clearHistoryButton ; show parcels
+  => parcels=5550001111 运送中 3,1 未查询 | parcels=5550001111 运送中 3 | parcels=
 summary opens the overview: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n3|顺丰快递\r\n4|顺丰快递\r\n ; answer 1=rows:2 ; answer 2=rows:2 ; answer 3=rows:2 ; answer 4=rows:2
   ; ready ; click overviewButton ; refresh ; answer 1=rows:3 ; answer 2=rows:3 ; answer 3=rows:3 ; answer 4=rows:3 ; refresh ; close overview ; activate refresh ; show overview => overview= -
 overview row not opened before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests

@@ -61,3 +61,8 @@ QList<ResultRow> ResultParser::parse(QStringView answer)
     }
     return rows;
 }
+
+ResultRow newestRow(const QList<ResultRow> &rows)
+{
+    return rows.isEmpty() ? ResultRow() : rows.constLast();
+}

@@ -12,6 +12,9 @@ struct ResultRow {
 };
 Q_DECLARE_TYPEINFO(ResultRow, Q_RELOCATABLE_TYPE); // a long answer's list grows by reallocation
 
+// The newest of an answer's rows, which come in answer order: the last; an empty row for none.
+ResultRow newestRow(const QList<ResultRow> &rows);
+
 // Reads the tracking service's HTML answer by its fixed markers (it is not an HTML parser).
 class ResultParser {
 public:

@@ -120,6 +120,17 @@ void WindowHarness::watchModels()
 
 void WindowHarness::perform(const QString &step)
 {
+    act(step);
+    if (!m_window || !m_window->isWaiting())
+        return;
+    for (const QString &during : std::exchange(m_during, {})) // while the answer is awaited
+        act(during);
+    if (!QTest::qWaitFor([this] { return !m_window->isWaiting(); }, 20000))
+        throw Unknown{u"no answer came to "_s + step};
+}
+
+void WindowHarness::act(const QString &step)
+{
     const Step parsed(step);
     const QString &verb = parsed.verb, &arg = parsed.arg, &key = parsed.key, &value = parsed.value;
     const QByteArray name = arg.toLatin1();
@@ -215,6 +226,8 @@ void WindowHarness::perform(const QString &step)
         });
     else if (verb == u"inside")
         m_inside << arg;
+    else if (verb == u"during")
+        m_during << arg;
     else if (verb == u"elsewhere") {
         m_elsewhere.show();
         m_elsewhere.activateWindow();

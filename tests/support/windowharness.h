@@ -29,6 +29,8 @@
 //                                     waits, from the window system (HOW: window) or by code
 //   events                            posted events run (each box blocks the window beneath it)
 //   inside STEP                       the step, while the next box is open
+//   during STEP                       the step, while the next answer is awaited (a step that sends
+//                                     a request waits for its answer)
 //   elsewhere | minimize | activate [other]   another window is active; the window is minimized;
 //                                     the user activates the window's (another's) desktop notification
 //   row N                             a click on row N of the list (-1: below the rows)
@@ -65,7 +67,8 @@ public:
     const QString &failure() const { return m_failure; }
 
 private:
-    void perform(const QString &step);
+    void perform(const QString &step); // acts, then waits for an answer the step awaits
+    void act(const QString &step);
     void watchModels();
     QString shown(const QString &what) const;
     void inDialog(const char *button, const std::function<void(QWidget *)> &act);
@@ -101,5 +104,6 @@ private:
     QString m_failure;
     int m_open = 0, m_mostOpen = 0; // boxes open now, and at most
     QStringList m_inside;           // steps for the next box to run while it is open
+    QStringList m_during;           // steps to run while the next answer is awaited
     QWidget m_elsewhere;            // another window, to take the activation
 };

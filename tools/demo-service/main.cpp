@@ -22,11 +22,11 @@ int ask(const QStringList &numbers)
         return 1;
     QtWebFetch fetch(askDeadlineMs);
     for (const QString &number : numbers) {
-        const QueryOutcome outcome = QueryOutcome::read(
-            fetch.get(TrackingRequest::url(service.hostAndPort(), QStringLiteral("shunfeng"), number)));
+        const QueryOutcome outcome = QueryOutcome::read(fetch.getResponsive(
+            TrackingRequest::url(service.hostAndPort(), QStringLiteral("shunfeng"), number)));
         const QString shown = outcome.rows.isEmpty()
                                   ? outcome.message()
-                                  : QueryOutcome::deliveryStatus(outcome.rows.constLast().progress);
+                                  : QueryOutcome::deliveryStatus(newestRow(outcome.rows).progress);
         std::printf("%s\t%s\t%s\n", number.toUtf8().constData(), shown.toUtf8().constData(),
                     outcome.cause.toUtf8().constData());
     }

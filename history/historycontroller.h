@@ -8,13 +8,15 @@ class MessageBoxes;
 class QComboBox;
 class QWidget;
 
-// The number box as the face of the history: its list shows the entries (in a string-list
-// model, so that a long history goes in with one call) while its edit field stays the user's.
-// Picking an entry fills in its number; 删 deletes one number's entries, 清 clears them all.
-class HistoryBox : public QObject {
+// Controls the history through the number box, its face: the box's list shows the entries (in a
+// string-list model, so that a long history goes in with one call) while its edit field stays the
+// user's. Picking an entry fills in its number; 删 deletes one number's entries, 清 clears them
+// all. Whatever changes the entries says so once.
+class HistoryController : public QObject {
     Q_OBJECT
 public:
-    HistoryBox(QComboBox *numberBox, HistoryStore &history, MessageBoxes &boxes, QObject *parent = nullptr);
+    HistoryController(QComboBox *numberBox, HistoryStore &history, MessageBoxes &boxes,
+                      QObject *parent = nullptr);
 
     void loadAndShow(); // loads wlnum.ini into the list
     HistoryStore::AddResult add(const QString &number, const QString &company); // records and lists it
@@ -27,6 +29,7 @@ public:
 signals:
     void picked(const QString &company); // the user chose an entry: its company to select
     void message(const QString &text);   // for the message line
+    void changed();                      // entries were added or removed
 
 private:
     void pick(int index);

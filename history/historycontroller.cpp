@@ -1,4 +1,4 @@
-#include "history/historybox.h"
+#include "history/historycontroller.h"
 
 #include "common/texts.h"
 #include "platform/messageboxes.h"
@@ -7,14 +7,15 @@
 #include <QSignalBlocker>
 #include <QStringListModel>
 
-HistoryBox::HistoryBox(QComboBox *numberBox, HistoryStore &history, MessageBoxes &boxes, QObject *parent)
+HistoryController::HistoryController(QComboBox *numberBox, HistoryStore &history, MessageBoxes &boxes,
+                                     QObject *parent)
     : QObject(parent), m_numberBox(numberBox), m_history(history), m_boxes(boxes)
 {
     // `activated` comes only from the user's choice in the list, never from typing or from code.
-    connect(numberBox, &QComboBox::activated, this, &HistoryBox::pick);
+    connect(numberBox, &QComboBox::activated, this, &HistoryController::pick);
 }
 
-void HistoryBox::loadAndShow()
+void HistoryController::loadAndShow()
 {
     m_history.load();
     showEntries();
@@ -22,7 +23,7 @@ void HistoryBox::loadAndShow()
         emit message(Texts::historyUnreadable());
 }
 
-void HistoryBox::showEntries()
+void HistoryController::showEntries()
 {
     const QSignalBlocker blocker(m_numberBox);
     m_numberBox->setModel(new QStringListModel(m_history.entries(), m_numberBox));
@@ -30,7 +31,7 @@ void HistoryBox::showEntries()
     m_numberBox->clearEditText();
 }
 
-HistoryStore::AddResult HistoryBox::add(const QString &number, const QString &company)
+HistoryStore::AddResult HistoryController::add(const QString &number, const QString &company)
 {
     const HistoryStore::AddResult result = m_history.add(number, company);
     if (result != HistoryStore::AddResult::Added && result != HistoryStore::AddResult::SaveFailed)
@@ -44,10 +45,11 @@ HistoryStore::AddResult HistoryBox::add(const QString &number, const QString &co
     // Inserting into an empty combo box selects the new entry; the typed number must stay.
     m_numberBox->setCurrentIndex(-1);
     m_numberBox->setEditText(typed);
+    emit changed();
     return result;
 }
 
-void HistoryBox::addAll(const QList<HistoryStore::Picked> &parcels)
+void HistoryController::addAll(const QList<HistoryStore::Picked> &parcels)
 {
     const HistoryStore::AddResult result = m_history.addAll(parcels);
     if (result == HistoryStore::AddResult::Duplicate)
@@ -58,21 +60,22 @@ void HistoryBox::addAll(const QList<HistoryStore::Picked> &parcels)
     m_numberBox->setEditText(typed);
     if (result == HistoryStore::AddResult::SaveFailed)
         emit message(Texts::historyNotSaved());
+    emit changed();
 }
 
-void HistoryBox::pick(int index)
+void HistoryController::pick(int index)
 {
     const HistoryStore::Picked entry = HistoryStore::pick(m_numberBox->itemText(index));
     m_numberBox->setEditText(entry.number);
     emit picked(entry.company);
 }
 
-void HistoryBox::deleteTypedNumber()
+void HistoryController::deleteTypedNumber()
 {
     deleteNumber(m_numberBox->currentText());
 }
 
-void HistoryBox::deleteNumber(const QString &typed, QWidget *asking)
+void HistoryController::deleteNumber(const QString &typed, QWidget *asking)
 {
     if (typed.isEmpty()) {
         m_boxes.show({Texts::boxTitle(), QStringLiteral("请先选择要删除的单号!"), BoxIcon::Information,
@@ -90,20 +93,26 @@ void HistoryBox::deleteNumber(const QString &typed, QWidget *asking)
         m_numberBox->clearEditText();
         return;
     }
+    const qsizetype before = m_history.entries().size();
     const bool saved = m_history.removeNumber(number);
     showEntries();
     if (!saved)
         emit message(Texts::historyNotSaved());
+    if (m_history.entries().size() != before)
+        emit changed();
 }
 
-void HistoryBox::clearAll()
+void HistoryController::clearAll()
 {
     const BoxButton answer =
         m_boxes.show({Texts::boxTitle(), QStringLiteral("确定要清空查询列表吗?"), BoxIcon::Information,
                       BoxButton::Yes | BoxButton::No, BoxButton::Yes});
     if (answer != BoxButton::Yes)
         return;
+    const bool hadEntries = !m_history.entries().isEmpty();
     const bool cleared = m_history.clear();
     showEntries();
     emit message(cleared ? QStringLiteral("查询列表已清空...") : Texts::historyNotSaved());
+    if (hadEntries)
+        emit changed();
 }

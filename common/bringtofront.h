@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// The window un-minimized, shown, raised and active.
+void bringToFront(QWidget *window);
