@@ -23,9 +23,8 @@ ParcelBoard::Others othersOf(const HistoryStore &history)
 OverviewLink::OverviewLink(MainWindowSide mainWindow, const Platform &platform, const QString &trackingHost,
                            const ProgramFolders &folders)
     : QObject(mainWindow.window), m_mainWindow(std::move(mainWindow)), m_notifier(platform.notifier),
-      m_files(platform.files),
-      m_store(std::make_unique<ParcelStore>(folders.dataFile(QLatin1String(ParcelStore::fileName)),
-                                            platform.clock)),
+      m_files(platform.files), m_store(std::make_unique<ParcelStore>(
+                                   folders.dataFile(QLatin1String(ParcelStore::fileName)), platform.clock)),
       m_board(std::make_unique<ParcelBoard>(*m_store, platform.clock, this)),
       m_refresh(std::make_unique<RefreshEngine>(*m_board, platform, trackingHost, this))
 {
