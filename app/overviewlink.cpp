@@ -120,7 +120,7 @@ void OverviewLink::deleteParcel(const ParcelKey &key)
 // keeps the file's status for each until it is asked.
 void OverviewLink::importParcels(const ParcelFile::Import &import)
 {
-    m_board->addImported(import.added, import.noted);
+    m_board->addImported(import.added, import.known);
     QList<HistoryStore::Picked> parcels;
     for (const ParcelRecord &parcel : import.added)
         parcels.append({parcel.key.number, parcel.key.company});

@@ -229,7 +229,7 @@ void BM_ImportList(benchmark::State &state)
         HistoryStore history(workDir->filePath(name + QStringLiteral(".ini")));
         state.ResumeTiming();
         const ParcelFile::Import import = ParcelFile::plan(ParcelFile::read(file), board);
-        board.addImported(import.added, import.noted);
+        board.addImported(import.added, import.known);
         QList<HistoryStore::Picked> entries;
         for (const ParcelRecord &parcel : import.added)
             entries.append({parcel.key.number, parcel.key.company});

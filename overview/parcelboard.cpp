@@ -101,10 +101,25 @@ void ParcelBoard::clearMark(const ParcelKey &key)
     emit parcelChanged(row);
 }
 
-void ParcelBoard::addImported(const QList<ParcelRecord> &added, const QList<ParcelRecord> &noted)
+void ParcelBoard::addImported(const QList<ParcelRecord> &added, const QList<ParcelRecord> &known)
 {
-    for (const ParcelRecord &parcel : noted)
-        setNote(parcel.key, parcel.note);
+    for (const ParcelRecord &parcel : known) {
+        const int row = rowOf(parcel.key);
+        if (row < 0)
+            continue;
+        ParcelRecord &stored = m_parcels[row];
+        if (stored.askedAt.isValid() || !parcel.askedAt.isValid()) {
+            if (stored.note.isEmpty())
+                setNote(parcel.key, parcel.note);
+            continue;
+        }
+        const QString note = stored.note;
+        stored = parcel;
+        if (!note.isEmpty())
+            stored.note = note;
+        save(stored);
+        emit parcelChanged(row);
+    }
     QList<ParcelRecord> fresh;
     for (const ParcelRecord &parcel : added) {
         if (!m_rows.contains(parcel.key))

@@ -48,8 +48,10 @@ public:
     ParcelRecord::Taken take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
     // Parcels of an imported list: the new ones join the board, after the others, until the
-    // history they are added to orders them; the known ones take their note.
-    void addImported(const QList<ParcelRecord> &added, const QList<ParcelRecord> &noted);
+    // history they are added to orders them. A known one that was never asked takes the file's
+    // record, its own note kept; one that was asked keeps what it learnt and takes only a note,
+    // when it has none.
+    void addImported(const QList<ParcelRecord> &added, const QList<ParcelRecord> &known);
     void setNote(const ParcelKey &key, const QString &typed); // kept as ParcelRecord::noteFrom makes it
     void setArchive(const ParcelKey &key, ParcelRecord::Archive archive);
     // The 归档 setting: days after a parcel was signed for until it is archived; -1 never.

@@ -339,9 +339,11 @@ ParcelFile::Import ParcelFile::plan(const Reading &reading, const ParcelBoard &b
         if (parcel.status.isEmpty())
             parcel.status = ParcelRecord::notAskedStatus();
         const int known = board.rowOf(key);
-        if (known >= 0 && board.parcel(known).note.isEmpty() && !parcel.note.isEmpty())
-            import.noted.append(parcel);
-        else if (known >= 0)
+        const ParcelRecord *stored = known >= 0 ? &board.parcel(known) : nullptr;
+        if (stored && ((!stored->askedAt.isValid() && parcel.askedAt.isValid()) ||
+                       (stored->note.isEmpty() && !parcel.note.isEmpty())))
+            import.known.append(parcel);
+        else if (stored)
             skip(QStringLiteral("已在列表中"));
         else if (companyOf.contains(key.number))
             skip(QStringLiteral("已在列表中(%1)").arg(companyOf.value(key.number)));

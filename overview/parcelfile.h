@@ -47,9 +47,11 @@ QString problemText(Reading::Problem problem);
 // What an import would change, held against the board: nothing happens until it is applied.
 struct Import {
     QList<ParcelRecord> added; // parcels not on the board, in the file's order
-    QList<ParcelRecord> noted; // parcels on the board without a note, with the file's note
-    QStringList skipped;       // why each other row is left out
-    qsizetype count() const { return added.size() + noted.size(); }
+    // Parcels on the board that the file tells something new: one never asked takes what the file
+    // learnt, one that was asked only the file's note, when it has none.
+    QList<ParcelRecord> known;
+    QStringList skipped; // why each other row is left out
+    qsizetype count() const { return added.size() + known.size(); }
     QString summary() const; // 将导入 12 件，跳过 3 件：…
 };
 // A row without a company takes the one its number surely belongs to, or is skipped.

@@ -78,7 +78,7 @@ class TestOverview : public QObject {
     //   auto M | checked | due    自动查询 every M minutes; the update check ended; its timer ticks
     //   at HH:MM                  the clock
     //   note NUMBER=TEXT          the note of NUMBER's parcel
-    //   export | wipe             the list exported; the record deleted and the history emptied
+    //   export | wipe             the list exported; the record deleted, the history kept
     //   import TEXT|exported      a file imported, and its new parcels added to the history
     //   archive DAYS | back NUMBER the 归档 setting; 取消归档 on NUMBER's parcel
     //   show WHAT,WHAT            notes what shown() names
@@ -152,19 +152,18 @@ class TestOverview : public QObject {
             m_board->setNote({parsed.key, u"顺丰快递"_s}, parsed.value);
         else if (verb == u"export")
             m_exported = ParcelFile::write(m_board->oldestFirst());
-        else if (verb == u"wipe") { // the record deleted, the history emptied
+        else if (verb == u"wipe") { // the record deleted, the history kept
             m_engine.reset();
             m_board.reset();
             m_store.reset();
             for (const QString &name : {u""_s, u"-wal"_s, u"-shm"_s})
                 QFile::remove(file() + name);
-            m_history.clear();
             make();
         } else if (verb == u"import") { // the file's text, or "exported"; what a yes to its summary does
             const ParcelFile::Import import =
                 ParcelFile::plan(ParcelFile::read(arg == u"exported" ? m_exported : arg.toUtf8()), *m_board);
             m_summary = import.summary();
-            m_board->addImported(import.added, import.noted);
+            m_board->addImported(import.added, import.known);
             for (const ParcelRecord &parcel : import.added)
                 m_history << parcel.key.number + u'|' + parcel.key.company;
             m_board->followHistory(m_history, m_others);
