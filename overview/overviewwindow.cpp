@@ -80,6 +80,9 @@ void OverviewWindow::buildControls()
     named(m_filter, "filterBox", QStringLiteral("筛选"));
     m_filter->setPlaceholderText(QStringLiteral("按单号或快递公司筛选"));
     m_filter->setClearButtonEnabled(true);
+    // Wide enough for its hint, however many controls share the row.
+    m_filter->setMinimumWidth(m_filter->fontMetrics().horizontalAdvance(m_filter->placeholderText()) +
+                              4 * m_filter->fontMetrics().averageCharWidth());
     connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
 
     m_refreshAll = new QPushButton(QStringLiteral("全部查询"), this);
@@ -409,7 +412,7 @@ void OverviewWindow::exportList()
 // Nothing changes until the user has read what the file would add and said yes.
 void OverviewWindow::importList()
 {
-    const QString path = m_files.openFileName(this, QStringLiteral("导入列表"), csvFilter);
+    const QString path = m_files.openFileName(this, QStringLiteral("导入列表"), QDir::homePath(), csvFilter);
     if (path.isEmpty())
         return;
     QFile file(path);

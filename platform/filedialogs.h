@@ -8,8 +8,10 @@ class QWidget;
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    // `suggested`: the path offered; `filter`: as QFileDialog takes it ("CSV 文件 (*.csv)").
+    // `suggested`: the path offered, or the folder shown first; `filter`: as QFileDialog takes it
+    // ("CSV 文件 (*.csv)").
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
                                  const QString &filter) = 0;
-    virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &suggested,
+                                 const QString &filter) = 0;
 };

@@ -8,7 +8,8 @@ QString QtFileDialogs::saveFileName(QWidget *parent, const QString &title, const
     return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
-QString QtFileDialogs::openFileName(QWidget *parent, const QString &title, const QString &filter)
+QString QtFileDialogs::openFileName(QWidget *parent, const QString &title, const QString &suggested,
+                                    const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, title, suggested, filter);
 }

@@ -40,17 +40,15 @@ struct FakeShell : Shell {
 
 // Answers with the paths queued, one a question; an empty path (cancelled) once they run out.
 struct FakeFileDialogs : FileDialogs {
-    QString saveFileName(QWidget *, const QString &, const QString &suggested, const QString &) override
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
-        offered = suggested;
         return paths.isEmpty() ? QString() : paths.dequeue();
     }
-    QString openFileName(QWidget *, const QString &, const QString &) override
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
         return paths.isEmpty() ? QString() : paths.dequeue();
     }
     QQueue<QString> paths;
-    QString offered;
 };
 
 struct FakeClock : Clock {
