@@ -42,10 +42,10 @@ public:
 
     // Whether the user sees the answer taken: a refresh's is not seen, the main window's is.
     enum class Seen { NotYet, ByUser };
-    // What the service said about a parcel just now, and what it came to (see ParcelRecord::take).
+    // What the service said about a parcel just now, and what it came to (see ParcelRecord::learn).
     // An answer seen by the user leaves the parcel unmarked. A parcel not on the board is left
     // out: the outcome alone says whether it failed.
-    ParcelRecord::Taken take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
+    ParcelRecord::Taken recordAnswer(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
     // Parcels of an imported list: the new ones join the board, after the others, until the
     // history they are added to orders them; the known ones take their note.
