@@ -64,8 +64,8 @@ OverviewWindow::OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, Messa
     m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
     buildControls();
     restoreLayout();
-    setStatus(board.storeStatus());
-    connect(&board, &ParcelBoard::storeStatusChanged, this, &OverviewWindow::setStatus);
+    setStatus(QString());
+    connect(&board, &ParcelBoard::storeStatusChanged, this, [this] { setStatus(QString()); });
 }
 
 void OverviewWindow::buildControls()
@@ -288,9 +288,11 @@ void OverviewWindow::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
+// No text: what the record came to, and why in the tooltip.
 void OverviewWindow::setStatus(const QString &text)
 {
     m_status->setText(text.isEmpty() ? m_board.storeStatus() : text);
+    m_status->setToolTip(text.isEmpty() ? m_board.storeCause() : QString());
 }
 
 void OverviewWindow::selectParcel(const ParcelKey &key)

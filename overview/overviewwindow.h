@@ -33,7 +33,7 @@ public:
                    QWidget *parent = nullptr);
 
     void selectParcel(const ParcelKey &key);
-    void setStatus(const QString &text);
+    void setStatus(const QString &text); // empty: what became of the record, why in its tooltip
 
 signals:
     void openRequested(const ParcelKey &key); // 查看, Enter or a double-click

@@ -45,7 +45,8 @@ public:
     // What the service said about a parcel just now, and what it came to (see ParcelRecord::learn).
     // An answer seen by the user leaves the parcel unmarked. A parcel not on the board is left
     // out: the outcome alone says whether it failed.
-    ParcelRecord::Taken recordAnswer(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
+    ParcelRecord::Taken recordAnswer(const ParcelKey &key, const QueryOutcome &outcome,
+                                     Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
     // Parcels of an imported list: the new ones join the board, after the others, until the
     // history they are added to orders them; the known ones take their note.
@@ -68,6 +69,7 @@ public:
 
     // What the status line says about the record; empty while all is well.
     QString storeStatus() const { return m_store.statusText(); }
+    QString storeCause() const { return m_store.cause(); } // why, in the error's own words
 
 signals:
     void aboutToReset(); // the list of parcels is about to change
