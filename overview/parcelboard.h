@@ -63,7 +63,7 @@ public:
     // that it does not wait behind every other for the longest-ago-first order.
     void settleFutureAskedTimes();
 
-    // The overview's settings (the 自动查询 choice, the window's size, column widths, sort order...).
+    // The overview's settings (the 自动查询 choice, the window's, header's and split's saved states...).
     QVariant setting(const QString &name) const { return m_settings.value(name); }
     void setSetting(const QString &name, const QVariant &value);
 
