@@ -141,6 +141,7 @@ ParcelStore::Opened ParcelStore::tryOpen()
     db.close();
     db.setDatabaseName(m_path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
+    m_errorCode.clear(); // a cause of the program's own words has no code
     if (QFileInfo(m_path).isDir()) {
         m_cause = QStringLiteral("a folder in its place");
         return Opened::Failed;
