@@ -65,7 +65,7 @@ void OverviewLink::followHistory()
 void OverviewLink::queried(const ParcelKey &key, const QueryOutcome &outcome)
 {
     openRecord(); // an answer that comes before the first frame's work is learnt all the same
-    m_board->take(key, outcome, ParcelBoard::Seen::ByUser);
+    m_board->recordAnswer(key, outcome, ParcelBoard::Seen::ByUser);
 }
 
 QString OverviewLink::noteOf(const ParcelKey &key) const

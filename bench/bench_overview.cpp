@@ -68,7 +68,7 @@ void BM_SaveRefreshedParcel(benchmark::State &state)
     }
     ParcelRecord record = ParcelRecord::fresh({numberOf(1), company});
     const QueryOutcome answer = answerOf(1);
-    record.take(answer, systemClock.now());
+    record.learn(answer, systemClock.now());
     for (auto _ : state) {
         if (!store.save(record, &answer.rows)) {
             state.SkipWithError("save failed");
@@ -129,7 +129,7 @@ QString filledRecord()
     ParcelBoard board(store, systemClock);
     board.open(historyOf(parcelCount));
     for (int parcel = 0; parcel < parcelCount; ++parcel) {
-        board.take({numberOf(parcel), company}, answerOf(parcel));
+        board.recordAnswer({numberOf(parcel), company}, answerOf(parcel));
         board.setNote({numberOf(parcel), company}, QStringLiteral("妈妈的茶叶 %1").arg(parcel));
     }
     return board.count() == parcelCount && store.state() == ParcelStore::State::Ready ? path : QString();
@@ -209,7 +209,7 @@ const QList<ParcelRecord> &importedParcels()
         QList<ParcelRecord> records;
         for (int parcel = 0; parcel < importedCount; ++parcel) {
             ParcelRecord record = ParcelRecord::fresh({numberOf(parcel), company});
-            record.take(answerOf(parcel), systemClock.now());
+            record.learn(answerOf(parcel), systemClock.now());
             record.note = QStringLiteral("妈妈的茶叶 %1").arg(parcel);
             records.append(record);
         }

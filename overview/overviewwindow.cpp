@@ -34,7 +34,12 @@
 #include <span>
 
 namespace {
-// The board's settings the window keeps.
+// The board's settings the window keeps: Qt's own states of the window, of the table's header
+// (the columns' widths and the sort) and of the split between the table and the steps.
+const QString geometrySetting = QStringLiteral("overviewGeometry");
+const QString headerSetting = QStringLiteral("overviewHeader");
+const QString splitSetting = QStringLiteral("overviewSplit");
+// What earlier versions kept instead, read while the state that replaces it has not been saved.
 const QString sizeSetting = QStringLiteral("overviewSize");       // "width,height"
 const QString columnsSetting = QStringLiteral("overviewColumns"); // widths, comma-separated
 const QString sortSetting = QStringLiteral("overviewSort");       // "column,order"; -1: the history's
@@ -64,8 +69,8 @@ OverviewWindow::OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, Messa
     m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
     buildControls();
     restoreLayout();
-    setStatus(board.storeStatus());
-    connect(&board, &ParcelBoard::storeStatusChanged, this, &OverviewWindow::setStatus);
+    setStatus(QString());
+    connect(&board, &ParcelBoard::storeStatusChanged, this, [this] { setStatus(QString()); });
 }
 
 void OverviewWindow::buildControls()
@@ -225,28 +230,23 @@ void OverviewWindow::buildControls()
     controls->addWidget(new QLabel(QStringLiteral("归档"), this));
     controls->addWidget(m_archiveAfter);
     controls->addWidget(m_showArchived);
-    auto *split = new QSplitter(Qt::Vertical, this);
-    split->addWidget(m_view);
-    split->addWidget(m_steps);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 1);
+    m_split = new QSplitter(Qt::Vertical, this);
+    named(m_split, "overviewSplit");
+    m_split->addWidget(m_view);
+    m_split->addWidget(m_steps);
+    m_split->setStretchFactor(0, 3);
+    m_split->setStretchFactor(1, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(controls);
-    layout->addWidget(split, 1);
+    layout->addWidget(m_split, 1);
     layout->addWidget(m_status);
 }
 
-// The stored size and widths, else each column as wide as its title or a typical value, the
-// newest step wider, and the window as wide as every column with a scroll bar beside them.
+// The stored layout, else each column as wide as its title or a typical value, the newest step
+// wider, the window as wide as every column with a scroll bar beside them, and no sort.
 void OverviewWindow::restoreLayout()
 {
     ensurePolished(); // the skin's fonts and frames
-    // Widths stored for other columns (before the notes came) are not these columns' widths.
-    QList<int> widths = numbersOf(m_board.setting(columnsSetting));
-    if (widths.size() != ParcelModel::ColumnCount)
-        widths.clear();
-    for (int column = 0; column < widths.size(); ++column)
-        m_view->setColumnWidth(column, widths[column]);
     const QString typical[ParcelModel::ColumnCount] = {QStringLiteral("123456789012345"),
                                                        QStringLiteral("妈妈的茶叶"),
                                                        QStringLiteral("宅急送快递"),
@@ -256,33 +256,53 @@ void OverviewWindow::restoreLayout()
                                                        QStringLiteral("12-31 23:59"),
                                                        QString()};
     const QFontMetrics metrics = m_view->fontMetrics();
-    for (int column = 0; widths.isEmpty() && column < ParcelModel::ColumnCount; ++column)
+    for (int column = 0; column < ParcelModel::ColumnCount; ++column)
         m_view->setColumnWidth(
             column, column == ParcelModel::Newest
                         ? 300
                         : qMax(m_view->horizontalHeader()->sectionSizeHint(column),
                                metrics.horizontalAdvance(typical[column]) + 2 * metrics.averageCharWidth()));
     const QMargins margins = layout()->contentsMargins();
-    const int width = m_view->horizontalHeader()->length() + 2 * m_view->frameWidth() +
-                      m_view->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
-    const QList<int> size = numbersOf(m_board.setting(sizeSetting));
-    resize(size.size() == 2 ? QSize(size[0], size[1]) : QSize(width, 520));
+    const auto fitting = [&] { // the window's width with every column in view and a scroll bar
+        return m_view->horizontalHeader()->length() + 2 * m_view->frameWidth() +
+               m_view->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    };
+    // The newest step takes whatever more the controls above the table need.
+    if (const int spare = layout()->minimumSize().width() - fitting(); spare > 0)
+        m_view->setColumnWidth(ParcelModel::Newest, m_view->columnWidth(ParcelModel::Newest) + spare);
+    restoreColumns();
+    const int width = fitting();
+    const QVariant geometry = m_board.setting(geometrySetting);
+    const QList<int> size = geometry.isValid() ? QList<int>() : numbersOf(m_board.setting(sizeSetting));
+    if (!geometry.isValid() || !restoreGeometry(geometry.toByteArray()))
+        resize(size.size() == 2 ? QSize(size[0], size[1]) : QSize(width, 520));
+    m_split->restoreState(m_board.setting(splitSetting).toByteArray());
+    // A new sort is kept at once, as the window may not be closed before the program ends.
+    connect(m_view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this] { m_board.setSetting(headerSetting, m_view->horizontalHeader()->saveState()); });
+}
+
+// The header's stored state, else the widths and sort an earlier version kept.
+void OverviewWindow::restoreColumns()
+{
+    if (const QVariant header = m_board.setting(headerSetting); header.isValid()) {
+        m_view->horizontalHeader()->restoreState(header.toByteArray());
+        return;
+    }
+    // Widths stored for other columns (before the notes came) are not these columns' widths.
+    const QList<int> widths = numbersOf(m_board.setting(columnsSetting));
+    for (int column = 0; widths.size() == ParcelModel::ColumnCount && column < widths.size(); ++column)
+        m_view->setColumnWidth(column, widths[column]);
     const QList<int> sort = numbersOf(m_board.setting(sortSetting));
     if (sort.size() == 2)
         m_view->sortByColumn(sort[0], Qt::SortOrder(sort[1]));
-    connect(m_view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
-            [this](int column, Qt::SortOrder order) {
-                m_board.setSetting(sortSetting, QStringLiteral("%1,%2").arg(column).arg(int(order)));
-            });
 }
 
 void OverviewWindow::saveLayout()
 {
-    m_board.setSetting(sizeSetting, QStringLiteral("%1,%2").arg(width()).arg(height()));
-    QStringList widths;
-    for (int column = 0; column < ParcelModel::ColumnCount; ++column)
-        widths.append(QString::number(m_view->columnWidth(column)));
-    m_board.setSetting(columnsSetting, widths.join(u','));
+    m_board.setSetting(geometrySetting, saveGeometry());
+    m_board.setSetting(headerSetting, m_view->horizontalHeader()->saveState());
+    m_board.setSetting(splitSetting, m_split->saveState());
 }
 
 void OverviewWindow::closeEvent(QCloseEvent *event)
@@ -291,9 +311,11 @@ void OverviewWindow::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
+// No text: what the record came to, and why in the tooltip.
 void OverviewWindow::setStatus(const QString &text)
 {
     m_status->setText(text.isEmpty() ? m_board.storeStatus() : text);
+    m_status->setToolTip(text.isEmpty() ? m_board.storeCause() : QString());
 }
 
 void OverviewWindow::selectParcel(const ParcelKey &key)

@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QSplitter;
 class ParcelFilter;
 class QCheckBox;
 class QTableView;
@@ -33,7 +34,7 @@ public:
                    QWidget *parent = nullptr);
 
     void selectParcel(const ParcelKey &key);
-    void setStatus(const QString &text);
+    void setStatus(const QString &text); // empty: what became of the record, why in its tooltip
 
 signals:
     void openRequested(const ParcelKey &key); // 查看, Enter or a double-click
@@ -41,11 +42,12 @@ signals:
     void importConfirmed(const ParcelFile::Import &import); // the user said yes to its summary
 
 protected:
-    void closeEvent(QCloseEvent *event) override; // keeps the size and the columns
+    void closeEvent(QCloseEvent *event) override; // keeps the window's, the table's and the split's layout
 
 private:
     void buildControls();
     void restoreLayout();
+    void restoreColumns();
     void saveLayout();
     void showContextMenu(const QPoint &position);
     void showSteps();
@@ -77,5 +79,6 @@ private:
     QCheckBox *m_showArchived = nullptr;
     QTableView *m_view = nullptr;
     QTreeWidget *m_steps = nullptr;
+    QSplitter *m_split = nullptr;
     QLabel *m_status = nullptr;
 };

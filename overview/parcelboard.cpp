@@ -70,14 +70,14 @@ QList<ResultRow> ParcelBoard::steps(const ParcelKey &key) const
     return answered != m_answeredSteps.constEnd() ? *answered : m_store.steps(key);
 }
 
-ParcelRecord::Taken ParcelBoard::take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen)
+ParcelRecord::Taken ParcelBoard::recordAnswer(const ParcelKey &key, const QueryOutcome &outcome, Seen seen)
 {
     const int row = rowOf(key);
     if (row < 0)
         return outcome.kind == QueryOutcome::Kind::Failed ? ParcelRecord::Taken::Failed
                                                           : ParcelRecord::Taken::Kept;
     ParcelRecord &record = m_parcels[row];
-    const ParcelRecord::Taken taken = record.take(outcome, m_clock.now());
+    const ParcelRecord::Taken taken = record.learn(outcome, m_clock.now());
     const bool steps = outcome.kind == QueryOutcome::Kind::Answered && taken != ParcelRecord::Taken::Failed;
     if (seen == Seen::ByUser && steps)
         record.marked = false;

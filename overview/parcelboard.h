@@ -42,10 +42,11 @@ public:
 
     // Whether the user sees the answer taken: a refresh's is not seen, the main window's is.
     enum class Seen { NotYet, ByUser };
-    // What the service said about a parcel just now, and what it came to (see ParcelRecord::take).
+    // What the service said about a parcel just now, and what it came to (see ParcelRecord::learn).
     // An answer seen by the user leaves the parcel unmarked. A parcel not on the board is left
     // out: the outcome alone says whether it failed.
-    ParcelRecord::Taken take(const ParcelKey &key, const QueryOutcome &outcome, Seen seen = Seen::NotYet);
+    ParcelRecord::Taken recordAnswer(const ParcelKey &key, const QueryOutcome &outcome,
+                                     Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
     // Parcels of an imported list: the new ones join the board, after the others, until the
     // history they are added to orders them. A known one that was never asked takes the file's
@@ -64,12 +65,13 @@ public:
     // that it does not wait behind every other for the longest-ago-first order.
     void settleFutureAskedTimes();
 
-    // The overview's settings (the 自动查询 choice, the window's size, column widths, sort order...).
+    // The overview's settings (the 自动查询 choice, the window's, header's and split's saved states...).
     QVariant setting(const QString &name) const { return m_settings.value(name); }
     void setSetting(const QString &name, const QVariant &value);
 
     // What the status line says about the record; empty while all is well.
     QString storeStatus() const { return m_store.statusText(); }
+    QString storeCause() const { return m_store.cause(); } // why, in the error's own words
 
 signals:
     void aboutToReset(); // the list of parcels is about to change

@@ -51,7 +51,7 @@ bool ParcelRecord::archived(const QDateTime &now, int afterDays) const
     return afterDays >= 0 && signedAt.isValid() && signedAt.addDays(afterDays) <= now;
 }
 
-ParcelRecord::Taken ParcelRecord::take(const QueryOutcome &outcome, const QDateTime &now)
+ParcelRecord::Taken ParcelRecord::learn(const QueryOutcome &outcome, const QDateTime &now)
 {
     askedAt = now;
     const qsizetype count = outcome.rows.size();

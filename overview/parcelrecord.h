@@ -62,9 +62,9 @@ struct ParcelRecord {
     // Whether the parcel is archived at `now`, with the setting's `afterDays` (negative: never):
     // out of the list unless asked for, and never refreshed.
     bool archived(const QDateTime &now, int afterDays) const;
-    // Takes in what the service said at `now`. A refusal or a failure keeps the last good status,
+    // Learns what the service said at `now`. A refusal or a failure keeps the last good status,
     // steps and count, and so does a page without steps for a parcel that has some: a maintenance
     // or login page would otherwise erase them, and the next real step would not count as news.
     // A parcel that grew from more than 0 steps is marked.
-    Taken take(const QueryOutcome &outcome, const QDateTime &now);
+    Taken learn(const QueryOutcome &outcome, const QDateTime &now);
 };

@@ -4,20 +4,23 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
+Q_LOGGING_CATEGORY(storeLog, "quillon.store", QtInfoMsg)
+
 const QString driverName = QStringLiteral("QSQLITE");
 const QString parcelColumns = QStringLiteral("number, company, status, good_status, failure, step_count, "
                                              "newest_time, newest_step, asked_at, grew_at, marked, note, "
                                              "signed_at, archive");
 
 // SQLITE_CORRUPT and SQLITE_NOTADB, as Qt SQL reports SQLite's result codes.
-bool saysBroken(const QSqlQuery &query)
+bool saysBroken(const QSqlError &error)
 {
-    const QString code = query.lastError().nativeErrorCode();
+    const QString code = error.nativeErrorCode();
     return code == u"11" || code == u"26";
 }
 
@@ -89,18 +92,47 @@ ParcelStore::State ParcelStore::open()
     if (m_state != State::Closed)
         return m_state;
     // A missing driver is the build's fault, not the file's: it has a state of its own.
-    if (!QSqlDatabase::isDriverAvailable(driverName))
+    if (!QSqlDatabase::isDriverAvailable(driverName)) {
+        m_cause = QStringLiteral("Qt has no %1 driver; it has %2")
+                      .arg(driverName, QSqlDatabase::drivers().join(QLatin1String(", ")));
+        qCWarning(storeLog).noquote() << m_cause;
         return m_state = State::NoDriver;
+    }
     QSqlDatabase::addDatabase(driverName, m_connection);
     Opened opened = tryOpen();
     if (opened == Opened::Broken && moveAside())
         opened = tryOpen();
     m_state = opened == Opened::Ready   ? State::Ready
               : opened == Opened::Newer ? State::NewerSchema
-                                        : State::OpenFailed;
-    if (m_state != State::Ready)
+                                        : openFailure();
+    if (m_state != State::Ready) {
         database().close(); // left alone, the lock with it
+        qCWarning(storeLog).noquote() << m_path << "left alone:" << m_cause;
+    }
     return m_state;
+}
+
+// Which of the causes that keep a file from opening this one was.
+ParcelStore::State ParcelStore::openFailure() const
+{
+    const QFileInfo file(m_path);
+    if (file.isDir())
+        return State::NotAFile;
+    if (m_errorCode == u"5" || m_errorCode == u"6") // SQLITE_BUSY, SQLITE_LOCKED
+        return State::Held;
+    const bool denied =
+        m_errorCode == u"3" || m_errorCode == u"8" || m_errorCode == u"23"; // PERM, READONLY, AUTH
+    if (denied || !QFileInfo(file.absolutePath()).isWritable() ||
+        (file.exists() && !(file.isReadable() && file.isWritable())))
+        return State::NoAccess;
+    return State::OpenFailed;
+}
+
+ParcelStore::Opened ParcelStore::failed(const QSqlError &error, Opened opened)
+{
+    m_cause = error.text();
+    m_errorCode = error.nativeErrorCode();
+    return opened;
 }
 
 ParcelStore::Opened ParcelStore::tryOpen()
@@ -109,26 +141,40 @@ ParcelStore::Opened ParcelStore::tryOpen()
     db.close();
     db.setDatabaseName(m_path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
-    if (QFileInfo(m_path).isDir() || !db.open())
+    m_errorCode.clear(); // a cause of the program's own words has no code
+    if (QFileInfo(m_path).isDir()) {
+        m_cause = QStringLiteral("a folder in its place");
         return Opened::Failed;
+    }
+    if (!db.open())
+        return failed(db.lastError());
     QSqlQuery query(db);
-    const auto failed = [&] { return saysBroken(query) ? Opened::Broken : Opened::Failed; };
+    const auto queryFailed = [&] {
+        const QSqlError error = query.lastError();
+        return failed(error, saysBroken(error) ? Opened::Broken : Opened::Failed);
+    };
     // In exclusive locking mode the first statement takes the lock, and it is kept until the close.
     if (!run(query, QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")) ||
         !run(query, QStringLiteral("PRAGMA journal_mode = WAL")))
-        return failed();
-    if (!query.next() || query.value(0).toString() != u"wal")
+        return queryFailed();
+    if (!query.next() || query.value(0).toString() != u"wal") {
+        m_cause = QStringLiteral("journal mode %1 instead of wal").arg(query.value(0).toString());
         return Opened::Failed;
+    }
     if (!run(query, QStringLiteral("PRAGMA synchronous = NORMAL")) ||
         !run(query, QStringLiteral("PRAGMA quick_check")))
-        return failed();
-    if (!query.next() || query.value(0).toString() != u"ok")
+        return queryFailed();
+    if (!query.next() || query.value(0).toString() != u"ok") {
+        m_cause = QStringLiteral("quick_check: ") + query.value(0).toString();
         return Opened::Broken;
+    }
     if (!run(query, QStringLiteral("PRAGMA user_version")) || !query.next())
-        return failed();
+        return queryFailed();
     const int version = query.value(0).toInt();
-    if (version > schemaVersion)
+    if (version > schemaVersion) {
+        m_cause = QStringLiteral("user_version %1, above this program's %2").arg(version).arg(schemaVersion);
         return Opened::Newer;
+    }
     const bool ready = version == schemaVersion || (version == 0 ? createSchema() : upgradeFrom(version));
     return ready ? Opened::Ready : Opened::Failed;
 }
@@ -144,6 +190,7 @@ bool ParcelStore::moveAside()
     }
     database().close();
     m_movedAsideTo = QFileInfo(broken).fileName();
+    qCWarning(storeLog).noquote() << m_path << "moved aside to" << m_movedAsideTo << "for" << m_cause;
     return true;
 }
 
@@ -156,11 +203,14 @@ template <typename Work> bool ParcelStore::write(Work work)
         QSqlQuery query(db);
         if (db.transaction() && work(query) && db.commit())
             return true;
+        failed(query.lastError().isValid() ? query.lastError() : db.lastError());
     }
     db.rollback();
     // Left open, for the steps already written: the list shows them still, it only learns no more.
-    if (m_state == State::Ready)
+    if (m_state == State::Ready) {
         m_state = State::WriteFailed;
+        qCWarning(storeLog).noquote() << m_path << "written no more:" << m_cause;
+    }
     return false;
 }
 
@@ -208,6 +258,12 @@ QString ParcelStore::statusText() const
                                         : QStringLiteral("快件记录已损坏,已移至%1并新建").arg(m_movedAsideTo);
     case State::NewerSchema:
         return QStringLiteral("快件记录由更新版本的程序写成,本次仅保存在内存中");
+    case State::Held:
+        return QStringLiteral("快件记录正被另一个Quillon使用,本次仅保存在内存中");
+    case State::NoAccess:
+        return QStringLiteral("快件记录没有读写权限,本次仅保存在内存中");
+    case State::NotAFile:
+        return QStringLiteral("快件记录的位置是一个文件夹,本次仅保存在内存中");
     case State::OpenFailed:
         return QStringLiteral("快件记录无法打开,本次仅保存在内存中");
     case State::WriteFailed:

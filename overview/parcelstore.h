@@ -10,18 +10,23 @@
 
 class Clock;
 class QSqlDatabase;
+class QSqlError;
 
 // What the overview learnt, kept in an SQLite file (Qt SQL's QSQLITE driver) beside wlnum.ini:
 // the parcels, each parcel's steps, and the overview's settings. The file is opened by open(),
 // never by the constructor, so that start-up does not wait for it. Whatever goes wrong, the
-// store never stops the program: it says so in state() and the overview works from memory.
+// store never stops the program: it says so in state(), keeps the error's words in cause() and
+// logs them under "quillon.store", and the overview works from memory.
 class ParcelStore {
 public:
     enum class State {
         Closed,      // open() not called yet
         Ready,       // open; every write so far went through
         NewerSchema, // written by a newer program: left alone
-        OpenFailed,  // a folder in its place, a folder that takes no files, held by another program
+        Held,        // held by another program (the lock): SQLite says busy
+        NoAccess,    // a folder that takes no files, or a file that cannot be read or written
+        NotAFile,    // a folder in its place
+        OpenFailed,  // could not be opened for any other cause
         WriteFailed, // a write failed (a full disk): written no more, its steps still read
         NoDriver,    // Qt has no QSQLITE driver here
     };
@@ -43,6 +48,8 @@ public:
     QString movedAsideTo() const { return m_movedAsideTo; } // the broken file's new name, if any
     // What the status line says about the record; empty while all is well.
     QString statusText() const;
+    // Why: the words of the error behind the state (or behind moving a broken file aside).
+    QString cause() const { return m_cause; }
 
     QList<ParcelRecord> parcels() const;
     QList<ResultRow> steps(const ParcelKey &key) const; // in answer order, the newest last
@@ -63,6 +70,8 @@ private:
     QSqlDatabase database() const;
     // Runs `work` in a transaction; a failure rolls it back and leaves the file alone from then on.
     template <typename Work> bool write(Work work);
+    Opened failed(const QSqlError &error, Opened opened = Opened::Failed);
+    State openFailure() const;
 
     QString m_path;
     QString m_connection;
@@ -70,4 +79,6 @@ private:
     int m_busyTimeoutMs;
     State m_state = State::Closed;
     QString m_movedAsideTo;
+    QString m_cause;
+    QString m_errorCode; // SQLite's result code of the last failure
 };

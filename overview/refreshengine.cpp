@@ -125,7 +125,7 @@ void RefreshEngine::answered(const ParcelKey &key, const FetchResult &fetched)
     ++m_done;
     if (m_newNumbers.remove(key))
         emit newNumberAnswered(key, outcome);
-    const ParcelRecord::Taken taken = m_board.take(key, outcome);
+    const ParcelRecord::Taken taken = m_board.recordAnswer(key, outcome);
     if (taken == ParcelRecord::Taken::Grew) {
         m_grown.append(key);
         emit parcelGrew(key);

@@ -4,12 +4,15 @@
 #include "platform/answerdecoder.h"
 
 #include <QEventLoop>
+#include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
 
 namespace {
+Q_LOGGING_CATEGORY(fetchLog, "quillon.fetch", QtInfoMsg)
+
 // One request under way, waited for or not: it ends the request at the deadline or past the size
 // limit and reads what came back, the same way for every kind of fetch.
 class ReplyWatch : public QObject {
@@ -71,6 +74,7 @@ private:
         m_over = true;
         m_deadline.stop();
         const FetchResult result = read();
+        log(result);
         if (m_inBackground)
             deleteLater(); // not now: the reply is still delivering its signal
         m_done(result);
@@ -100,6 +104,24 @@ private:
             result.body = AnswerDecoder::decode(m_reply->readAll(), m_reply->rawHeader("Content-Type"));
         }
         return result;
+    }
+
+    // A request that failed, with the network's own words for why; an abandoned wait is no failure.
+    void log(const FetchResult &result) const
+    {
+        if (result.ok() || result.outcome == FetchResult::Outcome::Aborted)
+            return;
+        // The query is left out: it holds the number and the key.
+        const QString cause =
+            m_timedOut   ? QStringLiteral("no answer before the deadline")
+            : m_tooLarge ? QStringLiteral("more than %1 bytes").arg(m_maxBytes)
+            : result.outcome == FetchResult::Outcome::HttpError
+                ? QStringLiteral("HTTP %1 %2")
+                      .arg(result.httpStatus)
+                      .arg(m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
+                : m_reply->errorString();
+        qCWarning(fetchLog).noquote()
+            << "GET" << m_reply->url().toDisplayString(QUrl::RemoveQuery) << "failed:" << cause;
     }
 
     QPointer<QNetworkReply> m_reply;

@@ -241,6 +241,7 @@ class TestOverview : public QObject {
             {u"progress"_s, m_progress},
             {u"summary"_s, m_summary},             // of the latest import
             {u"status"_s, m_board->storeStatus()}, // what the status line says about the record
+            {u"cause"_s, m_board->storeCause()},   // and its tooltip
             {u"steps"_s,
              QString::number(m_board->count() ? m_board->steps(m_board->parcel(0).key).size() : -1)},
             {u"files"_s, QDir(m_dir.path())
@@ -288,9 +289,10 @@ not a database: spoil text ; open ; show status,files => status=快件记录已�
 corrupt: open ; close ; spoil corrupt ; open ; show files => files=quillon.sqlite, quillon.sqlite-wal,
   quillon.sqlite.broken-20261206-140500, quillon.sqlite.broken-20261206-140500-wal
 folder in its place, from memory: spoil folder ; history 7770001 ; open ; all ; answer ; show parcels,steps,status ; restart ;
-  show parcels => parcels=7770001=运送中/2 | steps=2 | status=快件记录无法打开,本次仅保存在内存中 | parcels=7770001=未查询/0
-folder takes no files: spoil immutable ; open ; show status,files => status=快件记录无法打开,本次仅保存在内存中 | files=
-held by another: spoil held ; open ; show status => status=快件记录无法打开,本次仅保存在内存中
+  show parcels => parcels=7770001=运送中/2 | steps=2 | status=快件记录的位置是一个文件夹,本次仅保存在内存中 | parcels=7770001=未查询/0
+folder takes no files: spoil immutable ; open ; show status,files => status=快件记录没有读写权限,本次仅保存在内存中 | files=
+held by another: spoil held ; open ; show status,cause => status=快件记录正被另一个Quillon使用,本次仅保存在内存中
+  | cause=database is locked Unable to execute statement
 full disk, the steps written still shown: history 7770001 ; open ; all ; answer ; restart ; spoil full ; auto 30
   ; show status,steps => status=快件记录无法写入,本次仅保存在内存中 | steps=2
 one at a time, a pause between: history 1234567890,cut,hang,404404,7770001 ; open ; all ; abort ; answer ; show state ; next ;

@@ -267,6 +267,10 @@ overview follows 删, a query and 清: put wlnum.ini=1|顺丰快递\r\n ; ready 
   => parcels=5550001111 运送中 3,1 未查询 | parcels=5550001111 运送中 3 | parcels=
 summary opens the overview: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n3|顺丰快递\r\n4|顺丰快递\r\n ; answer 1=rows:2 ; answer 2=rows:2 ; answer 3=rows:2 ; answer 4=rows:2
   ; ready ; click overviewButton ; refresh ; answer 1=rows:3 ; answer 2=rows:3 ; answer 3=rows:3 ; answer 4=rows:3 ; refresh ; close overview ; activate refresh ; show overview => overview= -
+overview sorted, kept through a restart: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n ; ready ; click overviewButton ; sort 0
+  ; close overview ; ready ; click overviewButton ; show parcels => parcels=1 未查询,2 未查询
+the record a folder, why in the status line's tooltip: block quillon.sqlite ; ready ; click overviewButton ; show tip:overviewStatus
+  => tip:overviewStatus=a folder in its place
 overview row not opened before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests
   => overviewStatus=程序检测更新中,请稍后再打开 | requests=0
 overview marks, notifies, opens, deletes: answer 1=rows:2 ; put wlnum.ini=1|顺丰快递\r\n5550001111|顺丰快递\r\n ; ready ; click overviewButton ; refresh

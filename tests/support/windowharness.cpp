@@ -136,6 +136,7 @@ void WindowHarness::act(const QString &step)
     const QByteArray name = arg.toLatin1();
     auto *list = m_window ? find<QTreeView>("resultView") : nullptr;
     if (verb == u"start" || verb == u"ready") {
+        m_window.reset(); // a restart: the one before lets go of its files first
         m_window = std::make_unique<MainWindow>(
             Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier, files}, m_endpoints,
             ProgramFolders(m_dir.path()));
@@ -327,6 +328,10 @@ void WindowHarness::act(const QString &step)
                 QMetaObject::invokeMethod(pause, "timeout");
             }
         }
+    } else if (verb == u"sort") { // a click on the title of the overview's column N
+        QHeaderView *header = find<QTableView>("parcelView")->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(arg.toInt()) + 5, header->height() / 2));
     } else if (verb == u"filter")
         find<QLineEdit>("filterBox")->setText(arg);
     else if (verb == u"note") { // F2 on row N of the overview, TEXT pasted, Enter: "note N=TEXT"

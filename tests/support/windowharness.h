@@ -14,7 +14,8 @@
 // are watched by QAbstractItemModelTester: a step that breaks their signals' contract fails its row.
 //
 // run() plays a scenario, its steps (see steps.h) as a user acts:
-//   start | ready                     open the window; ready: and let the update check pass
+//   start | ready                     open the window (again: a restart); ready: and let the update
+//                                     check pass
 //   put NAME=TEXT | block NAME        a file of the program folder, in GB18030; a folder in its place
 //   answer NUMBER=HTML | update TEXT  the service's answer for a number (rows:N: N rows); the update file
 //   serve ROUTE=BEHAVIOUR             tracking, update or outlet answers (DemoService::behaviourNamed)
@@ -52,6 +53,7 @@
 //                                     each answer awaited, each pause ticked
 //   batch TEXT | batch company=N=NAME 添加单号 opened, TEXT pasted; line N's company picked
 //   filter TEXT | enter N             the overview's filter field; Enter on row N of its table
+//   sort N                            a click on the title of the overview's column N
 //   note N=TEXT                       F2 on row N of the overview, TEXT pasted, Enter
 //   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
 //   list export|import NAME           导出列表… (Ctrl+E) or 导入列表… (Ctrl+I), NAME picked
