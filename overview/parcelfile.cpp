@@ -257,6 +257,7 @@ ParcelFile::Reading ParcelFile::read(const QByteArray &bytes)
     // What this program writes ends every line: a last one without its end was cut.
     if (headed && !found->constLast().ended)
         return failed(Problem::CutOff);
+    reading.rows.reserve(found->size());
     const QTimeZone zone = QTimeZone::systemTimeZone();
     static const QRegularExpression numberShape(QStringLiteral("^[A-Za-z0-9-]{1,40}$"));
     for (auto record = headed ? first + 1 : first; record != found->end(); ++record) {
