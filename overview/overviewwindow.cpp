@@ -4,6 +4,7 @@
 #include "common/textrules.h"
 #include "common/texts.h"
 #include "overview/addnumbersdialog.h"
+#include "overview/numberbatch.h"
 #include "overview/parcelboard.h"
 #include "overview/parcelfilter.h"
 #include "overview/parcelmodel.h"
@@ -437,16 +438,10 @@ void OverviewWindow::importList()
     const QString path = m_files.openFileName(this, QStringLiteral("导入列表"), QDir::homePath(), csvFilter);
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && file.size() > ParcelFile::maxBytes)
-        return tell(ParcelFile::problemText(ParcelFile::Reading::Problem::TooMany));
-    const QByteArray bytes = file.isOpen() ? file.readAll() : QByteArray();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError)
-        return tell(QStringLiteral("无法读取文件:") + QFileInfo(path).fileName());
-    const ParcelFile::Reading reading = ParcelFile::read(bytes);
+    ParcelFile::Reading reading = ParcelFile::readFile(path);
     if (reading.problem != ParcelFile::Reading::Problem::None)
-        return tell(ParcelFile::problemText(reading.problem));
-    const ParcelFile::Import import = ParcelFile::plan(reading, m_board);
+        return tell(ParcelFile::problemText(reading.problem, QFileInfo(path).fileName()));
+    const ParcelFile::Import import = ParcelFile::plan(std::move(reading), m_board);
     if (import.count() == 0)
         return tell(import.summary());
     const BoxButton answer =

@@ -6,7 +6,10 @@
 #include "tracking/catalogue.h"
 #include "tracking/courierguess.h"
 
+#include <QBuffer>
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -74,99 +77,208 @@ QDateTime timeFrom(const QString &text, const QTimeZone &zone)
     return QDateTime(date, time, zone).toUTC();
 }
 
-// The text of a file that is UTF-8 (with or without its mark) or else GBK; none, with the reason,
-// for any other.
-std::optional<QString> decoded(QByteArray bytes, Problem &problem)
-{
-    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
-    if (marked)
-        bytes.remove(0, 3);
-    const auto utf8 = [](QByteArrayView part, QString *text = nullptr) {
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        const QString decodedText = decoder(part);
-        if (text)
-            *text = decodedText;
-        return !decoder.hasError();
-    };
-    QString text;
-    if (utf8(bytes, &text))
-        return text;
-    // The last character begun and never finished: the file ends where it was cut.
-    for (qsizetype cut = 1; cut <= 3 && cut < bytes.size(); ++cut) {
-        if (uchar(bytes.at(bytes.size() - cut)) >= 0xC0 && utf8(QByteArrayView(bytes).chopped(cut))) {
-            problem = Problem::CutOff;
-            return std::nullopt;
-        }
+// A file's bytes as far as they have been read, read on as the records ask for more: a file past
+// its limit of rows is refused having read little of it.
+class Source {
+public:
+    explicit Source(QIODevice &device) : m_device(device) {}
+
+    const QByteArray &bytes() const { return m_bytes; }
+    bool complete() const { return m_complete; }
+    bool failed() const { return m_failed; }
+    // Reads on, at least as much again as is held, so that a record read again from its start after
+    // each read costs no more than reading the whole once; never past the size limit. False when
+    // nothing more came.
+    bool more()
+    {
+        const qsizetype held = m_bytes.size();
+        const qint64 wanted =
+            std::min<qint64>(std::max<qsizetype>(held, 64 * 1024), ParcelFile::maxBytes + 1 - held);
+        if (m_complete || wanted <= 0)
+            return false;
+        m_bytes.resize(held + wanted);
+        const qint64 got = m_device.read(m_bytes.data() + held, wanted);
+        m_failed = got < 0;
+        m_bytes.resize(held + std::max<qint64>(got, 0));
+        m_complete = got < wanted || m_device.atEnd();
+        return got > 0;
     }
-    text = marked ? QString(QChar::ReplacementCharacter) : GbText::decode(bytes);
-    const qsizetype bad = text.indexOf(QChar::ReplacementCharacter);
-    if (bad < 0)
-        return text;
-    problem = !marked && bad == text.size() - 1 ? Problem::CutOff : Problem::NotText;
-    return std::nullopt;
-}
 
-bool isText(const QString &text)
-{
-    // The control characters: C0 but tab and the line breaks, DEL and C1.
-    return std::ranges::none_of(text, [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') || (u >= 0x7F && u <= 0x9F);
-    });
-}
-
-struct Record {
-    QStringList fields;
-    int line = 0;       // where it begins
-    bool ended = false; // a line end follows it
+private:
+    QIODevice &m_device;
+    QByteArray m_bytes;
+    bool m_complete = false;
+    bool m_failed = false;
 };
 
-// RFC 4180 records: fields split at commas, quoted ones holding commas, quotes doubled and line
-// breaks. A quote inside an unquoted field is taken as it stands. None when the text ends inside
-// a quoted field.
-std::optional<QList<Record>> records(QStringView text)
+// One record after another of RFC 4180 text: fields split at commas, quoted ones holding commas,
+// quotes doubled and line breaks. A quote inside an unquoted field is taken as it stands. The
+// separators are ASCII bytes, which neither UTF-8 nor GBK uses inside a character, so the bytes are
+// split before they are decoded and the text is never held whole.
+class RecordReader {
+public:
+    // `start`: where the text begins, after a byte order mark.
+    RecordReader(Source &source, qsizetype start) : m_source(source), m_start(start), m_at(start) {}
+
+    enum class Next { Record, End, CutOff }; // CutOff: the text ends inside a quoted field
+    Next next();
+    void restart() { m_at = m_start, m_line = 1; } // from the first character again
+
+    // Of the record read last: its fields' bytes (unquoted ones point into the source, until the
+    // next record), the line where it begins, whether a line end follows it, and whether its
+    // last field's bytes run to the end of the text.
+    QList<QByteArray> fields;
+    int line = 0;
+    bool ended = false;
+    bool reachesEnd = false;
+
+private:
+    enum class Parsed { Record, End, CutOff, NeedsMore };
+    Parsed parse();
+
+    Source &m_source;
+    qsizetype m_start;
+    qsizetype m_at;
+    int m_line = 1;
+};
+
+RecordReader::Next RecordReader::next()
 {
-    QList<Record> found;
-    Record record{{}, 1};
-    int line = 1;
-    for (qsizetype at = 0; at <= text.size();) {
-        QString field;
-        if (at < text.size() && text.at(at) == u'"') {
-            for (++at;; ++at) {
-                if (at == text.size())
-                    return std::nullopt;
-                const qsizetype quote = text.indexOf(u'"', at);
+    for (;;) {
+        const qsizetype at = m_at;
+        const int line = m_line;
+        switch (parse()) {
+        case Parsed::Record:
+            return Next::Record;
+        case Parsed::End:
+            return Next::End;
+        case Parsed::CutOff:
+            return Next::CutOff;
+        case Parsed::NeedsMore: // the record again from its start, with what more there is
+            m_at = at;
+            m_line = line;
+            m_source.more();
+        }
+    }
+}
+
+RecordReader::Parsed RecordReader::parse()
+{
+    fields.clear();
+    line = m_line;
+    const QByteArrayView bytes = m_source.bytes();
+    const qsizetype size = bytes.size();
+    // Whether the record goes on past what has been read so far.
+    const auto beyond = [&](qsizetype at) { return at >= size && !m_source.complete(); };
+    while (m_at <= size) {
+        if (beyond(m_at))
+            return Parsed::NeedsMore;
+        qsizetype at = m_at;
+        const bool quoted = at < size && bytes.at(at) == '"';
+        QByteArray field;
+        if (quoted) {
+            for (++at;;) {
+                const qsizetype quote = bytes.indexOf('"', at);
                 if (quote < 0)
-                    return std::nullopt;
-                const QStringView part = text.sliced(at, quote - at);
+                    return m_source.complete() ? Parsed::CutOff : Parsed::NeedsMore;
+                const QByteArrayView part = bytes.sliced(at, quote - at);
                 field += part;
-                line += int(part.count(u'\n') + part.count(u'\r') - part.count(u"\r\n"));
+                m_line += int(part.count('\n') + part.count('\r') - part.count("\r\n"));
                 at = quote + 1;
-                if (at == text.size() || text.at(at) != u'"')
+                if (beyond(at))
+                    return Parsed::NeedsMore;
+                if (at == size || bytes.at(at) != '"')
                     break;
-                field += u'"';
+                field += '"';
+                ++at;
             }
         }
         // The rest of the field, up to a comma or a line break.
         qsizetype end = at;
-        while (end < text.size() && text.at(end) != u',' && text.at(end) != u'\r' && text.at(end) != u'\n')
+        while (end < size && bytes.at(end) != ',' && bytes.at(end) != '\r' && bytes.at(end) != '\n')
             ++end;
-        record.fields.append(field.append(text.sliced(at, end - at)));
-        at = end + 1;
-        if (end < text.size() && text.at(end) == u',')
+        if (beyond(end) || (bytes.at(end) == '\r' && beyond(end + 1)))
+            return Parsed::NeedsMore;
+        fields.append(quoted ? field.append(bytes.sliced(at, end - at))
+                             : QByteArray::fromRawData(bytes.data() + at, end - at));
+        reachesEnd = end == size && (!quoted || end > at);
+        m_at = end + 1;
+        if (end < size && bytes.at(end) == ',')
             continue;
-        if (end + 1 < text.size() && text.at(end) == u'\r' && text.at(end + 1) == u'\n')
-            ++at;
-        record.ended = end < text.size();
-        if (record.ended || record.fields.size() > 1 || !record.fields.first().isEmpty())
-            found.append(std::exchange(record, Record{{}, ++line}));
+        if (end + 1 < size && bytes.at(end) == '\r' && bytes.at(end + 1) == '\n')
+            ++m_at;
+        ended = end < size;
+        if (ended || fields.size() > 1 || !fields.first().isEmpty()) {
+            ++m_line;
+            return Parsed::Record;
+        }
     }
-    return found;
+    return Parsed::End;
 }
 
-bool isBlank(const Record &record)
+// A field's text from its bytes, UTF-8 or GBK, or why it is none: bytes of neither, a text cut off
+// inside its last character, or a control character (C0 but tab and the line breaks, DEL and C1),
+// which no text file holds. UTF-8 is taken until a field is not: then the file is GBK.
+class FieldText {
+public:
+    enum class Encoding { Utf8, Utf8Only, Gbk }; // Utf8Only: the file begins with UTF-8's mark
+    explicit FieldText(Encoding encoding) : m_encoding(encoding) {}
+    Encoding encoding() const { return m_encoding; }
+
+    // `last`: the field's bytes end the text, where a character begun and never finished means
+    // that the file was cut.
+    std::optional<QString> operator()(const QByteArray &bytes, bool last, Problem &problem)
+    {
+        QString text;
+        if (m_encoding != Encoding::Gbk && !QByteArrayView(bytes).isValidUtf8()) {
+            for (qsizetype cut = 1; last && cut <= 3 && cut < bytes.size(); ++cut) {
+                if (uchar(bytes.at(bytes.size() - cut)) >= 0xC0 &&
+                    QByteArrayView(bytes).chopped(cut).isValidUtf8()) {
+                    problem = Problem::CutOff;
+                    return std::nullopt;
+                }
+            }
+            if (m_encoding == Encoding::Utf8Only) {
+                problem = Problem::NotText;
+                return std::nullopt;
+            }
+            m_encoding = Encoding::Gbk; // the caller reads the file again from its start
+            return std::nullopt;
+        }
+        if (m_encoding != Encoding::Gbk) {
+            text = QString::fromUtf8(bytes);
+        } else {
+            // The decoder drops a lead byte left at the very end; a line feed after it, never a
+            // trail byte, makes it come out as a replacement character like any other bad byte.
+            m_withEnd.truncate(0);
+            m_withEnd.append(bytes.constData(), bytes.size()).append('\n');
+            text = m_gbk(m_withEnd);
+            text.chop(1);
+            if (const qsizetype bad = text.indexOf(QChar::ReplacementCharacter); bad >= 0) {
+                problem = last && bad == text.size() - 1 ? Problem::CutOff : Problem::NotText;
+                return std::nullopt;
+            }
+        }
+        const bool control = std::ranges::any_of(text, [](QChar c) {
+            const char16_t u = c.unicode();
+            return (u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') || (u >= 0x7F && u <= 0x9F);
+        });
+        if (control) {
+            problem = Problem::NotText;
+            return std::nullopt;
+        }
+        return text;
+    }
+
+private:
+    Encoding m_encoding;
+    QStringDecoder m_gbk{GbText::encoding, QStringDecoder::Flag::Stateless};
+    QByteArray m_withEnd;
+};
+
+bool isBlank(const QStringList &fields)
 {
-    return record.fields.size() == 1 && record.fields.first().trimmed().isEmpty();
+    return fields.size() == 1 && fields.first().trimmed().isEmpty();
 }
 
 QString skippedLine(int line, const QString &what, const QString &why)
@@ -207,11 +319,17 @@ QString ParcelFile::suggestedName(const QDate &today)
     return QStringLiteral("全部快件-%1.csv").arg(today.toString(Qt::ISODate));
 }
 
-QString ParcelFile::problemText(Reading::Problem problem)
+QString ParcelFile::problemText(Reading::Problem problem, const QString &fileName)
 {
     switch (problem) {
     case Problem::None:
         break;
+    case Problem::Unreadable:
+        return QStringLiteral("无法读取文件:") + fileName;
+    case Problem::NotAFile:
+        return QStringLiteral("不是普通文件,无法导入:") + fileName;
+    case Problem::TooLarge:
+        return QStringLiteral("文件大于%1 MiB,无法导入").arg(maxBytes / (1024 * 1024));
     case Problem::Empty:
         return QStringLiteral("文件是空的,没有可导入的快件");
     case Problem::NotText:
@@ -228,56 +346,105 @@ QString ParcelFile::problemText(Reading::Problem problem)
 
 ParcelFile::Reading ParcelFile::read(const QByteArray &bytes)
 {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer);
+}
+
+// A folder, a pipe or a device is never opened: reading one may never end.
+ParcelFile::Reading ParcelFile::readFile(const QString &path)
+{
+    Reading refused;
+    QFile file(path);
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        refused.problem = Problem::NotAFile;
+    else if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        refused.problem = Problem::Unreadable;
+    else if (file.isSequential())
+        refused.problem = Problem::NotAFile;
+    else if (file.size() > maxBytes)
+        refused.problem = Problem::TooLarge;
+    return refused.problem == Problem::None ? read(file) : refused;
+}
+
+ParcelFile::Reading ParcelFile::read(QIODevice &device)
+{
     Reading reading;
     const auto failed = [&reading](Problem problem) {
         reading.problem = problem;
         reading.rows.clear();
+        reading.skipped.clear();
         return reading;
     };
-    if (bytes.size() > ParcelFile::maxBytes)
-        return failed(Problem::TooMany);
-    Problem problem = Problem::None;
-    const std::optional<QString> text = decoded(bytes, problem);
-    if (!text)
-        return failed(problem);
-    if (!isText(*text))
-        return failed(Problem::NotText);
-    const std::optional<QList<Record>> found = records(*text);
-    if (!found)
-        return failed(Problem::CutOff);
-    auto first = std::ranges::find_if_not(*found, isBlank);
-    if (first == found->end())
-        return failed(Problem::Empty);
+    Source source(device);
+    while (source.bytes().size() < 3 && source.more()) {
+    }
+    using Encoding = FieldText::Encoding;
+    const bool marked = source.bytes().startsWith("\xEF\xBB\xBF");
+    FieldText decoded(marked ? Encoding::Utf8Only : Encoding::Utf8);
+    RecordReader records(source, marked ? 3 : 0);
+    QStringList fields;
     // A header names the columns, in any order; without one a line is a number, maybe its company
     // and a note.
-    QList<qsizetype> columns;
-    for (const QString &name : columnNames)
-        columns.append(first->fields.indexOf(name));
-    const bool headed = columns[Number] >= 0;
-    // What this program writes ends every line: a last one without its end was cut.
-    if (headed && !found->constLast().ended)
-        return failed(Problem::CutOff);
-    reading.rows.reserve(found->size());
+    std::optional<QList<qsizetype>> columns; // found at the first line that is not blank
+    qsizetype headerSize = 0, counted = 0;
+    bool headed = false, ended = true;
     const QTimeZone zone = QTimeZone::systemTimeZone();
     static const QRegularExpression numberShape(QStringLiteral("^[A-Za-z0-9-]{1,40}$"));
-    for (auto record = headed ? first + 1 : first; record != found->end(); ++record) {
-        if (isBlank(*record))
+    for (RecordReader::Next next; (next = records.next()) != RecordReader::Next::End;) {
+        if (source.failed())
+            return failed(Problem::Unreadable);
+        if (source.bytes().size() > maxBytes)
+            return failed(Problem::TooLarge);
+        if (next == RecordReader::Next::CutOff)
+            return failed(Problem::CutOff);
+        fields.clear();
+        for (qsizetype at = 0; at < records.fields.size(); ++at) {
+            Problem problem = Problem::None;
+            const bool last = records.reachesEnd && at == records.fields.size() - 1;
+            std::optional<QString> text = decoded(records.fields.at(at), last, problem);
+            if (!text && problem != Problem::None)
+                return failed(problem);
+            if (!text)
+                break; // not UTF-8 after all
+            fields.append(*std::move(text));
+        }
+        if (fields.size() < records.fields.size()) { // GBK: every line again, as GBK
+            reading = Reading();
+            columns.reset();
+            counted = 0;
+            records.restart();
             continue;
-        if (reading.rows.size() + reading.skipped.size() == maxRows)
+        }
+        ended = records.ended;
+        const bool blank = isBlank(fields);
+        if (!columns && !blank) {
+            columns.emplace();
+            for (const QString &name : columnNames)
+                columns->append(fields.indexOf(name));
+            headed = columns->at(Number) >= 0;
+            headerSize = fields.size();
+            if (headed)
+                continue;
+        }
+        // Counted as they come, blank ones too, so that a huge file is refused at its limit.
+        if (++counted > maxRows)
             return failed(Problem::TooMany);
+        if (blank)
+            continue;
         const auto field = [&](Column column) {
-            const qsizetype at = headed ? columns[column] : qsizetype(column);
-            return at >= 0 && at < record->fields.size() ? fromField(record->fields.at(at).trimmed())
-                                                         : QString();
+            const qsizetype at = headed ? columns->at(column) : qsizetype(column);
+            return at >= 0 && at < fields.size() ? fromField(fields.at(at).trimmed()) : QString();
         };
         const QString number = field(Number);
-        if (headed ? record->fields.size() < first->fields.size() : record->fields.size() > 3) {
-            reading.skipped.append(
-                skippedLine(record->line, record->fields.join(u','), QStringLiteral("栏数不对")));
+        if (headed ? fields.size() < headerSize : fields.size() > 3) {
+            reading.skipped.append(skippedLine(records.line, fields.join(u','), QStringLiteral("栏数不对")));
             continue;
         }
         if (!numberShape.match(number).hasMatch()) {
-            reading.skipped.append(skippedLine(record->line, number, QStringLiteral("不是单号")));
+            reading.skipped.append(skippedLine(records.line, number, QStringLiteral("不是单号")));
             continue;
         }
         ParcelRecord parcel;
@@ -299,23 +466,32 @@ ParcelFile::Reading ParcelFile::read(const QByteArray &bytes)
         parcel.archive = archived == yes  ? ParcelRecord::Archive::ByHand
                          : archived == no ? ParcelRecord::Archive::Back
                                           : ParcelRecord::Archive::ByTime;
-        reading.rows.append({record->line, std::move(parcel)});
+        reading.rows.append({records.line, std::move(parcel)});
     }
+    if (source.failed())
+        return failed(Problem::Unreadable);
+    if (source.bytes().size() > maxBytes)
+        return failed(Problem::TooLarge);
+    if (!columns)
+        return failed(Problem::Empty);
+    // What this program writes ends every line: a last one without its end was cut.
+    if (headed && !ended)
+        return failed(Problem::CutOff);
     if (reading.rows.isEmpty())
         reading.problem = Problem::NoParcels;
     return reading;
 }
 
-ParcelFile::Import ParcelFile::plan(const Reading &reading, const ParcelBoard &board)
+ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
 {
     Import import;
-    import.skipped = reading.skipped;
+    import.skipped = std::move(reading.skipped);
     QHash<QString, QString> companyOf; // of the numbers on the board
     for (int row = 0; row < board.count(); ++row)
         companyOf.insert(board.parcel(row).key.number, board.parcel(row).key.company);
     QSet<QString> seen;
-    for (const Reading::Row &row : reading.rows) {
-        ParcelRecord parcel = row.record;
+    for (Reading::Row &row : reading.rows) {
+        ParcelRecord parcel = std::move(row.record);
         ParcelKey &key = parcel.key;
         const auto skip = [&](const QString &why) {
             import.skipped.append(skippedLine(row.line, key.number, why));

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class ParcelBoard;
+class QIODevice;
 
 // The overview's list as a file: 导出列表 writes every parcel to CSV, 导入列表 reads such a file
 // back, or a plain list of numbers, one a line, each alone or followed by ",company" (and ",note").
@@ -19,6 +20,7 @@ namespace ParcelFile {
 QByteArray write(const QList<ParcelRecord> &parcels);
 QString suggestedName(const QDate &today); // 全部快件-2026-12-07.csv
 
+// Lines after the header, blank ones included: reading stops at the first past it.
 inline constexpr qsizetype maxRows = 100000;
 // Far more than a file of the most rows holds; a bigger one is not read into memory.
 inline constexpr qint64 maxBytes = 64 * 1024 * 1024;
@@ -27,6 +29,9 @@ inline constexpr qint64 maxBytes = 64 * 1024 * 1024;
 struct Reading {
     enum class Problem {
         None,
+        Unreadable,
+        NotAFile, // a folder, a pipe or a device
+        TooLarge, // more than maxBytes
         Empty,
         NotText,   // binary, or neither UTF-8 nor GBK
         CutOff,    // ends inside a field, a character or the line it began
@@ -41,8 +46,11 @@ struct Reading {
     QList<Row> rows;
     QStringList skipped; // lines that name no parcel: "第3行 ……"
 };
+// Reading stops at the first problem, and at the first row past the limit.
+Reading read(QIODevice &device);
 Reading read(const QByteArray &bytes);
-QString problemText(Reading::Problem problem);
+Reading readFile(const QString &path); // what is not a regular file, or is too large, is not read
+QString problemText(Reading::Problem problem, const QString &fileName = QString());
 
 // What an import would change, held against the board: nothing happens until it is applied.
 struct Import {
@@ -55,6 +63,6 @@ struct Import {
     QString summary() const; // 将导入 12 件，跳过 3 件：…
 };
 // A row without a company takes the one its number surely belongs to, or is skipped.
-Import plan(const Reading &reading, const ParcelBoard &board);
+Import plan(Reading reading, const ParcelBoard &board);
 
 } // namespace ParcelFile

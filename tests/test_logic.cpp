@@ -31,6 +31,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QThread>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -167,6 +168,9 @@ binary: parcelFile 1\x00\x02 => 文件不是UTF-8或GBK编码的文本,无法导
 a broken mark: parcelFile latin1 \xEF\xBB\xBF1,\xB6\xA5 => 文件不是UTF-8或GBK编码的文本,无法导入
 the most rows: parcelFile rows 100000 => 100000 rows
 one row too many: parcelFile rows 100001 => 文件超过100000行,无法导入
+blank lines count: parcelFile blank 100001 => 文件超过100000行,无法导入
+not read, refused: parcelFile file fifo ; folder ; /dev/zero ; missing ; huge
+  => 不是普通文件,无法导入:fifo ; 不是普通文件,无法导入:folder ; 不是普通文件,无法导入:zero ; 无法读取文件:missing ; 文件大于64 MiB,无法导入
 empty: parcelFile  => 文件是空的,没有可导入的快件
 no parcels: parcelFile {"a": "b c"} => 文件中没有可导入的快件
 a row's tail of markup: plainText 2026-12-03 12:00 快件已揽收</div> => 2026-12-03 12:00 快件已揽收
@@ -547,6 +551,22 @@ class TestLogic : public QObject {
             return parcels;
         };
         QByteArray bytes;
+        if (text.startsWith(u"file ")) { // made in a folder of its own, then read from there
+            QTemporaryDir dir;
+            QStringList refused;
+            for (const QString &name : text.sliced(5).split(u" ; "_s)) {
+                const QString path = name.startsWith(u'/') ? name : dir.filePath(name);
+                QFile huge(path);
+                if ((name == u"fifo" && mkfifo(qPrintable(path), 0600) != 0) ||
+                    (name == u"folder" && !QDir().mkdir(path)) ||
+                    (name == u"huge" &&
+                     (!huge.open(QIODevice::WriteOnly) || !huge.resize(ParcelFile::maxBytes + 1))))
+                    return u"cannot make "_s + name;
+                refused << ParcelFile::problemText(ParcelFile::readFile(path).problem,
+                                                   QFileInfo(path).fileName());
+            }
+            return refused.join(u" ; "_s);
+        }
         if (text.startsWith(u"export "))
             return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(
                 ParcelFile::write(recordsOf(text.sliced(7))));
@@ -556,7 +576,9 @@ class TestLogic : public QObject {
             for (int n = 0; n < text.sliced(5).toInt(); ++n)
                 bytes += QByteArray::number(n + 1) +
                          ",\xE9\xA1\xBA\xE4\xB8\xB0\xE5\xBF\xAB\xE9\x80\x92\n"; // 顺丰快递
-        } else {
+        } else if (text.startsWith(u"blank "))
+            bytes = QByteArray(text.sliced(6).toInt(), '\n');
+        else {
             const bool gbk = text.startsWith(u"gbk "), latin1 = text.startsWith(u"latin1 ");
             text = text.sliced(gbk ? 4 : latin1 ? 7 : 0);
             const int cut = text.startsWith(u"cut ") ? text.section(u' ', 1, 1).toInt() : 0;
