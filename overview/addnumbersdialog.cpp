@@ -1,5 +1,6 @@
 #include "overview/addnumbersdialog.h"
 
+#include "overview/batchmodel.h"
 #include "tracking/catalogue.h"
 
 #include <QBoxLayout>
@@ -8,12 +9,46 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+namespace {
+// The company of the line being edited, chosen from the catalogue's names; a list is made only for
+// that line, so that a paste of thousands of lines costs no list at all.
+class CompanyDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                          const QModelIndex &index) const override
+    {
+        auto *list = new QComboBox(parent);
+        list->setAccessibleName(
+            QStringLiteral("%1的快递公司").arg(index.siblingAtColumn(BatchModel::Number).data().toString()));
+        list->addItem(QString());
+        list->addItems(Catalogue::names());
+        // A pick takes effect at once, as the list closes.
+        auto *self = const_cast<CompanyDelegate *>(this); // the signal is not const
+        connect(list, &QComboBox::currentIndexChanged, self, [self, list] { emit self->commitData(list); });
+        return list;
+    }
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        auto *list = static_cast<QComboBox *>(editor);
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(qMax(0, list->findText(index.data(Qt::EditRole).toString())));
+    }
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        model->setData(index, static_cast<QComboBox *>(editor)->currentText());
+    }
+};
+} // namespace
 
 AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, QWidget *parent)
-    : QDialog(parent), m_historyNumbers(std::move(historyNumbers)), m_text(new QPlainTextEdit(this)),
-      m_table(new QTableWidget(0, 3, this)), m_add(new QPushButton(QStringLiteral("添加"), this)),
-      m_summary(new QLabel(this))
+    : QDialog(parent), m_lines(new BatchModel(std::move(historyNumbers), this)),
+      m_text(new QPlainTextEdit(this)), m_table(new QTableView(this)),
+      m_add(new QPushButton(QStringLiteral("添加"), this)), m_summary(new QLabel(this)), m_readTimer(this)
 {
     setObjectName(QStringLiteral("addNumbersDialog"));
     setWindowTitle(QStringLiteral("添加单号"));
@@ -23,19 +58,30 @@ AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, QWidget *parent)
     m_text->setTabChangesFocus(true);
     m_table->setObjectName(QStringLiteral("numbersTable"));
     m_table->setAccessibleName(QStringLiteral("待添加的单号"));
-    m_table->setHorizontalHeaderLabels(
-        {QStringLiteral("单号"), QStringLiteral("快递公司"), QStringLiteral("说明")});
+    m_table->setModel(m_lines);
+    m_table->setItemDelegateForColumn(BatchModel::Company, new CompanyDelegate(m_table));
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                             QAbstractItemView::EditKeyPressed);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(0, 150);
-    m_table->setColumnWidth(1, 130);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setColumnWidth(BatchModel::Number, 150);
+    m_table->setColumnWidth(BatchModel::Company, 130);
     m_add->setObjectName(QStringLiteral("addButton"));
     m_add->setEnabled(false);
     m_summary->setObjectName(QStringLiteral("addSummary"));
     m_summary->setTextFormat(Qt::PlainText);
     m_summary->setWordWrap(true);
-    connect(m_text, &QPlainTextEdit::textChanged, this, &AddNumbersDialog::readNumbers);
+    // Each key would read every line again: the text is read once typing pauses.
+    m_readTimer.setObjectName(QStringLiteral("readNumbersTimer"));
+    m_readTimer.setSingleShot(true);
+    m_readTimer.setInterval(300);
+    connect(&m_readTimer, &QTimer::timeout, this, &AddNumbersDialog::readNumbers);
+    connect(m_text, &QPlainTextEdit::textChanged, &m_readTimer, qOverload<>(&QTimer::start));
+    connect(m_text, &QPlainTextEdit::textChanged, this, &AddNumbersDialog::updateAddButton);
+    connect(m_lines, &QAbstractItemModel::dataChanged, this, &AddNumbersDialog::updateAddButton);
+    connect(m_lines, &QAbstractItemModel::modelReset, this, &AddNumbersDialog::updateAddButton);
     connect(m_add, &QPushButton::clicked, this, &AddNumbersDialog::add);
 
     auto *layout = new QVBoxLayout(this);
@@ -49,17 +95,26 @@ AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, QWidget *parent)
     resize(480, 420);
 }
 
+// An editor open as the dialog goes commits its company when it loses the focus, after this
+// dialog's own members are gone.
+AddNumbersDialog::~AddNumbersDialog()
+{
+    disconnect(m_lines, nullptr, this, nullptr);
+}
+
 void AddNumbersDialog::setRunning(bool running)
 {
     m_running = running;
     updateAddButton();
 }
 
+// 添加 is there for the text as it will be read: a pause that has not come yet still counts.
 void AddNumbersDialog::updateAddButton()
 {
-    m_add->setEnabled(!m_running && std::ranges::any_of(m_lines, [](const NumberBatch::Line &line) {
-        return line.skip == NumberBatch::Skip::None;
-    }));
+    m_add->setEnabled(!m_running && (m_readTimer.isActive() ||
+                                     std::ranges::any_of(m_lines->lines(), [](const NumberBatch::Line &line) {
+                                         return line.skip == NumberBatch::Skip::None;
+                                     })));
 }
 
 void AddNumbersDialog::setSummary(const QString &text)
@@ -69,42 +124,19 @@ void AddNumbersDialog::setSummary(const QString &text)
 
 void AddNumbersDialog::readNumbers()
 {
-    m_lines = NumberBatch::read(m_text->toPlainText(), m_historyNumbers, m_chosen);
-    m_table->clearContents();
-    m_table->setRowCount(int(m_lines.size()));
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        const NumberBatch::Line &line = m_lines.at(row);
-        m_table->setItem(row, 0, new QTableWidgetItem(line.number));
-        auto *company = new QComboBox(m_table);
-        company->setAccessibleName(QStringLiteral("%1的快递公司").arg(line.number));
-        company->addItem(QString());
-        company->addItems(Catalogue::names());
-        company->setCurrentText(line.company);
-        connect(company, &QComboBox::currentTextChanged, this,
-                [this, number = line.number](const QString &name) {
-                    m_chosen.insert(number, name);
-                    // It changes what is left out, not the lines: their lists stay as they are.
-                    m_lines = NumberBatch::read(m_text->toPlainText(), m_historyNumbers, m_chosen);
-                    showNotes();
-                });
-        m_table->setCellWidget(row, 1, company);
-    }
-    showNotes();
-}
-
-void AddNumbersDialog::showNotes()
-{
-    for (int row = 0; row < m_lines.size(); ++row)
-        m_table->setItem(row, 2, new QTableWidgetItem(NumberBatch::skipText(m_lines.at(row).skip)));
-    updateAddButton();
+    m_readTimer.stop();
+    m_lines->setText(m_text->toPlainText());
 }
 
 void AddNumbersDialog::add()
 {
+    if (m_readTimer.isActive()) // typed just now: what was typed counts
+        readNumbers();
     QList<ParcelKey> parcels;
-    for (const NumberBatch::Line &line : std::as_const(m_lines)) {
+    for (const NumberBatch::Line &line : m_lines->lines()) {
         if (line.skip == NumberBatch::Skip::None)
             parcels.append({line.number, line.company});
     }
-    emit addRequested(parcels);
+    if (!parcels.isEmpty())
+        emit addRequested(parcels);
 }

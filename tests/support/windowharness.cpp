@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
 #include <QTreeView>
@@ -216,6 +216,12 @@ void WindowHarness::act(const QString &step)
         if (!QApplication::focusWidget())
             throw Unknown{u"no control takes the keys "_s + arg};
         QTest::keyClicks(QApplication::focusWidget(), arg);
+    } else if (verb ==
+               u"typein") { // "typein NAME=TEXT": TEXT typed into NAME, then committed by an input method
+        QTest::keyClicks(find(key.toLatin1().constData()), value);
+        QInputMethodEvent commit;
+        commit.setCommitString(value);
+        QApplication::sendEvent(find(key.toLatin1().constData()), &commit);
     } else if (verb == u"copy")
         QGuiApplication::clipboard()->setText(arg);
     else if (verb == u"close")
@@ -302,16 +308,19 @@ void WindowHarness::act(const QString &step)
         std::signal(SIGXFSZ, SIG_IGN); // an oversized write() then fails with EFBIG
         const rlimit limit{arg == u"0" ? RLIM_INFINITY : arg.toULong(), RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &limit);
-    } else if (verb == u"batch" &&
-               key == u"company") { // in 添加单号, line N's company: "batch company=N=NAME"
-        auto *table = find<QTableWidget>("numbersTable");
-        auto *list = qobject_cast<QComboBox *>(table->cellWidget(value.section(u'=', 0, 0).toInt(), 1));
+    } else if (verb == u"batch" && key == u"company") { // line N's company picked: "batch company=N=NAME"
+        auto *table = find<QTableView>("numbersTable");
+        const QModelIndex company = table->model()->index(value.section(u'=', 0, 0).toInt(), 1);
+        table->setCurrentIndex(company);
+        QTest::keyClick(table, Qt::Key_F2);
+        auto *list = qobject_cast<QComboBox *>(table->indexWidget(company));
         if (!list || list->findText(value.section(u'=', 1)) < 0)
             throw Unknown{u"no line or company "_s + value};
-        list->setCurrentText(value.section(u'=', 1));
-    } else if (verb == u"batch") { // 添加单号 opened, the numbers pasted
+        list->setCurrentIndex(list->findText(value.section(u'=', 1)));
+    } else if (verb == u"batch") { // 添加单号 opened, the numbers pasted, the pause after them
         find<QPushButton>("addNumbersButton")->click();
         find<QPlainTextEdit>("numbersText")->setPlainText(arg);
+        tick("readNumbersTimer");
     } else if (verb == u"refresh") { // 全部查询 (or 添加 of 添加单号), each answer awaited and each pause
                                      // ticked through
         find<QPushButton>(arg == u"add" ? "addButton" : "refreshAllButton")->click();
@@ -496,11 +505,10 @@ QString WindowHarness::shown(const QString &what) const
             parts << offered->item(line)->text() + u'[' + offered->item(line)->toolTip() + u']';
         return parts.isEmpty() ? u"none"_s : parts.join(u',');
     } else if (what == u"batch") { // the lines of 添加单号: number, company, note
-        const auto *table = find<QTableWidget>("numbersTable");
-        for (int row = 0; row < table->rowCount(); ++row) {
-            QStringList cells{table->item(row, 0)->text(),
-                              qobject_cast<QComboBox *>(table->cellWidget(row, 1))->currentText(),
-                              table->item(row, 2)->text()};
+        const QAbstractItemModel *lines = find<QTableView>("numbersTable")->model();
+        for (int row = 0; row < lines->rowCount(); ++row) {
+            QStringList cells{lines->index(row, 0).data().toString(), lines->index(row, 1).data().toString(),
+                              lines->index(row, 2).data().toString()};
             cells.removeAll(QString());
             parts << cells.join(u' ');
         }
@@ -534,6 +542,8 @@ QString WindowHarness::shown(const QString &what) const
             return timer->isActive() ? u"on"_s : u"off"_s;
         if (auto *combo = qobject_cast<QComboBox *>(control))
             return combo->currentText();
+        if (auto *field = qobject_cast<QLineEdit *>(control))
+            return field->text();
         if (auto *label = qobject_cast<QLabel *>(control))
             return label->text() + (what == u"changeNoticeLabel"
                                         ? u' ' + label->palette().color(QPalette::WindowText).name()
