@@ -363,12 +363,20 @@ void MainWindow::waitChanged()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // Key and mouse input to the window and what it holds is dropped; it repaints all the same.
-    const QEvent::Type type = event->type();
-    if (!event->isInputEvent() && type != QEvent::Shortcut && type != QEvent::ShortcutOverride)
+    // Input to this window and its pop-up lists is dropped, typed, committed by an input method,
+    // dropped in or a shortcut's alike; it repaints all the same. The program's other windows (the
+    // list of every parcel, its dialogs, a file dialog) are children too, and keep working.
+    static constexpr QEvent::Type held[] = {QEvent::Shortcut,  QEvent::ShortcutOverride, QEvent::InputMethod,
+                                            QEvent::DragEnter, QEvent::DragMove,         QEvent::Drop};
+    if (!event->isInputEvent() && std::ranges::find(held, event->type()) == std::end(held))
         return false;
-    for (QObject *object = watched; object; object = object->parent())
-        if (object == this)
-            return true;
-    return false;
+    QObject *owner = watched; // a shortcut's or an action's widget
+    while (owner && !owner->isWidgetType())
+        owner = owner->parent();
+    if (!owner)
+        return false;
+    const QWidget *window = static_cast<QWidget *>(owner)->window();
+    while (window->windowType() == Qt::Popup && window->parentWidget()) // a list's pop-up: the list's window
+        window = window->parentWidget()->window();
+    return window == this;
 }

@@ -191,6 +191,9 @@ a panel's query and a close while an answer is awaited: ready ; pick 顺丰快�
   ; select intervalBox=0 ; click loopButton ; serve tracking=hang ; during tick minuteCountTimer ; during close ; during show boxes
   ; reply No ; tick minuteCountTimer ; events ; show requests,boxes,window => boxes= | requests=2
   | boxes=感谢您对Pell、对Orvo系列的软件的支持!\n \n是否退出并到论坛可以下载更多Orvo系列原创免费软件? | window=no
+while the main window waits only its own input is held: put wlnum.ini=11|顺丰快递\r\n2|顺丰快递\r\n ; ready ; click overviewButton
+  ; serve tracking=hang ; during typein numberBox=9 ; during typein filterBox=1 ; query 顺丰快递 773012345678 ; show numberBox,filterBox,parcels
+  => numberBox=773012345678 | filterBox=11 | parcels=11 未查询
 farewell, No, update check due: serve update=hang ; start ; reply No ; inside tick updateCheckTimer ; close ; events
   ; show window,forum,exit,requests,nested => window=no | forum= | exit= | requests=0 | nested=1
 farewell, Cancel, update check due: serve update=e404 ; start ; reply Cancel ; inside tick updateCheckTimer ; close ; events

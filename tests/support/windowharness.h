@@ -26,6 +26,7 @@
 //   mnemonic NAME                     a theme marks a mnemonic in a button's caption
 //   focus NAME | open LIST | key KEYS a control takes the focus; a list opens; keys to the focus
 //   copy TEXT | close [overview]      the clipboard; the window's (the overview's) close box
+//   typein NAME=TEXT                  TEXT typed into a control, then committed by an input method
 //   closing HOW                       a close while a fetch
 //                                     waits, from the window system (HOW: window) or by code
 //   events                            posted events run (each box blocks the window beneath it)
