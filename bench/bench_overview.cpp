@@ -12,19 +12,24 @@
 //        record and the history) <= 1.5 x inserting them into a bare table, in CPU time.
 
 #include "bench/benchmain.h"
+#include "common/savefile.h"
 #include "history/historystore.h"
+#include "overview/addnumbersdialog.h"
 #include "overview/parcelboard.h"
 #include "overview/parcelfile.h"
 #include "overview/parcelmodel.h"
 #include "platform/qtclock.h"
 
 #include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QSortFilterProxyModel>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -244,6 +249,115 @@ void BM_ImportList(benchmark::State &state)
     }
 }
 
+// The most memory a call takes above what the process held before it, in MiB: the kernel's peak
+// of the resident set, reset before the call. -1 where Linux's clear_refs is not at hand.
+class PeakMemory {
+public:
+    PeakMemory()
+    {
+        QFile reset(QStringLiteral("/proc/self/clear_refs"));
+        m_before = reset.open(QIODevice::WriteOnly) && reset.write("5") == 1 ? kib("VmRSS:") : -1;
+    }
+    double mib() const { return m_before < 0 ? -1 : (kib("VmHWM:") - m_before) / 1024.0; }
+
+private:
+    static qint64 kib(const QByteArray &field)
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        status.open(QIODevice::ReadOnly);
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith(field))
+                return line.sliced(field.size()).trimmed().split(' ').value(0).toLongLong();
+        return -1;
+    }
+    qint64 m_before;
+};
+
+// A file as large as an import takes, of nothing but line ends: refused at its 100,001st line.
+void BM_RefuseBlankLines(benchmark::State &state)
+{
+    const QString path = workDir->filePath(QStringLiteral("blank.csv"));
+    double most = 0;
+    for (auto _ : state) {
+        const PeakMemory peak;
+        if (ParcelFile::readFile(path).problem != ParcelFile::Reading::Problem::TooMany) {
+            state.SkipWithError("not refused for its lines");
+            break;
+        }
+        most = peak.mib() < 0 ? -1 : std::max(most, peak.mib());
+    }
+    if (most >= 0)
+        state.counters["MiB"] = most;
+}
+
+// The largest file an import takes, an export of 100,000 parcels, read and held against the list:
+// what the user waits for before the import's summary.
+void BM_ReadLargestFile(benchmark::State &state)
+{
+    const QString path = workDir->filePath(QStringLiteral("largest.csv"));
+    ParcelStore store(workDir->filePath(QStringLiteral("largest.sqlite")), systemClock);
+    ParcelBoard board(store, systemClock);
+    board.open({});
+    for (auto _ : state) {
+        if (ParcelFile::plan(ParcelFile::readFile(path), board).count() != ParcelFile::maxRows) {
+            state.SkipWithError("not every parcel read");
+            break;
+        }
+    }
+}
+
+constexpr int pastedCount = 10000;
+
+// A paste into 添加单号: numbers of a sure courier and of a likely one, a few of them twice.
+QString pastedNumbers()
+{
+    QStringList lines;
+    for (int line = 0; line < pastedCount; ++line)
+        lines.append(line % 2 ? QStringLiteral("SF1%1").arg(line % 9000, 11, 10, QLatin1Char('0'))
+                              : QStringLiteral("75%1").arg(line, 12, 10, QLatin1Char('0')));
+    return lines.join(u'\n');
+}
+
+// From the pause after a paste of 10,000 lines to their table laid out: each line read, its
+// courier recognised, shown with its company and note.
+void BM_PasteNumbers(benchmark::State &state)
+{
+    QWidget parent;
+    AddNumbersDialog dialog({}, &parent);
+    auto *text = dialog.findChild<QPlainTextEdit *>(QStringLiteral("numbersText"));
+    auto *table = dialog.findChild<QTableView *>(QStringLiteral("numbersTable"));
+    auto *pause = dialog.findChild<QTimer *>(QStringLiteral("readNumbersTimer"));
+    const QString numbers = pastedNumbers();
+    for (auto _ : state) {
+        state.PauseTiming();
+        text->setPlainText(numbers);
+        state.ResumeTiming();
+        QMetaObject::invokeMethod(pause, "timeout");
+        table->doItemsLayout();
+        if (table->model()->rowCount() != pastedCount) {
+            state.SkipWithError("wrong lines");
+            break;
+        }
+    }
+}
+
+// The same lines' three cells into a bare QStandardItemModel and its view.
+void BM_BareStandardModel(benchmark::State &state)
+{
+    const QStringList numbers = pastedNumbers().split(u'\n');
+    for (auto _ : state) {
+        QStandardItemModel model(pastedCount, 3);
+        for (int row = 0; row < pastedCount; ++row) {
+            model.setItem(row, 0, new QStandardItem(numbers[row]));
+            model.setItem(row, 1, new QStandardItem(row % 2 ? company : QStringLiteral("中通快递")));
+            model.setItem(row, 2, new QStandardItem(QString()));
+        }
+        QTableView view;
+        view.setModel(&model);
+        view.doItemsLayout();
+    }
+}
+
 // The same rows, every column the record keeps, into a bare table in one transaction.
 void BM_BareImportInsert(benchmark::State &state)
 {
@@ -302,27 +416,51 @@ BENCHMARK(BM_OpenRecord)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareImportInsert)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareTableWidget)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteNumbers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareStandardModel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefuseBlankLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLargestFile)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    return benchmarkMain(argc, argv,
-                         {
-                             {"BM_SaveRefreshedParcel", "BM_BareInsert", 2.0,
-                              "one refreshed parcel / bare insert of its 30 steps (CPU)"},
-                             // 1.0 on a quiet machine here, 1.37 on another, and up to 1.76
-                             // while builds share the cores: the guard allows a quarter more.
-                             {"BM_LoadParcels", "BM_BareTableWidget", 1.5,
-                              "1,000 parcels with notes from the record / bare QTableWidget fill", 1.25},
-                             // 1.32 to 1.57 in short runs on a quiet machine: the guard allows a
-                             // quarter more, which the 5.09 of a time zone looked up per time passes.
-                             {"BM_ImportList", "BM_BareImportInsert", 1.5,
-                              "import of 10,000 rows / Qt SQL inserting them in one transaction (CPU)", 1.25},
-                             {"BM_OpenRecord", "", 0, "ms to open and check the record of 1,000 parcels"},
-                         },
-                         [](QTemporaryDir &dir) {
-                             workDir = &dir;
-                             QTableWidget table(1, 1); // pays for the font set-up of whichever runs first
-                             table.setItem(0, 0, new QTableWidgetItem(company));
-                             table.doItemsLayout();
-                         });
+    return benchmarkMain(
+        argc, argv,
+        {
+            {"BM_SaveRefreshedParcel", "BM_BareInsert", 2.0,
+             "one refreshed parcel / bare insert of its 30 steps (CPU)"},
+            // 1.0 on a quiet machine here, 1.37 on another, and up to 1.76
+            // while builds share the cores: the guard allows a quarter more.
+            {"BM_LoadParcels", "BM_BareTableWidget", 1.5,
+             "1,000 parcels with notes from the record / bare QTableWidget fill", 1.25},
+            // 1.32 to 1.57 in short runs on a quiet machine: the guard allows a
+            // quarter more, which the 5.09 of a time zone looked up per time passes.
+            {"BM_ImportList", "BM_BareImportInsert", 1.5,
+             "import of 10,000 rows / Qt SQL inserting them in one transaction (CPU)", 1.25},
+            {"BM_OpenRecord", "", 0, "ms to open and check the record of 1,000 parcels"},
+            {"BM_PasteNumbers", "BM_BareStandardModel", 1.5,
+             "read and show 10,000 pasted lines in 添加单号 / bare QStandardItemModel fill (CPU)"},
+            {"BM_PasteNumbers", "", 500, "read and show 10,000 pasted lines in 添加单号, CPU time"},
+            {"BM_RefuseBlankLines", "", 500, "refuse an import of 64 MiB of line ends, CPU time", 1, "",
+             true},
+            {"BM_RefuseBlankLines", "", 150,
+             "refuse an import of 64 MiB of line ends, memory above the program's own", 1, "MiB", true},
+            {"BM_ReadLargestFile", "", 1000,
+             "read the largest import (100,000 parcels) and hold it against the list, CPU time", 1, "", true},
+        },
+        [](QTemporaryDir &dir) {
+            workDir = &dir;
+            QFile blank(dir.filePath(QStringLiteral("blank.csv")));
+            QList<ParcelRecord> largest;
+            for (int parcel = 0; parcel < ParcelFile::maxRows; ++parcel)
+                largest.append(importedParcels().at(parcel % importedCount));
+            for (int parcel = 0; parcel < ParcelFile::maxRows; ++parcel)
+                largest[parcel].key.number = numberOf(parcel);
+            if (!blank.open(QIODevice::WriteOnly) ||
+                blank.write(QByteArray(ParcelFile::maxBytes, '\n')) != ParcelFile::maxBytes ||
+                !saveWholeFile(dir.filePath(QStringLiteral("largest.csv")), ParcelFile::write(largest)))
+                qFatal("cannot write the files to import");
+            QTableWidget table(1, 1); // pays for the font set-up of whichever runs first
+            table.setItem(0, 0, new QTableWidgetItem(company));
+            table.doItemsLayout();
+        });
 }

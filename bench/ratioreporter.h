@@ -12,20 +12,24 @@
 // between named runs, or one run's milliseconds. Each figure is a row of the README's table
 // ("| what | figure | goal |"), which bench/report.sh collects.
 //
-// The guard against regressions: a ratio with a goal whose two runs are both medians of at least
-// five repetitions fails the program (exit status 1) when it misses its goal, or, for a row that
-// keeps a margin because its figure swings past the goal on a quiet machine, when it is beyond the
-// goal times that margin. A time of its own never does, as it depends on the machine more than on
-// the program.
+// The guard against regressions fails the program (exit status 1): a benchmark that stops with an
+// error (its work came out wrong), and a ratio with a goal whose two runs are both medians of at
+// least five repetitions when it misses its goal, or, for a row that keeps a margin because its
+// figure swings past the goal on a quiet machine, when it is beyond the goal times that margin. A time of its
+// own, or a counter the benchmark reports (peak memory in MiB, say), fails only when its goal says it is
+// guarded: most depend on the machine more than on the program, but some goals are absolute (a refusal that
+// must stay instant).
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     struct Goal {
         std::string numerator;
-        std::string denominator; // empty: the numerator's own CPU time in milliseconds
+        std::string denominator; // empty: the numerator's own CPU time in milliseconds, or its counter
         double limit;            // 0: shown for comparison, no goal
         std::string what;
         // The guard fails beyond limit × margin: above 1 only for a figure whose spread needs it.
         double margin = 1;
+        std::string counter = {}; // the numerator's counter of that name instead of its time
+        bool guarded = false;     // a time or counter of its own that fails the program when missed
     };
 
     explicit RatioReporter(std::vector<Goal> goals)
@@ -37,13 +41,19 @@ public:
     {
         ConsoleReporter::ReportRuns(reports);
         for (const Run &run : reports) {
+            // A benchmark that could not measure (wrong results, a file it could not make) fails.
+            m_failed = m_failed || run.error_occurred;
             if (run.error_occurred)
                 continue;
             // With repetitions the median stands for the benchmark; alone, its one run does.
+            std::map<std::string, double> counters;
+            for (const auto &[name, counter] : run.counters)
+                counters[name] = counter.value;
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                m_medians[run.run_name.str()] = {msPerIteration(run), run.repetitions >= minimumRepetitions};
+                m_medians[run.run_name.str()] = {msPerIteration(run), run.repetitions >= minimumRepetitions,
+                                                 counters};
             else if (run.run_type == Run::RT_Iteration)
-                m_runs[run.run_name.str()] = {msPerIteration(run), false};
+                m_runs[run.run_name.str()] = {msPerIteration(run), false, counters};
         }
     }
 
@@ -59,17 +69,24 @@ public:
             if (top == m_runs.end() || (!goal.denominator.empty() && bottom == m_runs.end()))
                 continue; // filtered out of this run
             const bool ratio = !goal.denominator.empty();
-            const double value = ratio ? top->second.ms / bottom->second.ms : top->second.ms;
-            const char *unit = ratio ? "" : " ms";
+            const auto counter = top->second.counters.find(goal.counter);
+            if (!goal.counter.empty() && counter == top->second.counters.end())
+                continue; // not measured here (no /proc, say)
+            const double value = !goal.counter.empty() ? counter->second
+                                 : ratio               ? top->second.ms / bottom->second.ms
+                                                       : top->second.ms;
+            const std::string unit = !goal.counter.empty() ? " " + goal.counter : ratio ? "" : " ms";
             if (goal.limit <= 0) {
-                std::printf("| %s | %.2f%s | — |\n", goal.what.c_str(), value, unit);
+                std::printf("| %s | %.2f%s | — |\n", goal.what.c_str(), value, unit.c_str());
                 continue;
             }
-            const bool guarded = ratio && top->second.repeated && bottom->second.repeated;
+            const bool guarded =
+                (ratio || goal.guarded) && top->second.repeated && (!ratio || bottom->second.repeated);
             const bool broken = guarded && value > goal.limit * goal.margin;
             m_failed = m_failed || broken;
-            std::printf("| %s | %.2f%s | ≤ %g%s, %s%s |\n", goal.what.c_str(), value, unit, goal.limit, unit,
-                        value <= goal.limit ? "met" : "MISSED", broken ? ", GUARD FAILED" : "");
+            std::printf("| %s | %.2f%s | ≤ %g%s, %s%s |\n", goal.what.c_str(), value, unit.c_str(),
+                        goal.limit, unit.c_str(), value <= goal.limit ? "met" : "MISSED",
+                        broken ? ", GUARD FAILED" : "");
         }
         std::fflush(stdout);
     }
@@ -82,6 +99,7 @@ private:
     struct Figure {
         double ms;
         bool repeated; // the median of enough repetitions to be guarded
+        std::map<std::string, double> counters;
     };
 
     static double msPerIteration(const Run &run)
