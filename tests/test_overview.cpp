@@ -291,7 +291,7 @@ corrupt: open ; close ; spoil corrupt ; open ; show files => files=quillon.sqlit
 folder in its place, from memory: spoil folder ; history 7770001 ; open ; all ; answer ; show parcels,steps,status ; restart ;
   show parcels => parcels=7770001=运送中/2 | steps=2 | status=快件记录的位置是一个文件夹,本次仅保存在内存中 | parcels=7770001=未查询/0
 folder takes no files: spoil immutable ; open ; show status,files => status=快件记录没有读写权限,本次仅保存在内存中 | files=
-held by another: spoil held ; open ; show status,cause => status=快件记录正被另一个Quillon使用,本次仅保存在内存中
+held by another: spoil held ; open ; show status,cause => status=快件记录正被另一个程序使用,本次仅保存在内存中
   | cause=database is locked Unable to execute statement
 full disk, the steps written still shown: history 7770001 ; open ; all ; answer ; restart ; spoil full ; auto 30
   ; show status,steps => status=快件记录无法写入,本次仅保存在内存中 | steps=2
