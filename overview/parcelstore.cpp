@@ -259,7 +259,7 @@ QString ParcelStore::statusText() const
     case State::NewerSchema:
         return QStringLiteral("快件记录由更新版本的程序写成,本次仅保存在内存中");
     case State::Held:
-        return QStringLiteral("快件记录正被另一个Quillon使用,本次仅保存在内存中");
+        return QStringLiteral("快件记录正被另一个程序使用,本次仅保存在内存中");
     case State::NoAccess:
         return QStringLiteral("快件记录没有读写权限,本次仅保存在内存中");
     case State::NotAFile:

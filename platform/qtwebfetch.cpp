@@ -86,6 +86,7 @@ private:
         result.httpStatus = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (m_timedOut) {
             result.outcome = FetchResult::Outcome::Timeout;
+            result.deadlineMs = m_deadline.interval();
         } else if (m_reply->error() == QNetworkReply::OperationCanceledError && !m_tooLarge) {
             result.outcome = FetchResult::Outcome::Aborted;
         } else if (m_tooLarge) {

@@ -14,7 +14,8 @@ QString FetchResult::failureCause() const
     case Outcome::Cut:
         return QStringLiteral("连接在应答中途断开");
     case Outcome::Timeout:
-        return QStringLiteral("服务器未在15秒内完成应答");
+        // The fetch's own limit: 15 s in the program, less where a caller waits less.
+        return QStringLiteral("服务器未在%1秒内完成应答").arg(QString::number(deadlineMs / 1000.0));
     case Outcome::TooLarge:
         return QStringLiteral("应答超过32 MB");
     case Outcome::Aborted:

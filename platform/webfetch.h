@@ -25,6 +25,7 @@ struct FetchResult {
     Outcome outcome = Outcome::NetworkError;
     int httpStatus = 0;
     QString body;
+    int deadlineMs = 0; // the total deadline that passed, for Outcome::Timeout
 
     bool ok() const { return outcome == Outcome::Ok; }
     // Why no usable answer came, in the words the message line's tooltip uses; empty when an

@@ -253,8 +253,8 @@ a step's markup is not shown: notifications 1 / 派件<p>数据&amp;来源</p></
 past 3, a summary closes theirs: notifications 4 => [summary] 4 件快件有更新/ -1\n顺丰快递,2\n顺丰快递,3\n顺丰快递,4\n顺丰快递
 GBK without a charset: fetchFaults gbk => the answer / 更新文件内容无效
 nobody listening: fetchFaults unreachable => 无法连接服务器 / 无法连接服务器
-never answers: fetchFaults hang => 服务器未在15秒内完成应答 / 服务器未在15秒内完成应答
-drips past the deadline: fetchFaults drip => 服务器未在15秒内完成应答 / 服务器未在15秒内完成应答
+never answers: fetchFaults hang => 服务器未在1秒内完成应答 / 服务器未在1秒内完成应答
+drips past the deadline: fetchFaults drip => 服务器未在1秒内完成应答 / 服务器未在1秒内完成应答
 cut mid-answer: fetchFaults cut => 连接在应答中途断开 / 连接在应答中途断开
 404 page: fetchFaults e404 => 服务器返回HTTP错误404 / 服务器返回HTTP错误404
 500 page: fetchFaults e500 => 服务器返回HTTP错误500 / 服务器返回HTTP错误500

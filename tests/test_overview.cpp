@@ -291,13 +291,13 @@ corrupt: open ; close ; spoil corrupt ; open ; show files => files=quillon.sqlit
 folder in its place, from memory: spoil folder ; history 7770001 ; open ; all ; answer ; show parcels,steps,status ; restart ;
   show parcels => parcels=7770001=运送中/2 | steps=2 | status=快件记录的位置是一个文件夹,本次仅保存在内存中 | parcels=7770001=未查询/0
 folder takes no files: spoil immutable ; open ; show status,files => status=快件记录没有读写权限,本次仅保存在内存中 | files=
-held by another: spoil held ; open ; show status,cause => status=快件记录正被另一个Quillon使用,本次仅保存在内存中
+held by another: spoil held ; open ; show status,cause => status=快件记录正被另一个程序使用,本次仅保存在内存中
   | cause=database is locked Unable to execute statement
 full disk, the steps written still shown: history 7770001 ; open ; all ; answer ; restart ; spoil full ; auto 30
   ; show status,steps => status=快件记录无法写入,本次仅保存在内存中 | steps=2
 one at a time, a pause between: history 1234567890,cut,hang,404404,7770001 ; open ; all ; abort ; answer ; show state ; next ;
   next ; stop ; show asked,parcels,ended,progress => state=pausing | asked=7770001, 404404, hang | parcels=7770001=运送中/2,
-  404404=单号不存在!请检查!/0(单号不存在!请检查!; ), hang=查询失败/0(服务器未在15秒内完成应答; ), cut=未查询/0, 1234567890=未查询/0
+  404404=单号不存在!请检查!/0(单号不存在!请检查!; ), hang=查询失败/0(服务器未在1秒内完成应答; ), cut=未查询/0, 1234567890=未查询/0
   | ended=查询已停止 [] | progress=已查询 3/5
 to the end, companies the catalogue lacks never asked: history 1234567890,cut,9|无名快递,~,5550001111|中通快递 ; open ; all ;
   answer ; next x2 ; show asked,parcels,ended => asked=5550001111, cut, 1234567890 | parcels=5550001111=运送中/3,
