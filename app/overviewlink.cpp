@@ -116,15 +116,22 @@ void OverviewLink::deleteParcel(const ParcelKey &key)
                                                 m_overview.get()); // its question over the overview
 }
 
-// The new parcels join the history in the file's order, as answered numbers do, and the board
-// keeps the file's status for each until it is asked.
+// One step over both files: the new parcels join the history first, in the file's order, which
+// brings their rows; then they and the known ones take what the file says of them. A history that
+// cannot be written takes none, and the record is left as it was.
 void OverviewLink::importParcels(const ParcelFile::Import &import)
 {
-    m_board->addImported(import.added, import.known);
     QList<HistoryStore::Picked> parcels;
     for (const ParcelRecord &parcel : import.added)
         parcels.append({parcel.key.number, parcel.key.company});
-    m_mainWindow.historyController.addAll(parcels);
+    if (!parcels.isEmpty() &&
+        m_mainWindow.historyController.addAll(parcels) == HistoryStore::AddResult::SaveFailed)
+        return m_overview->setStatus(QStringLiteral("单号记录保存失败,未导入任何快件"));
+    m_board->addImported(import.added, import.known);
+    const QString imported = QStringLiteral("已导入 %1 件").arg(import.count());
+    const QString record = m_board->storeStatus(); // the import lives in memory only
+    m_overview->setStatus(record.isEmpty() ? imported : imported + QStringLiteral("；") + record,
+                          m_board->storeCause());
 }
 
 void OverviewLink::notifyRefreshed(const QList<ParcelKey> &grown)

@@ -237,11 +237,13 @@ void BM_ImportList(benchmark::State &state)
         HistoryStore history(workDir->filePath(name + QStringLiteral(".ini")));
         state.ResumeTiming();
         const ParcelFile::Import import = ParcelFile::plan(ParcelFile::read(file), board);
-        board.addImported(import.added, import.known);
         QList<HistoryStore::Picked> entries;
         for (const ParcelRecord &parcel : import.added)
             entries.append({parcel.key.number, parcel.key.company});
-        if (history.addAll(entries) != HistoryStore::AddResult::Added || board.count() != importedCount ||
+        const HistoryStore::AddResult added = history.addAll(entries);
+        board.followHistory(history.entries());
+        board.addImported(import.added, import.known);
+        if (added != HistoryStore::AddResult::Added || board.count() != importedCount ||
             store.state() != ParcelStore::State::Ready) {
             state.SkipWithError("import failed");
             break;

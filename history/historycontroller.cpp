@@ -49,18 +49,19 @@ HistoryStore::AddResult HistoryController::add(const QString &number, const QStr
     return result;
 }
 
-void HistoryController::addAll(const QList<HistoryStore::Picked> &parcels)
+HistoryStore::AddResult HistoryController::addAll(const QList<HistoryStore::Picked> &parcels)
 {
     const HistoryStore::AddResult result = m_history.addAll(parcels);
-    if (result == HistoryStore::AddResult::Duplicate)
-        return;
+    if (result == HistoryStore::AddResult::SaveFailed)
+        emit message(Texts::historyNotSaved());
+    if (result != HistoryStore::AddResult::Added)
+        return result;
     const QString typed = m_numberBox->currentText();
     showEntries();
     const QSignalBlocker blocker(m_numberBox);
     m_numberBox->setEditText(typed);
-    if (result == HistoryStore::AddResult::SaveFailed)
-        emit message(Texts::historyNotSaved());
     emit changed();
+    return result;
 }
 
 void HistoryController::pick(int index)

@@ -20,7 +20,7 @@ public:
 
     void loadAndShow(); // loads wlnum.ini into the list
     HistoryStore::AddResult add(const QString &number, const QString &company); // records and lists it
-    void addAll(const QList<HistoryStore::Picked> &parcels);                    // the same, with one write
+    HistoryStore::AddResult addAll(const QList<HistoryStore::Picked> &parcels); // all with one write, or none
     void deleteTypedNumber(); // delete the entries of the number in the box
     // The same for `typed`, with the same question, asked over `asking` when another window asks.
     void deleteNumber(const QString &typed, QWidget *asking = nullptr);

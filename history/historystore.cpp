@@ -146,6 +146,8 @@ HistoryStore::AddResult HistoryStore::addAll(const QList<Picked> &parcels)
     }
     if (added.isEmpty())
         return AddResult::Duplicate;
+    const qsizetype before = m_entries.size();
+    const std::optional<QByteArray> bytesBefore = m_fileBytes;
     m_entries.append(added);
     if (m_fileBytes) {
         const std::optional<QByteArray> lines =
@@ -155,7 +157,11 @@ HistoryStore::AddResult HistoryStore::addAll(const QList<Picked> &parcels)
         else
             m_fileBytes.reset();
     }
-    return save() ? AddResult::Added : AddResult::SaveFailed;
+    if (save())
+        return AddResult::Added;
+    m_entries.resize(before); // all of them or none
+    m_fileBytes = bytesBefore;
+    return AddResult::SaveFailed;
 }
 
 bool HistoryStore::removeNumber(const QString &number)

@@ -37,7 +37,8 @@ public:
     // Appends number "|" company unless an entry has that number, then writes the file.
     // On SaveFailed the entry stays in the history.
     AddResult add(const QString &typedNumber, const QString &company);
-    // The same for many, in their order, with one write: Added when any was.
+    // The same for many, in their order, with one write: Added when any was. On SaveFailed none
+    // stays: what they come from (an import) happens whole or not at all.
     AddResult addAll(const QList<Picked> &parcels);
     // Removes every entry whose number is `number`, then writes the file even when none went; an
     // empty number has none and writes nothing. False when the file could not be replaced: the

@@ -313,10 +313,10 @@ void OverviewWindow::closeEvent(QCloseEvent *event)
 }
 
 // No text: what the record came to, and why in the tooltip.
-void OverviewWindow::setStatus(const QString &text)
+void OverviewWindow::setStatus(const QString &text, const QString &why)
 {
     m_status->setText(text.isEmpty() ? m_board.storeStatus() : text);
-    m_status->setToolTip(text.isEmpty() ? m_board.storeCause() : QString());
+    m_status->setToolTip(text.isEmpty() ? m_board.storeCause() : why);
 }
 
 void OverviewWindow::selectParcel(const ParcelKey &key)
@@ -447,8 +447,6 @@ void OverviewWindow::importList()
     const BoxButton answer =
         m_boxes.show({Texts::boxTitle(), import.summary() + QStringLiteral("\n\n确定导入吗?"),
                       BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes, this});
-    if (answer == BoxButton::Yes) {
-        emit importConfirmed(import);
-        setStatus(QStringLiteral("已导入 %1 件").arg(import.count()));
-    }
+    if (answer == BoxButton::Yes)
+        emit importConfirmed(import); // what came of it is in the status line
 }

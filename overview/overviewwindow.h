@@ -34,7 +34,8 @@ public:
                    QWidget *parent = nullptr);
 
     void selectParcel(const ParcelKey &key);
-    void setStatus(const QString &text); // empty: what became of the record, why in its tooltip
+    // Empty: what became of the record, why in its tooltip.
+    void setStatus(const QString &text, const QString &why = QString());
 
 signals:
     void openRequested(const ParcelKey &key); // 查看, Enter or a double-click

@@ -4,6 +4,7 @@
 #include "history/historystore.h"
 #include "platform/clock.h"
 
+#include <QSet>
 #include <algorithm>
 
 ParcelBoard::ParcelBoard(ParcelStore &store, const Clock &clock, QObject *parent)
@@ -13,55 +14,120 @@ ParcelBoard::ParcelBoard(ParcelStore &store, const Clock &clock, QObject *parent
 
 void ParcelBoard::open(const QStringList &historyEntries, Others others)
 {
-    if (!m_open) {
-        m_open = true;
-        m_store.open();
-        m_settings = m_store.settings();
-        // What the store holds, until the history says which of it still counts.
-        m_parcels = m_store.parcels();
-        for (int row = 0; row < m_parcels.size(); ++row)
-            m_rows.insert(m_parcels[row].key, row);
-    }
-    followHistory(historyEntries, others);
-}
-
-void ParcelBoard::followHistory(const QStringList &historyEntries, Others others)
-{
+    if (m_open)
+        return followHistory(historyEntries, others);
+    m_open = true;
+    m_store.open();
+    m_settings = m_store.settings();
+    // What the store holds, laid out as the history says, in one step.
+    emit aboutToReset();
+    m_parcels = m_store.parcels();
+    reindex();
+    const QList<ParcelKey> order = orderOf(historyEntries, others);
+    forget(notIn(order));
     QList<ParcelRecord> parcels;
-    QHash<ParcelKey, int> rows;
-    for (auto entry = historyEntries.crbegin(); entry != historyEntries.crend(); ++entry) {
-        const HistoryStore::Picked picked = HistoryStore::pick(*entry);
-        const ParcelKey key{picked.number, picked.company};
-        if (trimBlanks(key.number).isEmpty() || rows.contains(key))
-            continue;
-        rows.insert(key, int(parcels.size()));
+    parcels.reserve(order.size());
+    for (const ParcelKey &key : order) {
         const int known = rowOf(key);
         parcels.append(known >= 0 ? m_parcels[known] : ParcelRecord::fresh(key));
     }
-    QList<ParcelKey> gone;
-    for (const ParcelRecord &record : std::as_const(m_parcels)) {
-        if (rows.contains(record.key))
+    m_parcels = std::move(parcels);
+    reindex();
+    emit wasReset();
+}
+
+// Rows are taken away and put in, a run of neighbours at a time, so that the rows between keep
+// what the list shows of them: the current row, a note being typed.
+void ParcelBoard::followHistory(const QStringList &historyEntries, Others others)
+{
+    const QList<ParcelKey> order = orderOf(historyEntries, others);
+    const QList<ParcelKey> gone = notIn(order);
+    const QSet<ParcelKey> going(gone.begin(), gone.end());
+    for (int last = count() - 1; last >= 0; --last) {
+        if (!going.contains(m_parcels[last].key))
             continue;
-        if (others == Others::Unknown) {
-            rows.insert(record.key, int(parcels.size()));
-            parcels.append(record);
-        } else {
-            gone.append(record.key);
+        int first = last;
+        while (first > 0 && going.contains(m_parcels[first - 1].key))
+            --first;
+        emit aboutToRemove(first, last);
+        m_parcels.remove(first, last - first + 1);
+        reindex();
+        emit removed();
+        last = first;
+    }
+    forget(gone);
+    for (int at = 0; at < order.size(); ++at) {
+        if (at < count() && m_parcels[at].key == order[at])
+            continue;
+        QList<ParcelRecord> coming;
+        for (int next = at; next < order.size() && rowOf(order[next]) < 0; ++next)
+            coming.append(ParcelRecord::fresh(order[next]));
+        if (coming.isEmpty()) { // a parcel of the list whose place changed leaves its row first
+            const int from = rowOf(order[at]);
+            emit aboutToRemove(from, from);
+            coming.append(m_parcels.takeAt(from));
+            reindex();
+            emit removed();
+        }
+        emit aboutToInsert(at, at + int(coming.size()) - 1);
+        m_parcels = m_parcels.first(at) + coming + m_parcels.sliced(at);
+        reindex();
+        emit inserted();
+        at += int(coming.size()) - 1;
+    }
+}
+
+// The parcels of the history as HistoryStore reads it, newest entry first, blank entries skipped;
+// then, when the others are unknown, those of the board it does not name.
+QList<ParcelKey> ParcelBoard::orderOf(const QStringList &historyEntries, Others others) const
+{
+    QList<ParcelKey> order;
+    QSet<ParcelKey> named;
+    for (auto entry = historyEntries.crbegin(); entry != historyEntries.crend(); ++entry) {
+        const HistoryStore::Picked picked = HistoryStore::pick(*entry);
+        const ParcelKey key{picked.number, picked.company};
+        if (trimBlanks(key.number).isEmpty() || named.contains(key))
+            continue;
+        named.insert(key);
+        order.append(key);
+    }
+    for (const ParcelRecord &record : m_parcels) {
+        if (others == Others::Unknown && !named.contains(record.key)) {
+            named.insert(record.key);
+            order.append(record.key);
         }
     }
-    for (const ParcelKey &key : std::as_const(gone))
-        m_answeredSteps.remove(key);
-    if (!gone.isEmpty()) {
-        const ParcelStore::State before = m_store.state();
-        m_store.remove(gone);
-        reportStore(before);
+    return order;
+}
+
+QList<ParcelKey> ParcelBoard::notIn(const QList<ParcelKey> &order) const
+{
+    const QSet<ParcelKey> kept(order.begin(), order.end());
+    QList<ParcelKey> gone;
+    for (const ParcelRecord &record : m_parcels) {
+        if (!kept.contains(record.key))
+            gone.append(record.key);
     }
-    if (rows == m_rows) // the same parcels in the same order
+    return gone;
+}
+
+void ParcelBoard::forget(const QList<ParcelKey> &gone)
+{
+    for (const ParcelKey &key : gone)
+        m_answeredSteps.remove(key);
+    if (gone.isEmpty())
         return;
-    emit aboutToReset();
-    m_parcels = std::move(parcels);
-    m_rows = std::move(rows);
-    emit wasReset();
+    const ParcelStore::State before = m_store.state();
+    m_store.remove(gone);
+    reportStore(before);
+}
+
+void ParcelBoard::reindex()
+{
+    m_rows.clear();
+    m_rows.reserve(m_parcels.size());
+    for (int row = 0; row < m_parcels.size(); ++row)
+        m_rows.insert(m_parcels[row].key, row);
 }
 
 QList<ResultRow> ParcelBoard::steps(const ParcelKey &key) const
@@ -87,7 +153,7 @@ ParcelRecord::Taken ParcelBoard::recordAnswer(const ParcelKey &key, const QueryO
     } else {
         save(record);
     }
-    emit parcelChanged(row);
+    emit parcelsChanged(row, row);
     return taken;
 }
 
@@ -98,44 +164,42 @@ void ParcelBoard::clearMark(const ParcelKey &key)
         return;
     m_parcels[row].marked = false;
     save(m_parcels[row]);
-    emit parcelChanged(row);
+    emit parcelsChanged(row, row);
 }
 
 void ParcelBoard::addImported(const QList<ParcelRecord> &added, const QList<ParcelRecord> &known)
 {
-    for (const ParcelRecord &parcel : known) {
+    QList<ParcelRecord> saved;
+    int first = count(), last = -1;
+    const auto learn = [&](const ParcelRecord &parcel, bool whole) {
         const int row = rowOf(parcel.key);
         if (row < 0)
-            continue;
+            return;
         ParcelRecord &stored = m_parcels[row];
-        if (stored.askedAt.isValid() || !parcel.askedAt.isValid()) {
-            if (stored.note.isEmpty())
-                setNote(parcel.key, parcel.note);
-            continue;
+        if (stored.askedAt.isValid() || !whole) {
+            if (!stored.note.isEmpty() || parcel.note.isEmpty())
+                return;
+            stored.note = parcel.note;
+        } else {
+            const QString note = stored.note;
+            stored = parcel;
+            if (!note.isEmpty())
+                stored.note = note;
         }
-        const QString note = stored.note;
-        stored = parcel;
-        if (!note.isEmpty())
-            stored.note = note;
-        save(stored);
-        emit parcelChanged(row);
-    }
-    QList<ParcelRecord> fresh;
-    for (const ParcelRecord &parcel : added) {
-        if (!m_rows.contains(parcel.key))
-            fresh.append(parcel);
-    }
-    if (fresh.isEmpty())
+        saved.append(stored);
+        first = qMin(first, row);
+        last = qMax(last, row);
+    };
+    for (const ParcelRecord &parcel : added)
+        learn(parcel, true);
+    for (const ParcelRecord &parcel : known)
+        learn(parcel, parcel.askedAt.isValid());
+    if (saved.isEmpty())
         return;
     const ParcelStore::State before = m_store.state();
-    m_store.save(fresh);
+    m_store.save(saved);
     reportStore(before);
-    emit aboutToReset();
-    for (const ParcelRecord &parcel : std::as_const(fresh)) {
-        m_rows.insert(parcel.key, int(m_parcels.size()));
-        m_parcels.append(parcel);
-    }
-    emit wasReset();
+    emit parcelsChanged(first, last);
 }
 
 void ParcelBoard::setNote(const ParcelKey &key, const QString &typed)
@@ -146,7 +210,7 @@ void ParcelBoard::setNote(const ParcelKey &key, const QString &typed)
         return;
     m_parcels[row].note = note;
     save(m_parcels[row]);
-    emit parcelChanged(row);
+    emit parcelsChanged(row, row);
 }
 
 void ParcelBoard::setArchive(const ParcelKey &key, ParcelRecord::Archive archive)
@@ -156,7 +220,7 @@ void ParcelBoard::setArchive(const ParcelKey &key, ParcelRecord::Archive archive
         return;
     m_parcels[row].archive = archive;
     save(m_parcels[row]);
-    emit parcelChanged(row);
+    emit parcelsChanged(row, row);
 }
 
 int ParcelBoard::archiveDays() const
@@ -186,7 +250,7 @@ void ParcelBoard::settleFutureAskedTimes()
         if (record.askedAt > now) {
             record.askedAt = now;
             save(record);
-            emit parcelChanged(row);
+            emit parcelsChanged(row, row);
         }
     }
 }

@@ -14,8 +14,9 @@ class Clock;
 // The overview's parcels: one for each distinct (number, company) of the history, newest entry
 // first, with what was learnt about each. Everything is kept in memory and each change is
 // written through to the store, so a store that cannot be opened or written costs only the
-// record. A table model sits on it: count() and parcel(), a reset around a change of the list,
-// parcelChanged() for one row.
+// record. A table model sits on it: count() and parcel(); rows inserted and removed as the
+// history changes, a reset only when the record opens; parcelsChanged() for rows that learnt
+// something.
 class ParcelBoard : public QObject {
     Q_OBJECT
 public:
@@ -48,10 +49,10 @@ public:
     ParcelRecord::Taken recordAnswer(const ParcelKey &key, const QueryOutcome &outcome,
                                      Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
-    // Parcels of an imported list: the new ones join the board, after the others, until the
-    // history they are added to orders them. A known one that was never asked takes the file's
-    // record, its own note kept; one that was asked keeps what it learnt and takes only a note,
-    // when it has none.
+    // What an imported list says of parcels the board has: those the history has just brought
+    // (`added`) take the file's record, and so does a `known` one that was never asked when the
+    // file says it was; each keeps its own note. One that was asked keeps what it learnt and takes
+    // only a note, when it has none. One write to the store.
     void addImported(const QList<ParcelRecord> &added, const QList<ParcelRecord> &known);
     void setNote(const ParcelKey &key, const QString &typed); // kept as ParcelRecord::noteFrom makes it
     void setArchive(const ParcelKey &key, ParcelRecord::Archive archive);
@@ -74,12 +75,20 @@ public:
     QString storeCause() const { return m_store.cause(); } // why, in the error's own words
 
 signals:
-    void aboutToReset(); // the list of parcels is about to change
+    void aboutToReset(); // the list is laid out anew, when the record opens
     void wasReset();
-    void parcelChanged(int row);
+    void aboutToInsert(int first, int last); // rows come in at `first`
+    void inserted();
+    void aboutToRemove(int first, int last);
+    void removed();
+    void parcelsChanged(int first, int last);
     void storeStatusChanged(const QString &text);
 
 private:
+    QList<ParcelKey> orderOf(const QStringList &historyEntries, Others others) const;
+    QList<ParcelKey> notIn(const QList<ParcelKey> &order) const; // of the board's parcels
+    void forget(const QList<ParcelKey> &gone);                   // their steps and records
+    void reindex();
     void save(const ParcelRecord &record, const QList<ResultRow> *steps = nullptr);
     void reportStore(ParcelStore::State before);
 

@@ -9,8 +9,14 @@ ParcelModel::ParcelModel(ParcelBoard &board, QObject *parent) : QAbstractTableMo
 {
     connect(&board, &ParcelBoard::aboutToReset, this, &ParcelModel::beginResetModel);
     connect(&board, &ParcelBoard::wasReset, this, &ParcelModel::endResetModel);
-    connect(&board, &ParcelBoard::parcelChanged, this,
-            [this](int row) { emit dataChanged(index(row, 0), index(row, ColumnCount - 1)); });
+    connect(&board, &ParcelBoard::aboutToInsert, this,
+            [this](int first, int last) { beginInsertRows(QModelIndex(), first, last); });
+    connect(&board, &ParcelBoard::inserted, this, &ParcelModel::endInsertRows);
+    connect(&board, &ParcelBoard::aboutToRemove, this,
+            [this](int first, int last) { beginRemoveRows(QModelIndex(), first, last); });
+    connect(&board, &ParcelBoard::removed, this, &ParcelModel::endRemoveRows);
+    connect(&board, &ParcelBoard::parcelsChanged, this,
+            [this](int first, int last) { emit dataChanged(index(first, 0), index(last, ColumnCount - 1)); });
 }
 
 int ParcelModel::rowCount(const QModelIndex &parent) const

@@ -51,8 +51,10 @@ class TestOverview : public QObject {
         m_store = std::make_unique<ParcelStore>(file(), m_clock, 10);
         m_board = std::make_unique<ParcelBoard>(*m_store, m_clock);
         m_engine = std::make_unique<RefreshEngine>(*m_board, m_platform, m_service.hostAndPort());
-        connect(m_board.get(), &ParcelBoard::parcelChanged, this,
-                [this](int row) { m_asked << m_board->parcel(row).key.number; });
+        connect(m_board.get(), &ParcelBoard::parcelsChanged, this, [this](int first, int last) {
+            for (int row = first; row <= last; ++row)
+                m_asked << m_board->parcel(row).key.number;
+        });
         connect(m_engine.get(), &RefreshEngine::started, this, [this] { m_asked.clear(); });
         connect(m_engine.get(), &RefreshEngine::progressChanged, this,
                 [this](int done, int total) { m_progress = RefreshEngine::progressText(done, total); });
@@ -163,10 +165,10 @@ class TestOverview : public QObject {
             const ParcelFile::Import import =
                 ParcelFile::plan(ParcelFile::read(arg == u"exported" ? m_exported : arg.toUtf8()), *m_board);
             m_summary = import.summary();
-            m_board->addImported(import.added, import.known);
             for (const ParcelRecord &parcel : import.added)
                 m_history << parcel.key.number + u'|' + parcel.key.company;
             m_board->followHistory(m_history, m_others);
+            m_board->addImported(import.added, import.known);
         } else if (verb == u"shift") // the clock set forward or back by so many days
             m_clock.current = m_clock.current.addDays(arg.toInt());
         else if (verb == u"show") {

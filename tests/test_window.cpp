@@ -259,6 +259,11 @@ notes named in the list, its filter, a notification and the number box: put wlnu
 archived from the menu, shown greyed when asked, brought back: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n ; ready
   ; click overviewButton ; menu 1=归档 ; show parcels ; click showArchivedBox ; show parcels ; menu 1=取消归档 ; click showArchivedBox
   ; show parcels => parcels=2 未查询 | parcels=2 未查询,1 未查询 | parcels=2 未查询,1 未查询
+a note being typed and the current row outlast a parcel added: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton
+  ; typing 0=gift ; query 顺丰快递 5550001111 ; key Return ; events ; show parcel:1,overview => parcel:1=1/gift/顺丰快递/未查询//// ~  | overview=1 -
+an import is kept in both files or in neither: put in.txt=7770001,顺丰快递\r\n ; block quillon.sqlite ; ready ; click overviewButton ; limit 5
+  ; list import in.txt ; limit 0 ; show overviewStatus,entries ; list import in.txt ; show overviewStatus,parcels
+  => overviewStatus=单号记录保存失败,未导入任何快件 | entries= | overviewStatus=已导入 1 件；快件记录的位置是一个文件夹,本次仅保存在内存中 | parcels=7770001 未查询
 list imported after a yes, exported: put wlnum.ini=1|顺丰快递\r\n ; put in.txt=7770001,顺丰快递,新\r\n2,无名快递\r\n
   ; put cut.csv=单号,快递公司\r\n5,顺丰快递 ; ready ; click overviewButton ; list import none.txt ; list import cut.csv ; reply No
   ; list import in.txt ; show entries ; list import in.txt ; show boxes,entries,parcels,file:wlnum.ini,overviewStatus ; list export out.csv

@@ -343,16 +343,18 @@ void WindowHarness::act(const QString &step)
                           QPoint(header->sectionViewportPosition(arg.toInt()) + 5, header->height() / 2));
     } else if (verb == u"filter")
         find<QLineEdit>("filterBox")->setText(arg);
-    else if (verb == u"note") { // F2 on row N of the overview, TEXT pasted, Enter: "note N=TEXT"
+    else if (verb == u"note" || verb == u"typing") { // F2 on row N of the overview, TEXT pasted, Enter
         auto *table = find<QTableView>("parcelView");
         table->setCurrentIndex(table->model()->index(key.toInt(), ParcelModel::Status));
+        QApplication::setActiveWindow(table->window());
         table->setFocus();
         QTest::keyClick(table, Qt::Key_F2);
         auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
         if (!editor)
             throw Unknown{u"no note editor after F2"_s};
         editor->insert(value); // as a paste: keyClicks types ASCII alone
-        QTest::keyClick(editor, Qt::Key_Return);
+        if (verb == u"note")
+            QTest::keyClick(editor, Qt::Key_Return);
     } else if (verb == u"list") { // "list export NAME" (Ctrl+E), "list import NAME" (Ctrl+I): NAME picked
         files.paths.enqueue(path(arg.section(u' ', 1)));
         auto *overview = find<QWidget>("overviewWindow");

@@ -55,7 +55,7 @@
 //   batch TEXT | batch company=N=NAME 添加单号 opened, TEXT pasted; line N's company picked
 //   filter TEXT | enter N             the overview's filter field; Enter on row N of its table
 //   sort N                            a click on the title of the overview's column N
-//   note N=TEXT                       F2 on row N of the overview, TEXT pasted, Enter
+//   note N=TEXT | typing N=TEXT       F2 on row N of the overview, TEXT pasted, Enter (typing: not yet)
 //   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
 //   list export|import NAME           导出列表… (Ctrl+E) or 导入列表… (Ctrl+I), NAME picked
 //   activate refresh                  the user activates the notification a refresh posted last
