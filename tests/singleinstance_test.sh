@@ -32,5 +32,5 @@ kill -STOP $next
 "$exe" >"$work/box.log" 2>&1 & box=$!
 for _ in $(seq 150); do grep -q "进程号 $next，" "$work/box.log" && break; sleep 0.1; done
 cat "$work/box.log" >>"$work/app.log"
-grep -q "kill $next" "$work/box.log" && ! grep -q 删除 "$work/box.log" && kill -0 $box || fail "no box naming $next"
+grep -q "kill $next）" "$work/box.log" && ! grep -q 删除 "$work/box.log" && kill -0 $box || fail "no box naming $next"
 echo "singleinstance: passed"
