@@ -25,6 +25,28 @@
 #include <QStyle>
 #include <QThreadPool>
 
+namespace {
+// QLockFile takes over the lock of a holder that is gone, so this holder lives: deleting its lock
+// would make two writers of wlnum.ini.
+QString unansweredText(const SingleInstance::Holder &holder, const QString &folder)
+{
+    // A process id means nothing on another machine: a kill here could end another program.
+    if (!holder.otherHost.isEmpty())
+        return QStringLiteral(
+                   "Quillon 已在另一台计算机 %1 上运行（进程号 %2，数据文件夹 %3），本次不再启动。\n"
+                   "请在那台计算机上使用它；若它已无法使用，请在那台计算机上结束该进程后再启动。")
+            .arg(holder.otherHost, QString::number(holder.pid), folder);
+    if (holder.pid > 0)
+        return QStringLiteral("Quillon 已在运行（进程号 %1，数据文件夹 %2），但没有回应，本次不再启动。\n"
+                              "请切换到它的窗口；若它已无法使用，请结束该进程（例如 kill %1）后再启动。")
+            .arg(QString::number(holder.pid), folder);
+    return QStringLiteral(
+               "Quillon 已在运行（数据文件夹 %1），但没有回应，本次不再启动。\n"
+               "无法读出它的进程号。请切换到它的窗口；若它已无法使用，请在进程列表中找到并结束它后再启动。")
+        .arg(folder);
+}
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -46,14 +68,13 @@ int main(int argc, char *argv[])
     switch (instance.claim()) {
     case SingleInstance::Claim::ShownOther:
         return 0;
-    case SingleInstance::Claim::Unanswered:
-        boxes.show({.title = Texts::boxTitle(),
-                    .text = QStringLiteral("Quillon 已在运行（数据文件夹 %1），但没有回应，本次不再启动。\n"
-                                           "若确实没有 Quillon 在运行，请删除 %2 后再启动。")
-                                .arg(QDir::toNativeSeparators(folders.dataFolder()),
-                                     QDir::toNativeSeparators(instance.lockFile())),
-                    .icon = BoxIcon::Exclamation});
+    case SingleInstance::Claim::Unanswered: {
+        const QString text =
+            unansweredText(instance.holder(), QDir::toNativeSeparators(folders.dataFolder()));
+        qCWarning(instanceLog).noquote() << text;
+        boxes.show({.title = Texts::boxTitle(), .text = text, .icon = BoxIcon::Exclamation});
         return 1;
+    }
     case SingleInstance::Claim::First:
     case SingleInstance::Claim::Unguarded:
         break;

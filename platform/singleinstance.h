@@ -2,12 +2,16 @@
 
 #include <QLocalServer>
 #include <QLockFile>
+#include <QLoggingCategory>
 #include <QObject>
+#include <optional>
+
+Q_DECLARE_LOGGING_CATEGORY(instanceLog)
 
 // One Quillon per data folder: each run keeps the history in memory and rewrites the whole
 // wlnum.ini, so a second writer would drop the first one's numbers. The first start holds a lock
-// file in the folder and listens on a local socket named after it; a later start asks it to show
-// itself and ends.
+// file in the folder and listens on a local socket in a folder only this user can write to; a later
+// start asks it to show itself and ends.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -18,9 +22,14 @@ public:
         Unanswered, // the folder is held, but its holder does not answer
     };
 
+    struct Holder {
+        qint64 pid = 0;    // 0 when the lock file does not tell
+        QString otherHost; // the machine it runs on, when another shares the folder
+    };
+
     SingleInstance(const QString &dataFolder, int answerTimeoutMs = 3000);
     Claim claim();
-    QString lockFile() const { return m_lock.fileName(); }
+    Holder holder() const;
 
 signals:
     void showAsked(); // a later start asked this run to show itself
@@ -30,7 +39,7 @@ private:
     bool askRunningOne();
 
     QLockFile m_lock;
-    QString m_serverName;
+    QString m_socketPath; // empty when no folder of this user can hold it
     QLocalServer m_server;
     int m_answerTimeoutMs;
 };
