@@ -3,6 +3,7 @@
 #include "tracking/courierguess.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -38,13 +39,20 @@ void CourierSuggestion::offerFor(const QString &typed)
         item->setToolTip(candidate.reason);
         m_list->addItem(item);
     }
+    // One row in the gap under the number box, so that the company list below stays in reach: as
+    // wide as its lines, up to the buttons beside the frame.
     const QWidget *window = m_list->parentWidget();
-    const int frame = 2 * m_list->frameWidth();
+    const QPoint at = m_numberBox->mapTo(window, QPoint(0, m_numberBox->height()));
+    int width = 2 * m_list->frameWidth();
+    for (int line = 0; line < m_list->count(); ++line)
+        width += m_list->sizeHintForIndex(m_list->model()->index(line, 0)).width() + 2 * m_list->spacing();
+    const int room =
+        m_numberBox->parentWidget()->mapTo(window, QPoint(m_numberBox->parentWidget()->width(), 0)).x();
     m_list->setGeometry(
-        QRect(m_numberBox->mapTo(window, QPoint(0, m_numberBox->height())),
-              QSize(m_numberBox->width(), m_list->sizeHintForRow(0) * m_list->count() + frame)));
+        QRect(at, QSize(qMin(width, room - at.x()), m_list->sizeHintForRow(0) + 2 * m_list->frameWidth())));
     m_list->show();
     m_list->raise();
+    qApp->installEventFilter(this); // a click anywhere else closes it
     // A screen reader says the first suggestion, while the focus stays in the number box.
     m_list->setAccessibleDescription(m_list->item(0)->text());
     QAccessibleEvent announced(m_list, QAccessible::Alert);
@@ -60,6 +68,8 @@ void CourierSuggestion::makeList()
     m_list->setObjectName(QStringLiteral("courierSuggestions"));
     m_list->setAccessibleName(QStringLiteral("单号对应的快递公司"));
     m_list->setFocusPolicy(Qt::NoFocus); // typing goes on in the number box
+    m_list->setFlow(QListView::LeftToRight);
+    m_list->setSpacing(2);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_list, &QListWidget::itemClicked, this,
@@ -75,6 +85,7 @@ void CourierSuggestion::hide()
 {
     if (m_list)
         m_list->hide();
+    qApp->removeEventFilter(this);
 }
 
 void CourierSuggestion::choose(int line)
@@ -88,6 +99,12 @@ void CourierSuggestion::choose(int line)
 
 bool CourierSuggestion::eventFilter(QObject *watched, QEvent *event)
 {
+    // A click outside its lines closes it and goes on where it was aimed, as a completer's list.
+    if (event->type() == QEvent::MouseButtonPress && isShown() && watched->isWidgetType() &&
+        !m_list->isAncestorOf(static_cast<QWidget *>(watched)) && watched != m_list)
+        hide();
+    if (watched != m_numberBox)
+        return false;
     if (isShown() && event->type() == QEvent::FocusOut)
         hide();
     if (isShown() && event->type() == QEvent::KeyPress &&

@@ -7,10 +7,11 @@ class QComboBox;
 class QListWidget;
 class QWidget;
 
-// The couriers a typed or pasted number points to, offered in a small list just under the number
-// box, as a completer's list appears: it floats over the window, takes no focus, and picks a
-// company only when the user clicks a line or presses Alt+1 to Alt+3. It hides on Esc, when the
-// box loses the focus, when the text fits no rule and when a company is picked; it does not appear
+// The couriers a typed or pasted number points to, offered in one row just under the number box,
+// clear of the company list below it: it floats over the window, takes no focus, and picks a
+// company only when the user clicks a line or presses Alt+1 to Alt+3. It hides on Esc, on a click
+// anywhere else (which goes on where it was aimed, as with a completer's list), when the box loses
+// the focus, when the text fits no rule and when a company is picked; it does not appear
 // while the box is disabled (a query runs, a panel is armed) or when the list of companies already
 // shows one of those it would offer.
 class CourierSuggestion : public QObject {

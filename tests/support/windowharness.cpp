@@ -216,8 +216,12 @@ void WindowHarness::act(const QString &step)
         if (!QApplication::focusWidget())
             throw Unknown{u"no control takes the keys "_s + arg};
         QTest::keyClicks(QApplication::focusWidget(), arg);
-    } else if (verb ==
-               u"typein") { // "typein NAME=TEXT": TEXT typed into NAME, then committed by an input method
+    } else if (verb == u"press") { // a click where a control's centre is, on whatever lies on top there
+        QWidget *control = find(name.constData());
+        const QPoint at = control->mapTo(m_window.get(), control->rect().center());
+        QWidget *top = m_window->childAt(at);
+        QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(m_window.get(), at));
+    } else if (verb == u"typein") { // TEXT typed into a control, then committed by an input method
         QTest::keyClicks(find(key.toLatin1().constData()), value);
         QInputMethodEvent commit;
         commit.setCommitString(value);

@@ -23,6 +23,7 @@
 //   query NAME NUMBER                 pick, type, then 开始查询, and the rows shown if they wait
 //   select LIST=N | at HH:MM[:SS]     an entry of a drop-down list; the clock
 //   click NAME | tick NAME | reply BUTTON   a button; a timer's tick; the next box's answer
+//   press NAME                        a mouse click at a control's centre, on whatever lies on top there
 //   mnemonic NAME                     a theme marks a mnemonic in a button's caption
 //   focus NAME | open LIST | key KEYS a control takes the focus; a list opens; keys to the focus
 //   copy TEXT | close [overview]      the clipboard; the window's (the overview's) close box
