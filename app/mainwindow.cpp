@@ -119,12 +119,13 @@ void MainWindow::setupNotifications()
 void MainWindow::setupOverview()
 {
     m_overviewLink = std::make_unique<OverviewLink>(
-        OverviewLink::MainWindowSide{.window = this,
-                                     .history = m_history,
-                                     .historyController = m_inputs->history(),
-                                     .boxes = *m_guard,
-                                     .busy = [this] { return whyNoParcelNow(); },
-                                     .pickAndQuery = [this](const ParcelKey &key) { queryParcel(key); }},
+        OverviewLink::MainWindowSide{
+            .window = this,
+            .history = m_history,
+            .historyController = m_inputs->history(),
+            .boxes = *m_guard,
+            .busy = [this] { return whyNoParcelNow(); },
+            .pickAndQuery = [this](const ParcelKey &key, int seenRows) { queryParcel(key, seenRows); }},
         m_platform, m_endpoints.trackingHost, m_folders);
     connect(ui->overviewButton, &QPushButton::clicked, m_overviewLink.get(), &OverviewLink::showWindow);
 }
@@ -170,12 +171,15 @@ QString MainWindow::whyNoParcelNow() const
                                  : QString();
 }
 
-// A parcel of the overview, as a pick from the number box followed by the query.
-void MainWindow::queryParcel(const ParcelKey &key)
+// A parcel of the overview, as a pick from the number box followed by the query; the change notice
+// compares with the steps the user has seen of it there.
+void MainWindow::queryParcel(const ParcelKey &key, int seenRows)
 {
     m_inputs->selectCompany(key.company);
     ui->numberBox->setEditText(key.number);
-    resetRowCounts();
+    ui->numberBox->setToolTip(m_overviewLink->noteOf(key));
+    m_previousRowCount = seenRows;
+    m_currentRowCount = seenRows;
     bringToFront(this);
     startQuery(false);
 }

@@ -87,7 +87,7 @@ private:
 
     // What the overview "全部快件" asks of the window.
     QString whyNoParcelNow() const; // empty when a row of the overview can be queried now
-    void queryParcel(const ParcelKey &key);
+    void queryParcel(const ParcelKey &key, int seenRows);
 
     std::unique_ptr<Ui::MainWindow> ui;
     Platform m_platform;

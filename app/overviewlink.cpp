@@ -106,8 +106,12 @@ void OverviewLink::openParcel(const ParcelKey &key)
             m_overview->setStatus(refused);
         return;
     }
+    // What the list showed of it, unless its mark says it grew since the user last looked.
+    const int row = m_board->rowOf(key);
+    const ParcelRecord *parcel = row >= 0 ? &m_board->parcel(row) : nullptr;
+    const int seen = parcel && parcel->askedAt.isValid() && !parcel->marked ? parcel->stepCount : 0;
     m_board->clearMark(key);
-    m_mainWindow.pickAndQuery(key);
+    m_mainWindow.pickAndQuery(key, seen);
 }
 
 void OverviewLink::deleteParcel(const ParcelKey &key)

@@ -30,7 +30,8 @@ public:
         HistoryController &historyController; // 删 for a row's number, its question included
         MessageBoxes &boxes;                  // the main window's, for the overview's questions
         std::function<QString()> busy;        // why no row can be opened now; empty when one can
-        std::function<void(const ParcelKey &)> pickAndQuery; // as a pick from the number box
+        // As a pick from the number box, the change notice counting from the rows the list showed.
+        std::function<void(const ParcelKey &, int seenRows)> pickAndQuery;
     };
     // The record is a file of `folders`' data folder.
     OverviewLink(MainWindowSide mainWindow, const Platform &platform, const QString &trackingHost,

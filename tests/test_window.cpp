@@ -257,8 +257,8 @@ numbers added from the list, recorded once answered: put wlnum.ini=1234567890|�
 notes named in the list, its filter, a notification and the number box: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n
   ; answer 1=rows:2 ; ready ; click overviewButton ; refresh ; note 1=妈妈的茶叶 ; answer 1=rows:3 ; refresh ; filter 茶叶
   ; show parcels,notified ; close overview ; activate ; focus numberBox ; key Down ; show numberBox,tip:numberBox ; keys 9 ; show tip:numberBox
-  => parcels=1 运送中 3 ● | notified=[1\n顺丰快递] 快件有更新/妈妈的茶叶 · 顺丰快递 1\nT3 P3 | numberBox=1 | tip:numberBox=妈妈的茶叶
-  | tip:numberBox=
+  ; click overviewButton ; enter 0 ; show tip:numberBox => parcels=1 运送中 3 ● | notified=[1\n顺丰快递] 快件有更新/妈妈的茶叶 · 顺丰快递 1\nT3 P3
+  | numberBox=1 | tip:numberBox=妈妈的茶叶 | tip:numberBox= | tip:numberBox=妈妈的茶叶
 archived from the menu, shown greyed when asked, brought back: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n ; ready
   ; click overviewButton ; menu 1=归档 ; show parcels ; click showArchivedBox ; show parcels ; menu 1=取消归档 ; click showArchivedBox
   ; show parcels => parcels=2 未查询 | parcels=2 未查询,1 未查询 | parcels=2 未查询,1 未查询
@@ -286,10 +286,11 @@ overview row not opened before the update check: put wlnum.ini=1|顺丰快递\r\
   => overviewStatus=程序检测更新中,请稍后再打开 | requests=0
 overview marks, notifies, opens, deletes: answer 1=rows:2 ; put wlnum.ini=1|顺丰快递\r\n5550001111|顺丰快递\r\n ; ready ; click overviewButton ; refresh
   ; answer 1=rows:3 ; refresh ; show parcels,notified ; close overview ; activate refresh ; show overview ; menu 1=标记为已读 ; show parcels
-  ; answer 1=rows:4 ; refresh ; enter 1 ; tick showRowsTimer ; show parcels,numberBox,rows,changeNoticeLabel,notified ; reply Yes ; menu 0=删除 ; show parcels,boxes,boxOwner,file:wlnum.ini
+  ; answer 1=rows:4 ; refresh ; enter 1 ; tick showRowsTimer ; show parcels,numberBox,rows,changeNoticeLabel,notified ; query 顺丰快递 5550001111
+  ; enter 1 ; tick showRowsTimer ; show changeNoticeLabel ; reply Yes ; menu 0=删除 ; show parcels,boxes,boxOwner,file:wlnum.ini
   => parcels=5550001111 运送中 3,1 运送中 3 ● | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3 | overview=1 P3 | parcels=5550001111 运送中 3,1 运送中 3
   | parcels=5550001111 运送中 3,1 运送中 4 | numberBox=1 | rows=4 | changeNoticeLabel=是否更新：有更新 #ff0000
-  | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3/[1\n顺丰快递] 快件有更新/顺丰快递 1\nT4 P4 | parcels=1 运送中 4
+  | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3/[1\n顺丰快递] 快件有更新/顺丰快递 1\nT4 P4 | changeNoticeLabel=是否更新：无更新 #000000 | parcels=1 运送中 4
   | boxes=确定要删除[5550001111]此单号码? | boxOwner=overviewWindow | file:wlnum.ini=1|顺丰快递\r\n
 )");
     }
