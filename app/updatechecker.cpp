@@ -40,7 +40,11 @@ void UpdateChecker::answered(const FetchResult &answer)
         m_guard.show({QStringLiteral("Tiko提示"), UpdateCheck::newerVersionText(check.version),
                       BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
         m_platform.shell.openUrl(m_forumUrl);
+        // The check is over and so is the program: a close or a panel's query that waited for
+        // the answer is dropped, not asked.
         m_guard.programEnding();
+        m_state = State::Ended;
+        emit waitingChanged();
         m_platform.appExit.exitNow(0);
         return;
     }

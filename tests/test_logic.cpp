@@ -146,7 +146,8 @@ never signed for: archived - 0 time => listed
 归档 pressed: archived - -1 hand => archived
 取消归档 pressed: archived 100 0 back => listed
 note, breaks as blanks, controls gone: note 新手机\r\n给妈妈\n\t\x07\r! => 新手机 给妈妈  !$
-note cut at 40: note {a*39}😀 => {a*39}$
+note cut at 40: note {a*41} => {a*40}$
+a character not cut in two: note {a*39}😀 => {a*39}$
 note of 40 kept whole: note {a*38}😀 => {a*38}😀$
 written with a mark, a header, quotes as RFC 4180 asks, no formula: parcelFile export
   7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5|中通快递|=1+1||||0||||否
@@ -278,6 +279,7 @@ check 11 written 5, not E, lower case: courierGuess rr190748335cn => 中国邮�
   + 邮政国内小包 likely 邮件号以CN结尾，校验位相符
 another country's post: courierGuess RB345678912DE => none
 14 digits from 73: courierGuess 73100234567891 => 中通快递 likely 14位数字，以73开头
+14 digits from 78: courierGuess 78100234567891 => 中通快递 likely 14位数字，以78开头
 73 one digit short: courierGuess 7310023456789 => none
 15 digits from 77: courierGuess 772004567891234 => 申通快递 likely 15位数字，以77开头
 15 digits from 43, 韵达 first: courierGuess 432100456789123 => 韵达快递 likely 15位数字，以4开头

@@ -14,6 +14,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <csignal>
+#include <ctime>
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
@@ -83,6 +84,7 @@ class TestOverview : public QObject {
     //   export | wipe             the list exported; the record deleted, the history kept
     //   import TEXT|exported      a file imported, and its new parcels added to the history
     //   archive DAYS | back NUMBER the 归档 setting; 取消归档 on NUMBER's parcel
+    //   zone TZ                   the machine's time zone (a POSIX TZ), the clock's local time as it is
     //   show WHAT,WHAT            notes what shown() names
     QString run(const QString &steps)
     {
@@ -171,7 +173,10 @@ class TestOverview : public QObject {
             m_board->addImported(import.added, import.known);
         } else if (verb == u"shift") // the clock set forward or back by so many days
             m_clock.current = m_clock.current.addDays(arg.toInt());
-        else if (verb == u"show") {
+        else if (verb == u"zone") { // the machine's time zone, as POSIX writes it
+            qputenv("TZ", arg.toLatin1());
+            tzset();
+        } else if (verb == u"show") {
             for (const QString &what : arg.split(u','))
                 m_notes << what + u'=' + shown(what);
         } else
@@ -263,6 +268,8 @@ private slots:
 
     void init()
     {
+        qputenv("TZ", "UTC0");
+        tzset();
         spoil(u"nothing"_s);
         m_holder.reset();
         QProcess::execute(u"chattr"_s, {u"-i"_s, m_dir.path()});
@@ -329,6 +336,8 @@ automatic an interval after the last, skipped while one runs: history 7770001,55
   restart ; checked ; at 15:04 ; due ; show state ; at 15:05 ; due ; show state ; answer ; all ; at 16:06 ; due ; stop ;
   at 16:30 ; due ; show state,ended ; at 17:06 ; due ; show state
   => state=idle | state=asking | all refused | state=idle | ended=查询已停止 [] | state=asking
+automatic an interval after the last, the machine's zone changed between: zone CST-8 ; history 7770001 ; open ; auto 30 ; checked
+  ; answer ; zone UTC0 ; at 6:20 ; restart ; checked ; due ; show state ; at 6:36 ; due ; show state => state=idle | state=asking
 automatic on time with the clock set back a day: history 7770001 ; open ; auto 30 ; checked ; answer ; shift -1 ; at 14:30 ; due
   ; show state ; at 14:36 ; due ; show state => state=idle | state=asking
 a refresh recorded a year ahead counts as now: history #51,7770001 ; open ; all ; answer ; next x51 ; shift 365 ; all ; answer
