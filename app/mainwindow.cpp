@@ -139,9 +139,18 @@ void MainWindow::setupUpdateCheck()
             [this](const QString &text, const QString &cause) {
                 m_statusLine->setMessage(m_history.unreadable() ? Texts::historyUnreadable() : text, cause);
             });
+    // Qt gives the focus to the first control that takes it, 删 while the number box is locked;
+    // once the check unlocks the box, typing goes there, unless the user chose another control.
+    m_firstFocusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && now->window() == this && !m_startFocus)
+            m_startFocus = now;
+    });
     connect(m_updateChecker, &UpdateChecker::ended, this, [this] {
         ui->queryButton->setEnabled(true);
         ui->numberBox->setEnabled(true);
+        disconnect(m_firstFocusWatch);
+        if (!focusWidget() || focusWidget() == m_startFocus)
+            ui->numberBox->setFocus();
         m_overviewLink->updateCheckEnded();
         waitChanged();
     });

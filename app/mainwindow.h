@@ -8,6 +8,7 @@
 #include "platform/programfolders.h"
 #include "tracking/resultparser.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -105,6 +106,8 @@ private:
     int m_previousRowCount = 0;     // rows left by the query before the latest
     int m_currentRowCount = 0;      // rows left by the latest query
     bool m_closeAsked = false;      // while the window waited: asked once the wait is over
+    QPointer<QWidget> m_startFocus; // where Qt put the focus as the window first showed
+    QMetaObject::Connection m_firstFocusWatch;
 
     QTimer m_showRowsTimer;
 

@@ -57,6 +57,8 @@ the paste hint: ready ; query 顺丰快递 双击文本可粘贴单号 ; show me
   => message=请输入快递单号! | numberBox= | focus=numberBox | requests=1
 no company: ready ; focus exportButton ; query - 123 ; show message,focus,numberBox,requests
   => message=请选择快递公司! | focus=companyBox | numberBox=123 | requests=1
+typing goes to the number box once the update check ends, unless the focus moved: start ; show focus ; tick updateCheckTimer
+  ; show focus ; start ; focus companyBox ; tick updateCheckTimer ; show focus => focus=deleteNumberButton | focus=numberBox | focus=companyBox
 before the update check: start ; query 顺丰快递 1234567890 ; show requests,message => requests=0 | message=程序检测更新中..
 change notice: put wlnum.ini=1|顺丰快递\r\n ; ready ; answer 1=rows:7 ; query 顺丰快递 1 ; show changeNoticeLabel ; query 顺丰快递 1 ; show changeNoticeLabel
   ; answer 1=rows:8 ; query 顺丰快递 1 ; serve tracking=e404 ; query 顺丰快递 1 ; show changeNoticeLabel ; serve tracking=normal ; answer 1=rows:12
@@ -167,7 +169,9 @@ typing picks as a choice does: ready ; type 1 ; focus companyBox ; key S ; key F
 typed letters add up, not as Qt searches; a pause starts over: ready ; focus companyBox ; key F ; key E ; show companyBox ; at 14:05:02 ; key D ; key B ; show companyBox
   => companyBox=国际Fedex | companyBox=德邦物流
 typing in the open list: ready ; focus companyBox ; open companyBox ; key Y ; key T ; key Return ; show companyBox => companyBox=圆通快递
-F8 before the update check: start ; type old ; copy 9876 ; focus companyBox ; key F7 ; show numberBox ; key Shift+F8 ; show numberBox,locked
+F8 typing goes to the number box once the update check ends, unless the focus moved: start ; show focus ; tick updateCheckTimer
+  ; show focus ; start ; focus companyBox ; tick updateCheckTimer ; show focus => focus=deleteNumberButton | focus=numberBox | focus=companyBox
+before the update check: start ; type old ; copy 9876 ; focus companyBox ; key F7 ; show numberBox ; key Shift+F8 ; show numberBox,locked
   => numberBox=old | numberBox=9876 | locked=numberBox,queryButton
 couriers offered for a pasted or typed number, picked by Alt+1: ready ; copy 75123456789012 ; key F8 ; show suggestions
   ; pick 韵达快递 ; copy 431234567890123 ; key F8 ; show suggestions ; pick - ; focus numberBox ; key Ctrl+A ; keys SF1234567890123
@@ -282,7 +286,9 @@ overview sorted, kept through a restart: put wlnum.ini=1|顺丰快递\r\n2|顺�
   ; close overview ; ready ; click overviewButton ; show parcels => parcels=1 未查询,2 未查询
 the record a folder, why in the status line's tooltip: block quillon.sqlite ; ready ; click overviewButton ; show tip:overviewStatus
   => tip:overviewStatus=a folder in its place
-overview row not opened before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests
+overview row not opened typing goes to the number box once the update check ends, unless the focus moved: start ; show focus ; tick updateCheckTimer
+  ; show focus ; start ; focus companyBox ; tick updateCheckTimer ; show focus => focus=deleteNumberButton | focus=numberBox | focus=companyBox
+before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests
   => overviewStatus=程序检测更新中,请稍后再打开 | requests=0
 overview marks, notifies, opens, deletes: answer 1=rows:2 ; put wlnum.ini=1|顺丰快递\r\n5550001111|顺丰快递\r\n ; ready ; click overviewButton ; refresh
   ; answer 1=rows:3 ; refresh ; show parcels,notified ; close overview ; activate refresh ; show overview ; menu 1=标记为已读 ; show parcels
