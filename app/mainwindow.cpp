@@ -1,6 +1,5 @@
 #include "app/mainwindow.h"
 
-#include "app/companytyping.h"
 #include "app/monitoringpanels.h"
 #include "app/overviewlink.h"
 #include "app/queryinputs.h"
@@ -13,6 +12,7 @@
 #include "history/historycontroller.h"
 #include "monitor/changenotice.h"
 #include "monitor/parcelnotification.h"
+#include "tracking/companytyping.h"
 #include "tracking/queryoutcome.h"
 #include "tracking/resultlist.h"
 #include "tracking/trackingrequest.h"

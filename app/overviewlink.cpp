@@ -23,8 +23,9 @@ ParcelBoard::Others othersOf(const HistoryStore &history)
 OverviewLink::OverviewLink(MainWindowSide mainWindow, const Platform &platform, const QString &trackingHost,
                            const ProgramFolders &folders)
     : QObject(mainWindow.window), m_mainWindow(std::move(mainWindow)), m_notifier(platform.notifier),
-      m_files(platform.files), m_store(std::make_unique<ParcelStore>(
-                                   folders.dataFile(QLatin1String(ParcelStore::fileName)), platform.clock)),
+      m_files(platform.files), m_clock(platform.clock),
+      m_store(std::make_unique<ParcelStore>(folders.dataFile(QLatin1String(ParcelStore::fileName)),
+                                            platform.clock)),
       m_board(std::make_unique<ParcelBoard>(*m_store, platform.clock, this)),
       m_refresh(std::make_unique<RefreshEngine>(*m_board, platform, trackingHost, this))
 {
@@ -83,7 +84,7 @@ OverviewWindow *OverviewLink::showWindow()
     openRecord();
     if (!m_overview) {
         m_overview = std::make_unique<OverviewWindow>(*m_board, *m_refresh, m_mainWindow.boxes, m_files,
-                                                      m_mainWindow.window);
+                                                      m_clock, m_mainWindow.window);
         connect(m_overview.get(), &OverviewWindow::openRequested, this, &OverviewLink::openParcel);
         connect(m_overview.get(), &OverviewWindow::deleteRequested, this, &OverviewLink::deleteParcel);
         connect(m_overview.get(), &OverviewWindow::importConfirmed, this, &OverviewLink::importParcels);

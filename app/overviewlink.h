@@ -61,6 +61,7 @@ private:
     MainWindowSide m_mainWindow;
     Notifier &m_notifier;
     FileDialogs &m_files;
+    const Clock &m_clock;
     // Each holds on to those before it, so they go in the opposite order.
     std::unique_ptr<ParcelStore> m_store;
     std::unique_ptr<ParcelBoard> m_board;

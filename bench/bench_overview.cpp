@@ -325,7 +325,7 @@ QString pastedNumbers()
 void BM_PasteNumbers(benchmark::State &state)
 {
     QWidget parent;
-    AddNumbersDialog dialog({}, &parent);
+    AddNumbersDialog dialog({}, systemClock, &parent);
     auto *text = dialog.findChild<QPlainTextEdit *>(QStringLiteral("numbersText"));
     auto *table = dialog.findChild<QTableView *>(QStringLiteral("numbersTable"));
     auto *pause = dialog.findChild<QTimer *>(QStringLiteral("readNumbersTimer"));

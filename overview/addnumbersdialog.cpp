@@ -2,6 +2,7 @@
 
 #include "overview/batchmodel.h"
 #include "tracking/catalogue.h"
+#include "tracking/companytyping.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -17,7 +18,7 @@ namespace {
 // that line, so that a paste of thousands of lines costs no list at all.
 class CompanyDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    CompanyDelegate(const Clock &clock, QObject *parent) : QStyledItemDelegate(parent), m_clock(clock) {}
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
                           const QModelIndex &index) const override
@@ -27,6 +28,7 @@ public:
             QStringLiteral("%1的快递公司").arg(index.siblingAtColumn(BatchModel::Number).data().toString()));
         list->addItem(QString());
         list->addItems(Catalogue::names());
+        new CompanyTyping(list, m_clock, list);
         // A pick takes effect at once, as the list closes.
         auto *self = const_cast<CompanyDelegate *>(this); // the signal is not const
         connect(list, &QComboBox::currentIndexChanged, self, [self, list] { emit self->commitData(list); });
@@ -42,10 +44,13 @@ public:
     {
         model->setData(index, static_cast<QComboBox *>(editor)->currentText());
     }
+
+private:
+    const Clock &m_clock;
 };
 } // namespace
 
-AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, QWidget *parent)
+AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, const Clock &clock, QWidget *parent)
     : QDialog(parent), m_lines(new BatchModel(std::move(historyNumbers), this)),
       m_text(new QPlainTextEdit(this)), m_table(new QTableView(this)),
       m_add(new QPushButton(QStringLiteral("添加"), this)), m_summary(new QLabel(this)), m_readTimer(this)
@@ -59,7 +64,8 @@ AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, QWidget *parent)
     m_table->setObjectName(QStringLiteral("numbersTable"));
     m_table->setAccessibleName(QStringLiteral("待添加的单号"));
     m_table->setModel(m_lines);
-    m_table->setItemDelegateForColumn(BatchModel::Company, new CompanyDelegate(m_table));
+    m_table->setItemDelegateForColumn(BatchModel::Company, new CompanyDelegate(clock, m_table));
+    m_table->setTabKeyNavigation(false); // Tab goes on to 添加, not through every cell
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                              QAbstractItemView::EditKeyPressed);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -88,9 +94,14 @@ AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, QWidget *parent)
     layout->addWidget(m_text, 1);
     layout->addWidget(m_table, 2);
     layout->addWidget(m_summary);
+    auto *close = new QPushButton(QStringLiteral("关闭"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_add);
+    buttons->addWidget(close);
     layout->addLayout(buttons);
     resize(480, 420);
 }
@@ -120,6 +131,11 @@ void AddNumbersDialog::updateAddButton()
 void AddNumbersDialog::setSummary(const QString &text)
 {
     m_summary->setText(text);
+}
+
+void AddNumbersDialog::setOutcome(const QString &number, const QString &failure)
+{
+    m_lines->setOutcome(number, failure);
 }
 
 void AddNumbersDialog::readNumbers()

@@ -6,24 +6,27 @@
 #include <QTimer>
 
 class BatchModel;
+class Clock;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 
-// "添加单号": numbers pasted one a line (or separated by blanks, commas or 、), each shown with the
-// company recognised from its shape, which a drop-down list on the line being edited changes;
-// lines without a company, repeated ones and numbers of the history are marked and left out. The
-// text is read again once typing pauses. 添加 hands the rest over; the dialog stays open to say
-// what became of them.
+// "添加单号": numbers pasted one a line (or separated by blanks, commas, semicolons or 、), each
+// shown with the company recognised from its shape, which a drop-down list on the line being edited
+// changes (letters typed to it find a company as in the main window); a company its shape only
+// makes likely waits for the user to confirm it, and what is no number, has no company, is there
+// twice or is in the history already is marked and left out. The text is read again once typing
+// pauses. 添加 hands the rest over; the dialog stays open to say what became of each.
 class AddNumbersDialog : public QDialog {
     Q_OBJECT
 public:
-    AddNumbersDialog(QStringList historyNumbers, QWidget *parent);
+    AddNumbersDialog(QStringList historyNumbers, const Clock &clock, QWidget *parent);
     ~AddNumbersDialog() override;
 
     void setRunning(bool running); // 添加 waits while a refresh runs
     void setSummary(const QString &text);
+    void setOutcome(const QString &number, const QString &failure); // empty: added
 
 signals:
     void addRequested(const QList<ParcelKey> &parcels);

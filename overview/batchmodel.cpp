@@ -2,17 +2,35 @@
 
 #include "tracking/catalogue.h"
 
-BatchModel::BatchModel(QStringList historyNumbers, QObject *parent)
-    : QAbstractTableModel(parent), m_historyNumbers(std::move(historyNumbers))
+BatchModel::BatchModel(QStringList historyNumbers, QObject *parent) : QAbstractTableModel(parent)
 {
+    m_marks.history = QSet<QString>(historyNumbers.begin(), historyNumbers.end());
 }
 
 void BatchModel::setText(const QString &text)
 {
     beginResetModel();
     m_text = text;
-    m_lines = NumberBatch::read(m_text, m_historyNumbers, m_chosen);
+    m_lines = NumberBatch::read(m_text, m_marks);
     endResetModel();
+}
+
+void BatchModel::setOutcome(const QString &number, const QString &failure)
+{
+    if (failure.isEmpty()) {
+        m_marks.added.insert(number);
+        m_marks.failed.remove(number);
+    } else {
+        m_marks.failed.insert(number, failure);
+    }
+    readAgain();
+}
+
+void BatchModel::readAgain()
+{
+    m_lines = NumberBatch::read(m_text, m_marks);
+    if (!m_lines.isEmpty())
+        emit dataChanged(index(0, Company), index(rowCount() - 1, Note));
 }
 
 int BatchModel::rowCount(const QModelIndex &parent) const
@@ -46,7 +64,7 @@ QVariant BatchModel::data(const QModelIndex &index, int role) const
     case Company:
         return line.company;
     case Note:
-        return NumberBatch::skipText(line.skip);
+        return NumberBatch::note(line);
     }
     return QVariant();
 }
@@ -57,15 +75,14 @@ Qt::ItemFlags BatchModel::flags(const QModelIndex &index) const
     return index.column() == Company ? flags | Qt::ItemIsEditable : flags;
 }
 
-// A company chosen changes what is left out (a line without one, say), not the lines.
+// A company chosen, or a likely one confirmed, changes what is left out, not the lines.
 bool BatchModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     const QString company = value.toString();
     if (!index.isValid() || index.column() != Company || role != Qt::EditRole ||
         index.row() >= m_lines.size() || (!company.isEmpty() && !Catalogue::isName(company)))
         return false;
-    m_chosen.insert(m_lines.at(index.row()).number, company);
-    m_lines = NumberBatch::read(m_text, m_historyNumbers, m_chosen);
-    emit dataChanged(this->index(0, Company), this->index(rowCount() - 1, Note));
+    m_marks.chosen.insert(m_lines.at(index.row()).number, company);
+    readAgain();
     return true;
 }

@@ -3,43 +3,62 @@
 #include "tracking/courierguess.h"
 
 #include <QRegularExpression>
-#include <QSet>
 
-QList<NumberBatch::Line> NumberBatch::read(const QString &text, const QStringList &historyNumbers,
-                                           const QHash<QString, QString> &chosen)
+QList<NumberBatch::Line> NumberBatch::read(const QString &text, const Marks &marks)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\s,，、]+"));
-    const QSet<QString> known(historyNumbers.begin(), historyNumbers.end());
+    static const QRegularExpression separators(QStringLiteral("[\\s\\x{3000}\\x{00A0},，、;；]+"));
     QSet<QString> seen;
     QList<Line> lines;
-    for (const QString &number : text.split(separators, Qt::SkipEmptyParts)) {
-        Line line{number, chosen.value(number)};
-        if (line.company.isEmpty()) {
-            const QList<CourierGuess::Candidate> candidates = CourierGuess::of(number);
-            if (!candidates.isEmpty())
+    for (const QString &token : text.split(separators, Qt::SkipEmptyParts)) {
+        Line line;
+        line.number = token.toUpper();
+        const bool chosen = marks.chosen.contains(line.number);
+        line.company = marks.chosen.value(line.number);
+        bool likely = false;
+        if (!chosen) {
+            const QList<CourierGuess::Candidate> candidates = CourierGuess::of(line.number);
+            if (!candidates.isEmpty()) {
                 line.company = candidates.first().company;
+                likely = candidates.first().confidence != CourierGuess::Confidence::Sure;
+            }
         }
-        line.skip = seen.contains(number)    ? Skip::Repeated
-                    : known.contains(number) ? Skip::Known
-                    : line.company.isEmpty() ? Skip::NoCompany
-                                             : Skip::None;
-        seen.insert(number);
+        line.skip = !isNumber(line.number)                ? Skip::NotANumber
+                    : seen.contains(line.number)          ? Skip::Repeated
+                    : marks.added.contains(line.number)   ? Skip::Added
+                    : marks.history.contains(line.number) ? Skip::Known
+                    : line.company.isEmpty()              ? Skip::NoCompany
+                    : likely                              ? Skip::Unconfirmed
+                                                          : Skip::None;
+        line.failure = marks.failed.value(line.number);
+        seen.insert(line.number);
         lines.append(line);
     }
     return lines;
 }
 
-QString NumberBatch::skipText(Skip skip)
+bool NumberBatch::isNumber(const QString &token)
 {
-    switch (skip) {
+    static const QRegularExpression shape(QStringLiteral("^(?=.*[0-9])[A-Za-z0-9-]{4,40}$"));
+    return shape.match(token).hasMatch();
+}
+
+QString NumberBatch::note(const Line &line)
+{
+    switch (line.skip) {
     case Skip::None:
-        break;
+        return line.failure;
+    case Skip::NotANumber:
+        return QStringLiteral("不是单号");
     case Skip::NoCompany:
-        return QStringLiteral("未识别,请选择快递公司");
+        return QStringLiteral("未识别，请选择快递公司");
+    case Skip::Unconfirmed:
+        return QStringLiteral("可能是 %1，请核对").arg(line.company);
     case Skip::Repeated:
-        return QStringLiteral("重复,跳过");
+        return QStringLiteral("重复，跳过");
     case Skip::Known:
-        return QStringLiteral("已在单号记录中,跳过");
+        return QStringLiteral("已在单号记录中，跳过");
+    case Skip::Added:
+        return QStringLiteral("已添加");
     }
     return QString();
 }

@@ -57,9 +57,9 @@ QList<int> numbersOf(const QVariant &setting)
 } // namespace
 
 OverviewWindow::OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, MessageBoxes &boxes,
-                               FileDialogs &files, QWidget *parent)
+                               FileDialogs &files, const Clock &clock, QWidget *parent)
     : QWidget(parent, Qt::Window), m_board(board), m_refresh(refresh), m_boxes(boxes), m_files(files),
-      m_model(new ParcelModel(board, this)), m_proxy(new ParcelFilter(this))
+      m_clock(clock), m_model(new ParcelModel(board, this)), m_proxy(new ParcelFilter(this))
 {
     setObjectName(QStringLiteral("overviewWindow"));
     setWindowTitle(QStringLiteral("全部快件"));
@@ -163,10 +163,12 @@ void OverviewWindow::buildControls()
     };
     connect(&m_refresh, &RefreshEngine::newNumberAnswered, this,
             [this](const ParcelKey &key, const QueryOutcome &outcome) {
-                m_addOutcomes.append(outcome.kind == QueryOutcome::Kind::Answered
-                                         ? QString()
-                                         : key.number + QStringLiteral("（") + outcome.message() +
-                                               QStringLiteral("）"));
+                const bool added = outcome.kind == QueryOutcome::Kind::Answered;
+                m_addOutcomes.append(added ? QString()
+                                           : key.number + QStringLiteral("（") + outcome.message() +
+                                                 QStringLiteral("）"));
+                if (m_addDialog)
+                    m_addDialog->setOutcome(key.number, added ? QString() : outcome.message());
             });
     running(m_refresh.isRunning());
     connect(&m_refresh, &RefreshEngine::started, this, [this, running] {
@@ -379,7 +381,7 @@ void OverviewWindow::openAddNumbers()
         QStringList known;
         for (int row = 0; row < m_board.count(); ++row)
             known.append(m_board.parcel(row).key.number);
-        m_addDialog = new AddNumbersDialog(known, this);
+        m_addDialog = new AddNumbersDialog(known, m_clock, this);
         m_addDialog->setAttribute(Qt::WA_DeleteOnClose);
         m_addDialog->setRunning(m_refresh.isRunning());
         connect(m_addDialog, &AddNumbersDialog::addRequested, this, &OverviewWindow::addNumbers);

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class AddNumbersDialog;
+class Clock;
 class FileDialogs;
 class MessageBoxes;
 class ParcelBoard;
@@ -31,7 +32,7 @@ class OverviewWindow : public QWidget {
 public:
     // `boxes` and `files` ask the user about an export or an import.
     OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, MessageBoxes &boxes, FileDialogs &files,
-                   QWidget *parent = nullptr);
+                   const Clock &clock, QWidget *parent = nullptr);
 
     void selectParcel(const ParcelKey &key);
     // Empty: what became of the record, why in its tooltip.
@@ -65,6 +66,7 @@ private:
     RefreshEngine &m_refresh;
     MessageBoxes &m_boxes;
     FileDialogs &m_files;
+    const Clock &m_clock;
     ParcelModel *m_model;
     ParcelFilter *m_proxy;
     QLineEdit *m_filter = nullptr;

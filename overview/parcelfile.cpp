@@ -2,6 +2,7 @@
 
 #include "common/gbtext.h"
 #include "common/textrules.h"
+#include "overview/numberbatch.h"
 #include "overview/parcelboard.h"
 #include "tracking/catalogue.h"
 #include "tracking/courierguess.h"
@@ -392,7 +393,6 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
     qsizetype headerSize = 0, counted = 0;
     bool headed = false, ended = true;
     const QTimeZone zone = QTimeZone::systemTimeZone();
-    static const QRegularExpression numberShape(QStringLiteral("^[A-Za-z0-9-]{1,40}$"));
     for (RecordReader::Next next; (next = records.next()) != RecordReader::Next::End;) {
         if (source.failed())
             return failed(Problem::Unreadable);
@@ -443,7 +443,7 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
             reading.skipped.append(skippedLine(records.line, fields.join(u','), QStringLiteral("栏数不对")));
             continue;
         }
-        if (!numberShape.match(number).hasMatch()) {
+        if (!NumberBatch::isNumber(number)) {
             reading.skipped.append(skippedLine(records.line, number, QStringLiteral("不是单号")));
             continue;
         }

@@ -132,9 +132,11 @@ blanks trimmed: exportPadding   12   => 12      $
 nine bytes not cut: exportPadding 123456789 => 123456789$
 blanks only stay empty: exportPadding     => $
 tab is no blank: exportPadding \t7 => \t7      $
-pasted numbers, each marked: batch SF1234567890123\r\n75123456789012，abc、 1234567890\tSF1234567890123 => SF1234567890123 顺丰快递 ok
-  + 75123456789012 中通快递 ok + abc - 未识别,请选择快递公司 + 1234567890 - 已在单号记录中,跳过 + SF1234567890123 顺丰快递 重复,跳过
-companies picked by hand: batch abc 75123456789012 / abc=圆通快递 75123456789012=韵达快递 => abc 圆通快递 ok + 75123456789012 韵达快递 ok
+pasted numbers, each marked: batch SF1234567890123\r\n75123456789012，abc、 1234567890\tSF1234567890123 12 sf1402536987412\u3000hello；7301;sf1111111111111
+  => SF1234567890123 顺丰快递 ok + 75123456789012 中通快递 可能是 中通快递，请核对 + ABC - 不是单号 + 1234567890 - 已在单号记录中，跳过
+  + SF1234567890123 顺丰快递 重复，跳过 + 12 - 不是单号 + SF1402536987412 顺丰快递 ok + HELLO - 不是单号 + 7301 - 未识别，请选择快递公司 + SF1111111111111 顺丰快递 查询失败
+companies picked or confirmed by hand, one added: batch 7301 75123456789012\u00A0ADDED1 / 7301=圆通快递 75123456789012=中通快递
+  => 7301 圆通快递 ok + 75123456789012 中通快递 ok + ADDED1 - 已添加
 stopped before some: batchSummary - + - / 3 => 已添加 2 个单号；查询已停止，3 个未查询
 refused ones named: batchSummary - + 7（单号不存在!请检查!） + 8（查询失败,请检查网络后重试!） / 0
   => 已添加 1 个单号；未添加：7（单号不存在!请检查!）、8（查询失败,请检查网络后重试!）
@@ -152,14 +154,14 @@ note of 40 kept whole: note {a*38}😀 => {a*38}😀$
 written with a mark, a header, quotes as RFC 4180 asks, no formula: parcelFile export
   7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5|中通快递|=1+1||||0||||否
   => \uFEFF单号,快递公司,备注,快件状态,最新时间,最新进度,步数,上次查询,有更新,签收时间,归档\r\n7770001,顺丰快递,"新手机, ""大""",运送中,12-06 10:00,"到达,""杭州""\r\n中转",2,2026-12-06 14:05:00,是,2026-12-06 09:00:00,是\r\n5,中通快递,\x27=1+1,,,,0,,,,否\r\n
-read back as written: parcelFile again 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5|中通快递|=1+1||||0||||否
-  => 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5|中通快递|=1+1||||0||||否
-plain numbers, blanks and blank lines: parcelFile SF1234567890123\n\n  1234567890 \r\nhello world\n9,无名快递,x,y\r7,中通快递,茶
-  => SF1234567890123 ; 1234567890 ; 7|中通快递|茶 / 第4行 hello world：不是单号 ; 第5行 9,无名快递,x,y：栏数不对
+read back as written: parcelFile again 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5555|中通快递|=1+1||||0||||否
+  => 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5555|中通快递|=1+1||||0||||否
+plain numbers, blanks and blank lines: parcelFile SF1234567890123\n\n  1234567890 \r\nhello world\n9,无名快递,x,y\r7777,中通快递,茶\n12\nhello
+  => SF1234567890123 ; 1234567890 ; 7777|中通快递|茶 / 第4行 hello world：不是单号 ; 第5行 9,无名快递,x,y：栏数不对 ; 第7行 12：不是单号 ; 第8行 hello：不是单号
 GBK, with a header: parcelFile gbk 单号,快递公司,备注\r\n7770001,顺丰快递,妈妈的茶叶\r\n => 7770001|顺丰快递|妈妈的茶叶
 GBK number,company: parcelFile gbk 7770001,中通快递 => 7770001|中通快递
-columns in another order, a line break quoted: parcelFile 单号,备注,快递公司\r\n1,"a\r\nb",韵达快递\r\nx y,,\r\n
-  => 1|韵达快递|a b / 第4行 x y：不是单号
+columns in another order, a line break quoted: parcelFile 单号,备注,快递公司\r\n1111,"a\r\nb",韵达快递\r\nx y,,\r\n
+  => 1111|韵达快递|a b / 第4行 x y：不是单号
 written file cut after a line: parcelFile 单号,快递公司\r\n1,顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
 cut inside quotes: parcelFile 1,\x22顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
 cut inside a UTF-8 character: parcelFile cut 1 1,顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
@@ -378,14 +380,15 @@ class TestLogic : public QObject {
         if (rule == u"deliveryStatus")
             return QueryOutcome::deliveryStatus(text);
         if (rule == u"batch") { // pasted text / "number=company" picked by hand; the history holds 1234567890
-            QHash<QString, QString> chosen;
+            NumberBatch::Marks marks{
+                {u"1234567890"_s}, {}, {u"ADDED1"_s}, {{u"SF1111111111111"_s, u"查询失败"_s}}};
             for (const QString &pick : second.split(u' ', Qt::SkipEmptyParts))
-                chosen.insert(pick.section(u'=', 0, 0), pick.section(u'=', 1));
+                marks.chosen.insert(pick.section(u'=', 0, 0), pick.section(u'=', 1));
             QStringList shown;
-            for (const NumberBatch::Line &line : NumberBatch::read(first, {u"1234567890"_s}, chosen))
-                shown << u"%1 %2 %3"_s.arg(
-                    line.number, line.company.isEmpty() ? u"-"_s : line.company,
-                    line.skip == NumberBatch::Skip::None ? u"ok"_s : NumberBatch::skipText(line.skip));
+            for (const NumberBatch::Line &line : NumberBatch::read(first, marks))
+                shown << u"%1 %2 %3"_s.arg(line.number, line.company.isEmpty() ? u"-"_s : line.company,
+                                           NumberBatch::note(line).isEmpty() ? u"ok"_s
+                                                                             : NumberBatch::note(line));
             return shown.join(u" + "_s);
         }
         if (rule == u"batchSummary") { // outcomes by " + ", "-" for one recorded / how many not asked
@@ -576,7 +579,7 @@ class TestLogic : public QObject {
             bytes = ParcelFile::write(recordsOf(text.sliced(6)));
         else if (text.startsWith(u"rows ")) {
             for (int n = 0; n < text.sliced(5).toInt(); ++n)
-                bytes += QByteArray::number(n + 1) +
+                bytes += QByteArray::number(10001 + n) +
                          ",\xE9\xA1\xBA\xE4\xB8\xB0\xE5\xBF\xAB\xE9\x80\x92\n"; // 顺丰快递
         } else if (text.startsWith(u"blank "))
             bytes = QByteArray(text.sliced(6).toInt(), '\n');

@@ -325,11 +325,11 @@ exported, the record lost, imported, everything back: history 7770001,5550001111
   ; next x2 ; note 7770001=新手机, "大" ; show parcels ; export ; wipe ; open ; import exported ; restart ; show parcels,summary
   => parcels=1234567890=已签收/7, 5550001111=运送中/3, 7770001[新手机, "大"]=运送中/2
   | parcels=1234567890=已签收/7, 5550001111=运送中/3, 7770001[新手机, "大"]=运送中/2 | summary=将导入 3 件，跳过 0 件。
-an import held against the list: history 7770001,5,6|中通快递 ; open ; note 5=旧 ; import
-  7770001,顺丰快递,新手机\n5,顺丰快递,新\n5550001111,韵达快递\nx y\nSF1234567890123\n1234567890\n9,无名快递\n88,顺丰快递\n88,中通快递\n6,顺丰快递
-  ; restart ; show summary,parcels => summary=将导入 4 件，跳过 6 件：\n第2行 5：已在列表中\n第4行 x y：不是单号\n第6行
-  1234567890：未注明快递公司\n第7行 9：无此快递公司「无名快递」\n第9行 88：文件中重复\n第10行 6：已在列表中(中通快递) | parcels=88=未查询/0, SF1234567890123=未查询/0,
-  5550001111=未查询/0, 6=未查询/0, 5[旧]=未查询/0, 7770001[新手机]=未查询/0
+an import held against the list: history 7770001,5555,6666|中通快递 ; open ; note 5555=旧 ; import
+  7770001,顺丰快递,新手机\n5555,顺丰快递,新\n5550001111,韵达快递\nx y\nSF1234567890123\n1234567890\n9999,无名快递\n8888,顺丰快递\n8888,中通快递\n6666,顺丰快递
+  ; restart ; show summary,parcels => summary=将导入 4 件，跳过 6 件：\n第2行 5555：已在列表中\n第4行 x y：不是单号\n第6行
+  1234567890：未注明快递公司\n第7行 9999：无此快递公司「无名快递」\n第9行 8888：文件中重复\n第10行 6666：已在列表中(中通快递) | parcels=8888=未查询/0, SF1234567890123=未查询/0,
+  5550001111=未查询/0, 6666=未查询/0, 5555[旧]=未查询/0, 7770001[新手机]=未查询/0
 automatic only after the update check, at once the first time: history 7770001 ; open ; auto 30 ; due ; show state ;
   checked ; show state ; answer ; show ended => state=idle | state=asking | ended=查询完毕 []
 automatic an interval after the last, skipped while one runs: history 7770001,5550001111 ; open ; all ; answer ; auto 60 ;

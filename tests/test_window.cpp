@@ -250,14 +250,15 @@ overview learns the main window's answers, steps as text: put wlnum.ini=5|顺丰
   ; query 顺丰快递 5 ; show parcel:0 ; serve tracking=e404 ; at 9:40 ; enter 0 ; show parcel:0,overview
   => parcel:0=5//顺丰快递/派件中/T3 派件数据&来源/3/12-06 09:30/ ~  | parcel:0=5//顺丰快递/查询失败/T3 派件数据&来源/3/12-06 09:40/
   ~ 服务器返回HTTP错误404\n上次结果：派件中 | overview=5 派件数据&来源
-numbers added from the list, recorded once answered: put wlnum.ini=1234567890|顺丰快递\r\n ; answer SF1234567890123=rows:2
-  ; ready ; click overviewButton ; batch SF1234567890123 74123456789012,abc、1234567890 SF1234567890123 ; show batch
-  ; batch company=2=申通快递 ; refresh add ; show addSummary,parcels,file:wlnum.ini,entries
-  => batch=SF1234567890123 顺丰快递,74123456789012 中通快递,abc 未识别,请选择快递公司,1234567890
-  已在单号记录中,跳过,SF1234567890123 顺丰快递 重复,跳过
-  | addSummary=已添加 1 个单号；未添加：74123456789012（单号不存在!请检查!）、abc（单号不存在!请检查!）
+numbers added from the list, each line saying what became of it: put wlnum.ini=1234567890|顺丰快递\r\n ; answer SF1234567890123=rows:2
+  ; ready ; click overviewButton ; batch SF1234567890123 74123456789012,abc、1234567890 SF1234567890123；sf9876543210987\u300012
+  ; show batch ; refresh add ; show addSummary ; batch company=1=zt ; refresh add ; show batch,addSummary,parcels,file:wlnum.ini,entries
+  ; click closeButton ; events ; batch SF1234567890123 ; show batch => batch=SF1234567890123 顺丰快递,74123456789012 中通快递 可能是 中通快递，请核对,ABC 不是单号,1234567890
+  已在单号记录中，跳过,SF1234567890123 顺丰快递 重复，跳过,SF9876543210987 顺丰快递,12 不是单号 | addSummary=已添加 1 个单号；未添加：SF9876543210987（单号不存在!请检查!）
+  | batch=SF1234567890123 顺丰快递 已添加,74123456789012 中通快递 单号不存在!请检查!,ABC 不是单号,1234567890 已在单号记录中，跳过,SF1234567890123 顺丰快递
+  重复，跳过,SF9876543210987 顺丰快递 单号不存在!请检查!,12 不是单号 | addSummary=已添加 0 个单号；未添加：74123456789012（单号不存在!请检查!）、SF9876543210987（单号不存在!请检查!）
   | parcels=SF1234567890123 运送中 2,1234567890 未查询 | file:wlnum.ini=1234567890|顺丰快递\r\nSF1234567890123|顺丰快递\r\n
-  | entries=1234567890|顺丰快递,SF1234567890123|顺丰快递
+  | entries=1234567890|顺丰快递,SF1234567890123|顺丰快递 | batch=SF1234567890123 顺丰快递 已在单号记录中，跳过
 notes named in the list, its filter, a notification and the number box: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n
   ; answer 1=rows:2 ; ready ; click overviewButton ; refresh ; note 1=妈妈的茶叶 ; answer 1=rows:3 ; refresh ; filter 茶叶
   ; show parcels,notified ; close overview ; activate ; focus numberBox ; key Down ; show numberBox,tip:numberBox ; keys 9 ; show tip:numberBox
@@ -271,10 +272,10 @@ a note being typed and the current row outlast a parcel added: put wlnum.ini=1|�
 an import is kept in both files or in neither: put in.txt=7770001,顺丰快递\r\n ; block quillon.sqlite ; ready ; click overviewButton ; limit 5
   ; list import in.txt ; limit 0 ; show overviewStatus,entries ; list import in.txt ; show overviewStatus,parcels
   => overviewStatus=单号记录保存失败,未导入任何快件 | entries= | overviewStatus=已导入 1 件；快件记录的位置是一个文件夹,本次仅保存在内存中 | parcels=7770001 未查询
-list imported after a yes, exported: put wlnum.ini=1|顺丰快递\r\n ; put in.txt=7770001,顺丰快递,新\r\n2,无名快递\r\n
+list imported after a yes, exported: put wlnum.ini=1|顺丰快递\r\n ; put in.txt=7770001,顺丰快递,新\r\n2222,无名快递\r\n
   ; put cut.csv=单号,快递公司\r\n5,顺丰快递 ; ready ; click overviewButton ; list import none.txt ; list import cut.csv ; reply No
   ; list import in.txt ; show entries ; list import in.txt ; show boxes,entries,parcels,file:wlnum.ini,overviewStatus ; list export out.csv
-  ; show file:out.csv => entries=1|顺丰快递 | boxes=无法读取文件:none.txt/文件不完整(在中途被截断),未导入任何快件/将导入 1 件，跳过 1 件：\n第2行 2：无此快递公司「无名快递」\n\n确定导入吗?/将导入 1 件，跳过 1 件：\n第2行 2：无此快递公司「无名快递」\n\n确定导入吗?
+  ; show file:out.csv => entries=1|顺丰快递 | boxes=无法读取文件:none.txt/文件不完整(在中途被截断),未导入任何快件/将导入 1 件，跳过 1 件：\n第2行 2222：无此快递公司「无名快递」\n\n确定导入吗?/将导入 1 件，跳过 1 件：\n第2行 2222：无此快递公司「无名快递」\n\n确定导入吗?
   | entries=1|顺丰快递,7770001|顺丰快递 | parcels=7770001 未查询,1 未查询 | file:wlnum.ini=1|顺丰快递\r\n7770001|顺丰快递\r\n
   | overviewStatus=已导入 1 件 | file:out.csv=单号,快递公司,备注,快件状态,最新时间,最新进度,步数,上次查询,有更新,签收时间,归档\r\n1,顺丰快递,,未查询,,,0,,,,\r\n7770001,顺丰快递,新,未查询,,,0,,,,\r\n
 overview follows 删, a query and 清: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels

@@ -312,15 +312,20 @@ void WindowHarness::act(const QString &step)
         std::signal(SIGXFSZ, SIG_IGN); // an oversized write() then fails with EFBIG
         const rlimit limit{arg == u"0" ? RLIM_INFINITY : arg.toULong(), RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &limit);
-    } else if (verb == u"batch" && key == u"company") { // line N's company picked: "batch company=N=NAME"
+    } else if (verb == u"batch" &&
+               key == u"company") { // line N's company: "batch company=N=NAME", or letters typed
         auto *table = find<QTableView>("numbersTable");
         const QModelIndex company = table->model()->index(value.section(u'=', 0, 0).toInt(), 1);
         table->setCurrentIndex(company);
         QTest::keyClick(table, Qt::Key_F2);
         auto *list = qobject_cast<QComboBox *>(table->indexWidget(company));
-        if (!list || list->findText(value.section(u'=', 1)) < 0)
+        const QString chosen = value.section(u'=', 1);
+        if (list && chosen.front().isLower()) // letters typed to the closed list
+            QTest::keyClicks(list, chosen);
+        else if (list && list->findText(chosen) >= 0)
+            list->setCurrentIndex(list->findText(chosen));
+        else
             throw Unknown{u"no line or company "_s + value};
-        list->setCurrentIndex(list->findText(value.section(u'=', 1)));
     } else if (verb == u"batch") { // 添加单号 opened, the numbers pasted, the pause after them
         find<QPushButton>("addNumbersButton")->click();
         find<QPlainTextEdit>("numbersText")->setPlainText(arg);

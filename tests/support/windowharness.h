@@ -53,7 +53,8 @@
 //   limit BYTES                       files cannot grow past BYTES (0: no limit), as on a full disk
 //   refresh [stop|add]                全部查询 in the overview (and 停止 at once; or 添加 of 添加单号),
 //                                     each answer awaited, each pause ticked
-//   batch TEXT | batch company=N=NAME 添加单号 opened, TEXT pasted; line N's company picked
+//   batch TEXT | batch company=N=NAME 添加单号 opened, TEXT pasted; line N's company picked (or
+//                                     letters in lower case typed to its list)
 //   filter TEXT | enter N             the overview's filter field; Enter on row N of its table
 //   sort N                            a click on the title of the overview's column N
 //   note N=TEXT | typing N=TEXT       F2 on row N of the overview, TEXT pasted, Enter (typing: not yet)

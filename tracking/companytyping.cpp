@@ -1,6 +1,7 @@
-#include "app/companytyping.h"
+#include "tracking/companytyping.h"
 
 #include "platform/clock.h"
+#include "tracking/catalogue.h"
 #include "tracking/companykeys.h"
 
 #include <QAbstractItemView>
@@ -31,7 +32,10 @@ bool CompanyTyping::eventFilter(QObject *, QEvent *event)
         m_typed.clear();
     m_typed += text;
     m_typedAt = now;
-    const int position = CompanyKeys::find(m_typed);
+    // The list may hold more than the catalogue (an empty line first): the name finds its line.
+    const int company = CompanyKeys::find(m_typed);
+    const int position =
+        company >= 0 ? m_box->findText(Catalogue::names().at(company), Qt::MatchExactly) : -1;
     if (position >= 0)
         show(position);
     return true; // Qt's own search would look only at how a name is written
