@@ -133,7 +133,7 @@ void OverviewLink::importParcels(const ParcelFile::Import &import)
         m_mainWindow.historyController.addAll(parcels) == HistoryStore::AddResult::SaveFailed)
         return m_overview->setStatus(QStringLiteral("单号记录保存失败,未导入任何快件"));
     m_board->addImported(import.added, import.known);
-    const QString imported = QStringLiteral("已导入 %1 件").arg(import.count());
+    const QString imported = u'已' + import.done();
     const QString record = m_board->storeStatus(); // the import lives in memory only
     m_overview->setStatus(record.isEmpty() ? imported : imported + QStringLiteral("；") + record,
                           m_board->storeCause());

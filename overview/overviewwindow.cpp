@@ -46,6 +46,8 @@ const QString columnsSetting = QStringLiteral("overviewColumns"); // widths, com
 const QString sortSetting = QStringLiteral("overviewSort");       // "column,order"; -1: the history's
 const QString showArchivedSetting = QStringLiteral("overviewShowArchived");
 const QString csvFilter = QStringLiteral("CSV 文件 (*.csv);;文本文件 (*.txt);;所有文件 (*)");
+// A list to import is as often a text file as a CSV one: the first choice shows both.
+const QString listFilter = QStringLiteral("CSV 或文本文件 (*.csv *.txt);;") + csvFilter;
 
 QList<int> numbersOf(const QVariant &setting)
 {
@@ -182,6 +184,7 @@ void OverviewWindow::buildControls()
     });
     connect(&m_refresh, &RefreshEngine::ended, this, [this, running](RefreshEngine::Ending ending) {
         running(false);
+        m_proxy->lookAgain(); // parcels kept in view until now may be archived
         setStatus(RefreshEngine::endingText(ending));
         if (m_addDialog && m_adding > 0)
             m_addDialog->setSummary(
@@ -415,9 +418,9 @@ void OverviewWindow::showSteps()
     m_steps->addTopLevelItems(items);
 }
 
-void OverviewWindow::tell(const QString &text)
+void OverviewWindow::warn(const QString &text)
 {
-    m_boxes.show({Texts::boxTitle(), text, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton, this});
+    m_boxes.show({Texts::boxTitle(), text, BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton, this});
 }
 
 // Every parcel, archived ones too.
@@ -430,22 +433,22 @@ void OverviewWindow::exportList()
         return;
     const QList<ParcelRecord> parcels = m_board.oldestFirst();
     if (!saveWholeFile(path, ParcelFile::write(parcels)))
-        return tell(QStringLiteral("导出失败,文件无法写入:") + QFileInfo(path).fileName());
+        return warn(QStringLiteral("导出失败,文件无法写入:") + QFileInfo(path).fileName());
     setStatus(QStringLiteral("已导出 %1 件到 %2").arg(parcels.size()).arg(QFileInfo(path).fileName()));
 }
 
 // Nothing changes until the user has read what the file would add and said yes.
 void OverviewWindow::importList()
 {
-    const QString path = m_files.openFileName(this, QStringLiteral("导入列表"), QDir::homePath(), csvFilter);
+    const QString path = m_files.openFileName(this, QStringLiteral("导入列表"), QDir::homePath(), listFilter);
     if (path.isEmpty())
         return;
     ParcelFile::Reading reading = ParcelFile::readFile(path);
     if (reading.problem != ParcelFile::Reading::Problem::None)
-        return tell(ParcelFile::problemText(reading.problem, QFileInfo(path).fileName()));
+        return warn(ParcelFile::problemText(reading.problem, QFileInfo(path).fileName()));
     const ParcelFile::Import import = ParcelFile::plan(std::move(reading), m_board);
     if (import.count() == 0)
-        return tell(import.summary());
+        return warn(import.summary()); // nothing to import: every line refused
     const BoxButton answer =
         m_boxes.show({Texts::boxTitle(), import.summary() + QStringLiteral("\n\n确定导入吗?"),
                       BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes, this});

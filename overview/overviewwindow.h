@@ -58,7 +58,7 @@ private:
     void addNumbers(const QList<ParcelKey> &parcels);
     void exportList();
     void importList();
-    void tell(const QString &text); // in a box over this window
+    void warn(const QString &text); // in a box over this window
     ParcelKey keyAt(const QModelIndex &index) const;
     ParcelKey selectedKey() const;
 

@@ -143,7 +143,10 @@ ParcelRecord::Taken ParcelBoard::recordAnswer(const ParcelKey &key, const QueryO
         return outcome.kind == QueryOutcome::Kind::Failed ? ParcelRecord::Taken::Failed
                                                           : ParcelRecord::Taken::Kept;
     ParcelRecord &record = m_parcels[row];
+    const bool signedBefore = record.signedAt.isValid();
     const ParcelRecord::Taken taken = record.learn(outcome, m_clock.now());
+    if (seen == Seen::ByUser || (!signedBefore && record.signedAt.isValid()))
+        keepInView(key);
     const bool steps = outcome.kind == QueryOutcome::Kind::Answered && taken != ParcelRecord::Taken::Failed;
     if (seen == Seen::ByUser && steps)
         record.marked = false;
@@ -190,8 +193,10 @@ void ParcelBoard::addImported(const QList<ParcelRecord> &added, const QList<Parc
         first = qMin(first, row);
         last = qMax(last, row);
     };
-    for (const ParcelRecord &parcel : added)
+    for (const ParcelRecord &parcel : added) {
         learn(parcel, true);
+        keepInView(parcel.key);
+    }
     for (const ParcelRecord &parcel : known)
         learn(parcel, parcel.askedAt.isValid());
     if (saved.isEmpty())
@@ -233,7 +238,35 @@ int ParcelBoard::archiveDays() const
 
 bool ParcelBoard::isArchived(int row) const
 {
-    return m_parcels.at(row).archived(m_clock.now(), archiveDays());
+    const ParcelRecord &parcel = m_parcels.at(row);
+    // Kept in view only from archiving by time: 归档 pressed on it still archives it.
+    return parcel.archived(m_clock.now(), m_keptInView.contains(parcel.key) ? -1 : archiveDays());
+}
+
+void ParcelBoard::keepInView(const ParcelKey &key)
+{
+    m_keptInView.insert(key, m_roundsStarted);
+}
+
+void ParcelBoard::roundStarted()
+{
+    ++m_roundsStarted;
+}
+
+void ParcelBoard::roundEnded()
+{
+    QList<int> released;
+    for (auto kept = m_keptInView.begin(); kept != m_keptInView.end();) {
+        if (kept.value() < m_roundsStarted) { // since before this round began
+            released.append(rowOf(kept.key()));
+            kept = m_keptInView.erase(kept);
+        } else {
+            ++kept;
+        }
+    }
+    for (int row : std::as_const(released))
+        if (row >= 0)
+            emit parcelsChanged(row, row);
 }
 
 QString ParcelBoard::noteOf(const ParcelKey &key) const

@@ -61,6 +61,12 @@ public:
     static constexpr int archiveChoices[] = {0, 1, 3, 7, -1};
     int archiveDays() const;
     bool isArchived(int row) const;
+    // A parcel the user just queried, imported or added, or first learnt to be signed for, is not
+    // archived by time until the refresh round after the one under way (or the next) has ended:
+    // each is seen once in the list before it leaves it.
+    void keepInView(const ParcelKey &key);
+    void roundStarted();
+    void roundEnded();
     QString noteOf(const ParcelKey &key) const;
     // A parcel asked at a time later than now (the clock was ahead then) counts as asked now, so
     // that it does not wait behind every other for the longest-ago-first order.
@@ -99,4 +105,6 @@ private:
     QHash<ParcelKey, int> m_rows;
     QHash<ParcelKey, QList<ResultRow>> m_answeredSteps; // learnt in this run, whatever the store does
     QHash<QString, QVariant> m_settings;
+    QHash<ParcelKey, int> m_keptInView; // by the number of rounds started when it was kept
+    int m_roundsStarted = 0;
 };

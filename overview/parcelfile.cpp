@@ -5,6 +5,7 @@
 #include "overview/numberbatch.h"
 #include "overview/parcelboard.h"
 #include "tracking/catalogue.h"
+#include "tracking/companykeys.h"
 #include "tracking/courierguess.h"
 
 #include <QBuffer>
@@ -47,18 +48,35 @@ bool looksLikeFormula(const QString &field)
     return !field.isEmpty() && QStringView(u"=+-@").contains(field.front());
 }
 
-QString csvField(const QString &value)
+QString quoted(const QString &field)
 {
-    const QString field = looksLikeFormula(value) ? u'\'' + value : value;
     if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n'))
         return field;
     return u'"' + QString(field).replace(u'"', QLatin1String("\"\"")) + u'"';
 }
 
+QString csvField(const QString &value)
+{
+    return quoted(looksLikeFormula(value) ? u'\'' + value : value);
+}
+
 QString fromField(const QString &field)
 {
+    static const QRegularExpression digitsAsText(QStringLiteral("^=\"([0-9]+)\"$"));
+    if (const QRegularExpressionMatch digits = digitsAsText.match(field); digits.hasMatch())
+        return digits.captured(1);
     return field.size() > 1 && field.front() == u'\'' && looksLikeFormula(field.sliced(1)) ? field.sliced(1)
                                                                                            : field;
+}
+
+// A spreadsheet takes a number of 12 digits or more for a quantity and shows 7.73012E+14, losing
+// what passes 15 digits, and drops leading zeros. Written as the formula ="773012345678901", Excel
+// and WPS show the digits as text, whole; reading takes the digits back.
+QString numberField(const QString &number)
+{
+    static const QRegularExpression quantityLike(QStringLiteral("^(0[0-9]*|[0-9]{12,})$"));
+    return quantityLike.match(number).hasMatch() ? quoted(QStringLiteral("=\"%1\"").arg(number))
+                                                 : csvField(number);
 }
 
 // Times are written in the zone of the machine, as a person reads them. They are converted through
@@ -79,38 +97,72 @@ QDateTime timeFrom(const QString &text, const QTimeZone &zone)
 }
 
 // A file's bytes as far as they have been read, read on as the records ask for more: a file past
-// its limit of rows is refused having read little of it.
+// its limit of rows is refused having read little of it. UTF-16 (a spreadsheet's "Unicode text",
+// known by its byte order mark) is held as UTF-8 with UTF-8's mark, as it is read.
 class Source {
 public:
     explicit Source(QIODevice &device) : m_device(device) {}
 
     const QByteArray &bytes() const { return m_bytes; }
     bool complete() const { return m_complete; }
-    bool failed() const { return m_failed; }
+    // Why the bytes cannot be read as they are: an error, more than maxBytes, UTF-16 that is not,
+    // or ends inside a character.
+    Problem problem() const { return m_problem; }
     // Reads on, at least as much again as is held, so that a record read again from its start after
     // each read costs no more than reading the whole once; never past the size limit. False when
     // nothing more came.
     bool more()
     {
-        const qsizetype held = m_bytes.size();
-        const qint64 wanted =
-            std::min<qint64>(std::max<qsizetype>(held, 64 * 1024), ParcelFile::maxBytes + 1 - held);
+        const qint64 wanted = std::min<qint64>(std::max<qsizetype>(m_bytes.size(), 64 * 1024),
+                                               ParcelFile::maxBytes + 1 - m_read);
         if (m_complete || wanted <= 0)
             return false;
-        m_bytes.resize(held + wanted);
-        const qint64 got = m_device.read(m_bytes.data() + held, wanted);
-        m_failed = got < 0;
-        m_bytes.resize(held + std::max<qint64>(got, 0));
+        m_chunk.resize(wanted);
+        const qint64 got = m_device.read(m_chunk.data(), wanted);
+        m_chunk.resize(std::max<qint64>(got, 0));
+        if (m_read == 0 && (m_chunk.startsWith("\xFF\xFE") || m_chunk.startsWith("\xFE\xFF"))) {
+            m_utf16.emplace(m_chunk.startsWith("\xFF") ? QStringConverter::Utf16LE
+                                                       : QStringConverter::Utf16BE);
+            m_bytes = "\xEF\xBB\xBF";
+            m_chunk.remove(0, 2);
+            m_read = 2;
+        }
+        m_read += m_chunk.size();
+        m_bytes += m_utf16 ? QString((*m_utf16)(m_chunk)).toUtf8() : m_chunk;
         m_complete = got < wanted || m_device.atEnd();
+        m_problem = got < 0                               ? Problem::Unreadable
+                    : m_read > ParcelFile::maxBytes       ? Problem::TooLarge
+                    : m_utf16 && m_utf16->hasError()      ? Problem::NotText
+                    : m_utf16 && m_complete && m_read % 2 ? Problem::CutOff
+                                                          : Problem::None;
         return got > 0;
     }
 
 private:
     QIODevice &m_device;
-    QByteArray m_bytes;
+    QByteArray m_bytes, m_chunk;
+    std::optional<QStringDecoder> m_utf16;
+    qint64 m_read = 0; // of the file's bytes
     bool m_complete = false;
-    bool m_failed = false;
+    Problem m_problem = Problem::None;
 };
+
+// The tab where the first line that is not blank separates its fields with tabs rather than
+// commas, as a spreadsheet's text export does; else the comma.
+char separatorOf(Source &source)
+{
+    for (;;) {
+        const QByteArrayView bytes = source.bytes();
+        qsizetype start = 0;
+        while (start < bytes.size() && QByteArrayView(" \t\r\n\xEF\xBB\xBF").contains(bytes.at(start)))
+            ++start;
+        const qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0 && !source.complete() && source.more())
+            continue;
+        const QByteArrayView line = bytes.sliced(start, (end < 0 ? bytes.size() : end) - start);
+        return line.count('\t') > line.count(',') ? '\t' : ',';
+    }
+}
 
 // One record after another of RFC 4180 text: fields split at commas, quoted ones holding commas,
 // quotes doubled and line breaks. A quote inside an unquoted field is taken as it stands. The
@@ -119,7 +171,10 @@ private:
 class RecordReader {
 public:
     // `start`: where the text begins, after a byte order mark.
-    RecordReader(Source &source, qsizetype start) : m_source(source), m_start(start), m_at(start) {}
+    RecordReader(Source &source, qsizetype start, char separator)
+        : m_source(source), m_start(start), m_at(start), m_separator(separator)
+    {
+    }
 
     enum class Next { Record, End, CutOff }; // CutOff: the text ends inside a quoted field
     Next next();
@@ -140,6 +195,7 @@ private:
     Source &m_source;
     qsizetype m_start;
     qsizetype m_at;
+    char m_separator;
     int m_line = 1;
 };
 
@@ -194,9 +250,9 @@ RecordReader::Parsed RecordReader::parse()
                 ++at;
             }
         }
-        // The rest of the field, up to a comma or a line break.
+        // The rest of the field, up to a separator or a line break.
         qsizetype end = at;
-        while (end < size && bytes.at(end) != ',' && bytes.at(end) != '\r' && bytes.at(end) != '\n')
+        while (end < size && bytes.at(end) != m_separator && bytes.at(end) != '\r' && bytes.at(end) != '\n')
             ++end;
         if (beyond(end) || (bytes.at(end) == '\r' && beyond(end + 1)))
             return Parsed::NeedsMore;
@@ -204,7 +260,7 @@ RecordReader::Parsed RecordReader::parse()
                              : QByteArray::fromRawData(bytes.data() + at, end - at));
         reachesEnd = end == size && (!quoted || end > at);
         m_at = end + 1;
-        if (end < size && bytes.at(end) == ',')
+        if (end < size && bytes.at(end) == m_separator)
             continue;
         if (end + 1 < size && bytes.at(end) == '\r' && bytes.at(end + 1) == '\n')
             ++m_at;
@@ -308,8 +364,8 @@ QByteArray ParcelFile::write(const QList<ParcelRecord> &parcels)
                            parcel.marked ? yes : QString(),
                            timeText(parcel.signedAt, zone),
                            archived};
-        for (QString &field : fields)
-            field = csvField(field);
+        for (qsizetype at = 0; at < fields.size(); ++at)
+            fields[at] = at == Number ? numberField(fields[at]) : csvField(fields[at]);
         text += fields.join(u',') + lineEnd;
     }
     return "\xEF\xBB\xBF" + text.toUtf8();
@@ -385,7 +441,7 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
     using Encoding = FieldText::Encoding;
     const bool marked = source.bytes().startsWith("\xEF\xBB\xBF");
     FieldText decoded(marked ? Encoding::Utf8Only : Encoding::Utf8);
-    RecordReader records(source, marked ? 3 : 0);
+    RecordReader records(source, marked ? 3 : 0, separatorOf(source));
     QStringList fields;
     // A header names the columns, in any order; without one a line is a number, maybe its company
     // and a note.
@@ -394,10 +450,8 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
     bool headed = false, ended = true;
     const QTimeZone zone = QTimeZone::systemTimeZone();
     for (RecordReader::Next next; (next = records.next()) != RecordReader::Next::End;) {
-        if (source.failed())
-            return failed(Problem::Unreadable);
-        if (source.bytes().size() > maxBytes)
-            return failed(Problem::TooLarge);
+        if (source.problem() != Problem::None)
+            return failed(source.problem());
         if (next == RecordReader::Next::CutOff)
             return failed(Problem::CutOff);
         fields.clear();
@@ -468,18 +522,16 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
                                           : ParcelRecord::Archive::ByTime;
         reading.rows.append({records.line, std::move(parcel)});
     }
-    if (source.failed())
-        return failed(Problem::Unreadable);
-    if (source.bytes().size() > maxBytes)
-        return failed(Problem::TooLarge);
+    if (source.problem() != Problem::None)
+        return failed(source.problem());
     if (!columns)
         return failed(Problem::Empty);
     // What this program writes ends every line: a last one without its end was cut.
     if (headed && !ended)
         return failed(Problem::CutOff);
-    if (reading.rows.isEmpty())
+    if (reading.rows.isEmpty() && reading.skipped.isEmpty())
         reading.problem = Problem::NoParcels;
-    return reading;
+    return reading; // with no rows, the skipped lines say why
 }
 
 ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
@@ -504,9 +556,15 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
             }
             key.company = guessed.first().company;
         }
-        if (!Catalogue::isName(key.company)) {
-            skip(QStringLiteral("无此快递公司「%1」").arg(cutAtWholeCharacter(key.company, 20)));
-            continue;
+        if (!Catalogue::isName(key.company)) { // 顺丰, sf or yto, as a list kept by hand writes it
+            const QList<int> named = CompanyKeys::named(key.company);
+            if (named.size() != 1) {
+                skip((named.isEmpty() ? QStringLiteral("无此快递公司「%1」")
+                                      : QStringLiteral("快递公司「%1」可指多家"))
+                         .arg(cutAtWholeCharacter(key.company, 20)));
+                continue;
+            }
+            key.company = Catalogue::names().at(named.first());
         }
         if (seen.contains(key.number)) {
             skip(QStringLiteral("文件中重复"));
@@ -517,10 +575,11 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
             parcel.status = ParcelRecord::notAskedStatus();
         const int known = board.rowOf(key);
         const ParcelRecord *stored = known >= 0 ? &board.parcel(known) : nullptr;
-        if (stored && ((!stored->askedAt.isValid() && parcel.askedAt.isValid()) ||
-                       (stored->note.isEmpty() && !parcel.note.isEmpty())))
+        const bool record = stored && !stored->askedAt.isValid() && parcel.askedAt.isValid();
+        if (record || (stored && stored->note.isEmpty() && !parcel.note.isEmpty())) {
+            import.knownRecords += record;
             import.known.append(parcel);
-        else if (stored)
+        } else if (stored)
             skip(QStringLiteral("已在列表中"));
         else if (companyOf.contains(key.number))
             skip(QStringLiteral("已在列表中(%1)").arg(companyOf.value(key.number)));
@@ -533,9 +592,19 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
     return import;
 }
 
+QString ParcelFile::Import::done() const
+{
+    QStringList parts{QStringLiteral("新增 %1 件").arg(added.size())};
+    if (const qsizetype notes = known.size() - knownRecords)
+        parts << QStringLiteral("补充备注 %1 件").arg(notes);
+    if (knownRecords)
+        parts << QStringLiteral("补充查询结果 %1 件").arg(knownRecords);
+    return parts.join(u'，');
+}
+
 QString ParcelFile::Import::summary() const
 {
-    QString text = QStringLiteral("将导入 %1 件，跳过 %2 件").arg(count()).arg(skipped.size());
+    QString text = QStringLiteral("将%1，跳过 %2 件").arg(done()).arg(skipped.size());
     if (skipped.isEmpty())
         return text + QStringLiteral("。");
     text += QStringLiteral("：\n") + skipped.first(qMin(skipped.size(), shownSkipped)).join(u'\n');

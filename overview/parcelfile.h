@@ -58,11 +58,14 @@ struct Import {
     // Parcels on the board that the file tells something new: one never asked takes what the file
     // learnt, one that was asked only the file's note, when it has none.
     QList<ParcelRecord> known;
-    QStringList skipped; // why each other row is left out
+    qsizetype knownRecords = 0; // of those, how many take the file's record rather than a note
+    QStringList skipped;        // why each other row is left out
     qsizetype count() const { return added.size() + known.size(); }
-    QString summary() const; // 将导入 12 件，跳过 3 件：…
+    QString done() const;    // 新增 12 件，补充备注 1 件
+    QString summary() const; // 将新增 12 件，跳过 3 件：…
 };
-// A row without a company takes the one its number surely belongs to, or is skipped.
+// A row without a company takes the one its number surely belongs to, or is skipped; one whose
+// company is written otherwise than the catalogue does takes the company it names (CompanyKeys).
 Import plan(Reading reading, const ParcelBoard &board);
 
 } // namespace ParcelFile

@@ -27,6 +27,20 @@ QString ParcelRecord::noteFrom(const QString &typed)
     return note;
 }
 
+// When a step happened, as the service writes its time; `now` when it cannot be read, or when it
+// lies ahead of now.
+QDateTime ParcelRecord::stepTime(const QString &time, const QDateTime &now)
+{
+    for (const QString &format :
+         {QStringLiteral("yyyy-MM-dd HH:mm:ss"), QStringLiteral("yyyy-MM-dd HH:mm"),
+          QStringLiteral("yyyy/MM/dd HH:mm:ss"), QStringLiteral("yyyy/MM/dd HH:mm")}) {
+        const QDateTime at = QDateTime::fromString(time.trimmed(), format);
+        if (at.isValid())
+            return std::min(at, now);
+    }
+    return now;
+}
+
 bool ParcelRecord::askable() const
 {
     return Catalogue::isName(key.company);
@@ -76,7 +90,7 @@ ParcelRecord::Taken ParcelRecord::learn(const QueryOutcome &outcome, const QDate
     if (!signedFor())
         signedAt = QDateTime();
     else if (!signedAt.isValid())
-        signedAt = now;
+        signedAt = stepTime(newest.time, now);
     if (grew) {
         grewAt = now;
         marked = true;

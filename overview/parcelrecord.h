@@ -31,7 +31,8 @@ struct ParcelRecord {
     QDateTime grewAt;    // when a refresh last found more steps
     bool marked = false; // 有更新: grew since the user last looked
     QString note;        // the user's name for the parcel, one line of at most noteLength characters
-    QDateTime signedAt;  // when an answer first said 已签收; invalid while not signed for
+    QDateTime signedAt;  // the time of the step that said 已签收, as the first answer saying so had it;
+                         // invalid while not signed for
     // What puts the parcel in the archive: the 归档 setting's time after signedAt, 归档 pressed
     // on it, or 取消归档, which keeps it out for good.
     enum class Archive { ByTime, ByHand, Back };
@@ -57,6 +58,7 @@ struct ParcelRecord {
 
     // A parcel not asked yet; one of a company the catalogue does not know is never asked.
     static ParcelRecord fresh(const ParcelKey &key);
+    static QDateTime stepTime(const QString &time, const QDateTime &now);
     bool askable() const;
     bool signedFor() const; // by the last good answer
     // Whether the parcel is archived at `now`, with the setting's `afterDays` (negative: never):

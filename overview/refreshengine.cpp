@@ -93,6 +93,7 @@ QString RefreshEngine::endingText(Ending ending)
 void RefreshEngine::start(const QList<ParcelKey> &queue, bool automatic)
 {
     m_running = true;
+    m_board.roundStarted();
     m_automatic = automatic;
     m_stopAsked = false;
     m_queue = queue;
@@ -148,6 +149,7 @@ void RefreshEngine::finish(Ending ending)
     m_newNumbers.clear();
     m_pause.stop();
     m_queue.clear();
+    m_board.roundEnded();
     emit ended(ending, std::exchange(m_grown, {}));
 }
 

@@ -152,10 +152,10 @@ note cut at 40: note {a*41} => {a*40}$
 a character not cut in two: note {a*39}😀 => {a*39}$
 note of 40 kept whole: note {a*38}😀 => {a*38}😀$
 written with a mark, a header, quotes as RFC 4180 asks, no formula: parcelFile export
-  7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5|中通快递|=1+1||||0||||否
-  => \uFEFF单号,快递公司,备注,快件状态,最新时间,最新进度,步数,上次查询,有更新,签收时间,归档\r\n7770001,顺丰快递,"新手机, ""大""",运送中,12-06 10:00,"到达,""杭州""\r\n中转",2,2026-12-06 14:05:00,是,2026-12-06 09:00:00,是\r\n5,中通快递,\x27=1+1,,,,0,,,,否\r\n
-read back as written: parcelFile again 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5555|中通快递|=1+1||||0||||否
-  => 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 5555|中通快递|=1+1||||0||||否
+  7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 773012345678901|中通快递|=1+1||||0||||否
+  => \uFEFF单号,快递公司,备注,快件状态,最新时间,最新进度,步数,上次查询,有更新,签收时间,归档\r\n7770001,顺丰快递,"新手机, ""大""",运送中,12-06 10:00,"到达,""杭州""\r\n中转",2,2026-12-06 14:05:00,是,2026-12-06 09:00:00,是\r\n"=""773012345678901""",中通快递,\x27=1+1,,,,0,,,,否\r\n
+read back as written: parcelFile again 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 773012345678901|中通快递|=1+1||||0||||否
+  => 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 773012345678901|中通快递|=1+1||||0||||否
 plain numbers, blanks and blank lines: parcelFile SF1234567890123\n\n  1234567890 \r\nhello world\n9,无名快递,x,y\r7777,中通快递,茶\n12\nhello
   => SF1234567890123 ; 1234567890 ; 7777|中通快递|茶 / 第4行 hello world：不是单号 ; 第5行 9,无名快递,x,y：栏数不对 ; 第7行 12：不是单号 ; 第8行 hello：不是单号
 GBK, with a header: parcelFile gbk 单号,快递公司,备注\r\n7770001,顺丰快递,妈妈的茶叶\r\n => 7770001|顺丰快递|妈妈的茶叶
@@ -166,6 +166,11 @@ written file cut after a line: parcelFile 单号,快递公司\r\n1,顺丰快递 
 cut inside quotes: parcelFile 1,\x22顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
 cut inside a UTF-8 character: parcelFile cut 1 1,顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
 cut inside a GBK character: parcelFile gbk cut 1 1,顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
+a spreadsheet's Unicode text, tab-separated: parcelFile utf16 单号\t快递公司\r\n7770001\t顺丰\r\n1,2\t申通\r\n
+  => 7770001|顺丰 / 第3行 1,2：不是单号
+tab-separated UTF-8, no header: parcelFile 7770001\t中通快递\r\n => 7770001|中通快递
+UTF-16 cut inside a character: parcelFile utf16 cut 1 7770001 => 文件不完整(在中途被截断),未导入任何快件
+a header alone: parcelFile 单号,快递公司\r\n => 文件中没有可导入的快件
 neither UTF-8 nor GBK: parcelFile latin1 1,\xFF\xFE\xFF\r\n2 => 文件不是UTF-8或GBK编码的文本,无法导入
 binary: parcelFile 1\x00\x02 => 文件不是UTF-8或GBK编码的文本,无法导入
 a broken mark: parcelFile latin1 \xEF\xBB\xBF1,\xB6\xA5 => 文件不是UTF-8或GBK编码的文本,无法导入
@@ -175,7 +180,7 @@ blank lines count: parcelFile blank 100001 => 文件超过100000行,无法导入
 not read, refused: parcelFile file fifo ; folder ; /dev/zero ; missing ; huge
   => 不是普通文件,无法导入:fifo ; 不是普通文件,无法导入:folder ; 不是普通文件,无法导入:zero ; 无法读取文件:missing ; 文件大于64 MiB,无法导入
 empty: parcelFile  => 文件是空的,没有可导入的快件
-no parcels: parcelFile {"a": "b c"} => 文件中没有可导入的快件
+no line a parcel, each said why: parcelFile {"a": "b c"}\n12 => / 第1行 {"a": "b c"}：不是单号 ; 第2行 12：不是单号
 a row's tail of markup: plainText 2026-12-03 12:00 快件已揽收</div> => 2026-12-03 12:00 快件已揽收
 tags inside and after: plainText 正在为您派件<p>数据来源于网络</p></div> => 正在为您派件数据来源于网络
 the service's entities: plainText a&nbsp;&nbsp;b &amp; c&lt;d&gt; &quot;e&quot; => a b & c<d> "e"
@@ -529,6 +534,7 @@ class TestLogic : public QObject {
     }
 
     // "export A ; B": records, their fields split by "|", written; "again": written, then read back;
+    // else a file's text, UTF-8 unless "gbk", "utf16" (with its mark) or "latin1", "cut N" bytes off its end;
     // "rows N": N numbers with their company. Shows the rows read and the lines skipped, or why not.
     static QString readParcelFile(QString text)
     {
@@ -584,12 +590,17 @@ class TestLogic : public QObject {
         } else if (text.startsWith(u"blank "))
             bytes = QByteArray(text.sliced(6).toInt(), '\n');
         else {
-            const bool gbk = text.startsWith(u"gbk "), latin1 = text.startsWith(u"latin1 ");
-            text = text.sliced(gbk ? 4 : latin1 ? 7 : 0);
+            const bool gbk = text.startsWith(u"gbk "), latin1 = text.startsWith(u"latin1 "),
+                       utf16 = text.startsWith(u"utf16 ");
+            text = text.sliced(gbk ? 4 : latin1 ? 7 : utf16 ? 6 : 0);
             const int cut = text.startsWith(u"cut ") ? text.section(u' ', 1, 1).toInt() : 0;
             if (cut)
                 text = text.section(u' ', 2);
-            bytes = gbk ? GbText::encode(text).value() : latin1 ? text.toLatin1() : text.toUtf8();
+            bytes = gbk      ? GbText::encode(text).value()
+                    : latin1 ? text.toLatin1()
+                    : utf16
+                        ? QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(text)
+                        : text.toUtf8();
             bytes.chop(cut);
         }
         const ParcelFile::Reading reading = ParcelFile::read(bytes);
@@ -628,7 +639,7 @@ class TestLogic : public QObject {
         const QString shown = apply(QString::fromLatin1(QTest::currentTestFunction()), input);
         if (shown.startsWith(u"skip: "))
             QSKIP(qPrintable(shown.sliced(6)));
-        QCOMPARE(shown, expected);
+        COMPARE_NOTES(shown, expected);
     }
 
 private slots:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QStringView>
 
 // What a user may type to find a company in the list: its Latin names (EMS, DHL, SF), the
@@ -11,4 +12,8 @@ public:
     // matter. Latin names come first because they are what the big companies go by: sf is 顺丰
     // before it is 盛丰.
     static int find(QStringView typed);
+    // The positions of the companies a name written in a list stands for, whole: the name itself,
+    // the name without 快递, 物流, 速递 or 快运, a Latin name, or the pinyin initials (of either), in that
+    // order of preference; several when the first kind that fits fits more than one. Case does not matter.
+    static QList<int> named(QStringView written);
 };

@@ -61,3 +61,17 @@ inline void tableRows(const char *table, const QObject *tests = nullptr)
             << unescape(expected.startsWith(u' ') ? expected.sliced(1) : expected);
     }
 }
+
+// Compares a row's notes with what it expects; on a difference, says where the two part, whole
+// notes being too long for QCOMPARE's cut-off lines.
+#define COMPARE_NOTES(actual, expected)                                                                      \
+    do {                                                                                                     \
+        const QString a = (actual), e = (expected);                                                          \
+        qsizetype at = 0;                                                                                    \
+        while (at < a.size() && at < e.size() && a.at(at) == e.at(at))                                       \
+            ++at;                                                                                            \
+        QVERIFY2(a == e,                                                                                     \
+                 qPrintable(QStringLiteral("they part after \"%1\":\n  shown:    %2\n  expected: %3")        \
+                                .arg(a.mid(qMax(0, at - 40), qMin(at, qsizetype(40))), a.mid(at, 120),       \
+                                     e.mid(at, 120))));                                                      \
+    } while (false)
