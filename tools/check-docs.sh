@@ -131,7 +131,8 @@ demo_answers=(暂无记录 系统提示：单号格式错误，请核对后重�
 unchecked=(
     妈妈的茶叶                  # a note a user writes,
     "妈妈的茶叶 · 顺丰快递 SF…" # and a notification that names the parcel by it
-    "将新增 12 件，跳过 3 件："   # the import's summary, made of several texts
+    "将新增 12 件，跳过 3 件："   # the import's summary, made of several texts,
+    "已新增 N 件"               # and what it did
 )
 # The texts: each string literal of a source, each <string> of a .ui file, one a line. In a quote,
 # a number or Latin word (a run of ASCII) stands for itself, a %1 or the end of a literal that the
