@@ -25,10 +25,12 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
 #include <QTreeWidget>
@@ -48,6 +50,33 @@ const QString showArchivedSetting = QStringLiteral("overviewShowArchived");
 const QString csvFilter = QStringLiteral("CSV 文件 (*.csv);;文本文件 (*.txt);;所有文件 (*)");
 // A list to import is as often a text file as a CSV one: the first choice shows both.
 const QString listFilter = QStringLiteral("CSV 或文本文件 (*.csv *.txt);;") + csvFilter;
+
+// The note's editor: what passes a note's length is cut off as it is typed or pasted, and said.
+class NoteDelegate : public QStyledItemDelegate {
+public:
+    NoteDelegate(std::function<void()> cut, QObject *parent)
+        : QStyledItemDelegate(parent), m_cut(std::move(cut))
+    {
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor))
+            connect(line, &QLineEdit::textEdited, line, [line, cut = m_cut](const QString &text) {
+                const QString kept = ParcelRecord::noteFrom(text);
+                if (kept.size() < text.size() && text.size() > ParcelRecord::noteLength) {
+                    line->setText(kept);
+                    cut();
+                }
+            });
+        return editor;
+    }
+
+private:
+    std::function<void()> m_cut;
+};
 
 QList<int> numbersOf(const QVariant &setting)
 {
@@ -72,6 +101,7 @@ OverviewWindow::OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, Messa
     m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
     buildControls();
     restoreLayout();
+    countArchived();
     setStatus(QString());
     connect(&board, &ParcelBoard::storeStatusChanged, this, [this] { setStatus(QString()); });
 }
@@ -86,11 +116,11 @@ void OverviewWindow::buildControls()
     };
     m_filter = new QLineEdit(this);
     named(m_filter, "filterBox", QStringLiteral("筛选"));
-    m_filter->setPlaceholderText(QStringLiteral("按单号或快递公司筛选"));
+    m_filter->setPlaceholderText(QStringLiteral("按单号、备注或快递公司筛选"));
     m_filter->setClearButtonEnabled(true);
-    // Wide enough for its hint, however many controls share the row.
-    m_filter->setMinimumWidth(m_filter->fontMetrics().horizontalAdvance(m_filter->placeholderText()) +
-                              4 * m_filter->fontMetrics().averageCharWidth());
+    // Wide enough for its hint, however wide the window: the table takes the rest.
+    m_filter->setFixedWidth(m_filter->fontMetrics().horizontalAdvance(m_filter->placeholderText()) +
+                            4 * m_filter->fontMetrics().averageCharWidth());
     connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
 
     m_refreshAll = new QPushButton(QStringLiteral("全部查询"), this);
@@ -118,7 +148,7 @@ void OverviewWindow::buildControls()
     m_progress = new QProgressBar(this);
     named(m_progress, "refreshProgress", QStringLiteral("查询进度"));
     m_progress->setTextVisible(true);
-    m_progress->setFormat(QString());
+    m_progress->setFormat(QStringLiteral("未查询")); // not an empty field waiting for text
     m_progress->setValue(0);
     m_automatic = new QComboBox(this);
     named(m_automatic, "automaticBox", QStringLiteral("自动查询"));
@@ -132,19 +162,25 @@ void OverviewWindow::buildControls()
 
     m_archiveAfter = new QComboBox(this);
     named(m_archiveAfter, "archiveBox", QStringLiteral("归档"));
+    m_archiveAfter->setToolTip(QStringLiteral("签收后多久从列表中归档"));
     m_archiveAfter->addItems({QStringLiteral("立即"), QStringLiteral("1天"), QStringLiteral("3天"),
                               QStringLiteral("7天"), QStringLiteral("从不")});
     const auto after = std::span(ParcelBoard::archiveChoices);
     m_archiveAfter->setCurrentIndex(int(std::ranges::find(after, m_board.archiveDays()) - after.begin()));
     connect(m_archiveAfter, &QComboBox::currentIndexChanged, this, [this, after](int index) {
         m_board.setSetting(QLatin1String(ParcelBoard::archiveSetting), after[index]);
-        m_proxy->lookAgain();
+        lookAgain();
         m_view->viewport()->update(); // the archived rows' grey
     });
     m_showArchived = new QCheckBox(QStringLiteral("显示已归档"), this);
-    named(m_showArchived, "showArchivedBox");
+    named(m_showArchived, "showArchivedBox", QStringLiteral("显示已归档"));
     m_showArchived->setChecked(m_board.setting(showArchivedSetting).toBool());
     m_proxy->setShowArchived(m_showArchived->isChecked());
+    // The toggle counts what it would show, as parcels come, go, change and age.
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &OverviewWindow::countArchived);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &OverviewWindow::countArchived);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &OverviewWindow::countArchived);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &OverviewWindow::countArchived);
     connect(m_showArchived, &QCheckBox::toggled, this, [this](bool show) {
         m_board.setSetting(showArchivedSetting, show);
         m_proxy->setShowArchived(show);
@@ -152,7 +188,7 @@ void OverviewWindow::buildControls()
     // Parcels signed for a while ago move into the archive as time passes.
     auto *archiveLook = new QTimer(this);
     archiveLook->setInterval(60 * 1000);
-    connect(archiveLook, &QTimer::timeout, m_proxy, &ParcelFilter::lookAgain);
+    connect(archiveLook, &QTimer::timeout, this, &OverviewWindow::lookAgain);
     archiveLook->start();
 
     connect(m_refreshAll, &QPushButton::clicked, &m_refresh, &RefreshEngine::refreshAll);
@@ -182,14 +218,15 @@ void OverviewWindow::buildControls()
         m_progress->setValue(done);
         m_progress->setFormat(RefreshEngine::progressText(done, total));
     });
-    connect(&m_refresh, &RefreshEngine::ended, this, [this, running](RefreshEngine::Ending ending) {
-        running(false);
-        m_proxy->lookAgain(); // parcels kept in view until now may be archived
-        setStatus(RefreshEngine::endingText(ending));
-        if (m_addDialog && m_adding > 0)
-            m_addDialog->setSummary(
-                NumberBatch::summary(m_addOutcomes, std::exchange(m_adding, 0) - m_addOutcomes.size()));
-    });
+    connect(&m_refresh, &RefreshEngine::ended, this,
+            [this, running](RefreshEngine::Ending ending, const QList<ParcelKey> &grown) {
+                running(false);
+                lookAgain(); // parcels kept in view until now may be archived
+                setStatus(RefreshEngine::endingText(ending, grown.size()));
+                if (m_addDialog && m_adding > 0)
+                    m_addDialog->setSummary(NumberBatch::summary(m_addOutcomes, std::exchange(m_adding, 0) -
+                                                                                    m_addOutcomes.size()));
+            });
 
     m_view = new QTableView(this);
     named(m_view, "parcelView", QStringLiteral("全部快件"));
@@ -201,6 +238,19 @@ void OverviewWindow::buildControls()
     auto *editNote = new QShortcut(QKeySequence(Qt::Key_F2), m_view);
     editNote->setContext(Qt::WidgetShortcut);
     connect(editNote, &QShortcut::activated, this, &OverviewWindow::editNote);
+    auto *remove = new QShortcut(QKeySequence(QKeySequence::Delete), m_view);
+    remove->setContext(Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, [this] {
+        if (const ParcelKey key = selectedKey(); !key.number.isEmpty())
+            emit deleteRequested(key);
+    });
+    m_view->setItemDelegateForColumn(
+        ParcelModel::Note,
+        new NoteDelegate(
+            [this] {
+                setStatus(QStringLiteral("备注最多%1个字，多出的部分未保留").arg(ParcelRecord::noteLength));
+            },
+            m_view));
     m_view->setTextElideMode(Qt::ElideRight);
     m_view->setWordWrap(false);
     m_view->verticalHeader()->hide();
@@ -224,18 +274,21 @@ void OverviewWindow::buildControls()
     m_status = new QLabel(this);
     named(m_status, "overviewStatus");
 
-    auto *controls = new QHBoxLayout;
-    controls->addWidget(m_filter, 1);
+    // Two rows, so that the window narrows to about that of the main window.
+    auto *controls = new QHBoxLayout, *settings = new QHBoxLayout;
+    controls->addWidget(m_filter);
     controls->addWidget(m_refreshAll);
     controls->addWidget(m_stop);
     controls->addWidget(m_addNumbers);
     controls->addWidget(listFile);
-    controls->addWidget(m_progress);
-    controls->addWidget(new QLabel(QStringLiteral("自动查询"), this));
-    controls->addWidget(m_automatic);
-    controls->addWidget(new QLabel(QStringLiteral("归档"), this));
-    controls->addWidget(m_archiveAfter);
-    controls->addWidget(m_showArchived);
+    controls->addStretch();
+    settings->addWidget(m_progress);
+    settings->addWidget(new QLabel(QStringLiteral("自动查询"), this));
+    settings->addWidget(m_automatic);
+    settings->addWidget(new QLabel(QStringLiteral("归档"), this));
+    settings->addWidget(m_archiveAfter);
+    settings->addWidget(m_showArchived);
+    settings->addStretch();
     m_split = new QSplitter(Qt::Vertical, this);
     named(m_split, "overviewSplit");
     m_split->addWidget(m_view);
@@ -244,6 +297,7 @@ void OverviewWindow::buildControls()
     m_split->setStretchFactor(1, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(controls);
+    layout->addLayout(settings);
     layout->addWidget(m_split, 1);
     layout->addWidget(m_status);
 }
@@ -278,10 +332,20 @@ void OverviewWindow::restoreLayout()
         m_view->setColumnWidth(ParcelModel::Newest, m_view->columnWidth(ParcelModel::Newest) + spare);
     restoreColumns();
     const int width = fitting();
+    // A wider window widens the newest step, the one column that is often cut.
+    m_view->horizontalHeader()->setSectionResizeMode(ParcelModel::Newest, QHeaderView::Stretch);
     const QVariant geometry = m_board.setting(geometrySetting);
     const QList<int> size = geometry.isValid() ? QList<int>() : numbersOf(m_board.setting(sizeSetting));
-    if (!geometry.isValid() || !restoreGeometry(geometry.toByteArray()))
-        resize(size.size() == 2 ? QSize(size[0], size[1]) : QSize(width, 520));
+    if (!geometry.isValid() || !restoreGeometry(geometry.toByteArray())) {
+        // Whole on the screen that shows the main window, with room for the window manager's frame.
+        const QRect screen =
+            (parentWidget() ? parentWidget()->screen() : this->screen())->availableGeometry();
+        const QSize frame(16, 48);
+        resize((size.size() == 2 ? QSize(size[0], size[1]) : QSize(width, 520))
+                   .boundedTo(screen.size() - frame));
+        move(screen.x() + (screen.width() - this->width() - frame.width()) / 2,
+             screen.y() + (screen.height() - height() - frame.height()) / 2);
+    }
     m_split->restoreState(m_board.setting(splitSetting).toByteArray());
     // A new sort is kept at once, as the window may not be closed before the program ends.
     connect(m_view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
@@ -302,6 +366,21 @@ void OverviewWindow::restoreColumns()
     const QList<int> sort = numbersOf(m_board.setting(sortSetting));
     if (sort.size() == 2)
         m_view->sortByColumn(sort[0], Qt::SortOrder(sort[1]));
+}
+
+void OverviewWindow::lookAgain()
+{
+    m_proxy->lookAgain();
+    countArchived();
+}
+
+void OverviewWindow::countArchived()
+{
+    int archived = 0;
+    for (int row = 0; row < m_board.count(); ++row)
+        archived += m_board.isArchived(row);
+    m_showArchived->setText(archived ? QStringLiteral("显示已归档（%1）").arg(archived)
+                                     : QStringLiteral("显示已归档"));
 }
 
 void OverviewWindow::saveLayout()
@@ -354,18 +433,26 @@ void OverviewWindow::showContextMenu(const QPoint &position)
     m_view->setCurrentIndex(index);
     const ParcelKey key = keyAt(index);
     QMenu menu(this);
-    connect(menu.addAction(QStringLiteral("查看")), &QAction::triggered, this,
+    // Each item shows the key that does the same on the row.
+    const auto item = [&menu](const QString &text, QKeySequence keys = QKeySequence()) {
+        QAction *action = menu.addAction(text);
+        action->setShortcut(keys);
+        action->setShortcutVisibleInContextMenu(true);
+        return action;
+    };
+    connect(item(QStringLiteral("查看"), QKeySequence(Qt::Key_Return)), &QAction::triggered, this,
             [&] { emit openRequested(key); });
-    connect(menu.addAction(QStringLiteral("编辑备注")), &QAction::triggered, this, &OverviewWindow::editNote);
+    connect(item(QStringLiteral("编辑备注"), QKeySequence(Qt::Key_F2)), &QAction::triggered, this,
+            &OverviewWindow::editNote);
     const bool archived = m_proxy->mapToSource(index).data(ParcelModel::archivedRole).toBool();
-    connect(menu.addAction(archived ? QStringLiteral("取消归档") : QStringLiteral("归档")),
-            &QAction::triggered, this, [&] {
-                m_board.setArchive(key,
-                                   archived ? ParcelRecord::Archive::Back : ParcelRecord::Archive::ByHand);
-            });
-    connect(menu.addAction(QStringLiteral("标记为已读")), &QAction::triggered, this,
-            [&] { m_board.clearMark(key); });
-    connect(menu.addAction(QStringLiteral("删除")), &QAction::triggered, this,
+    connect(
+        item(archived ? QStringLiteral("取消归档") : QStringLiteral("归档")), &QAction::triggered, this, [&] {
+            m_board.setArchive(key, archived ? ParcelRecord::Archive::Back : ParcelRecord::Archive::ByHand);
+            if (!archived)
+                setStatus(QStringLiteral("已归档 1 件，勾选 显示已归档 可见"));
+        });
+    connect(item(QStringLiteral("标记为已读")), &QAction::triggered, this, [&] { m_board.clearMark(key); });
+    connect(item(QStringLiteral("删除"), QKeySequence(QKeySequence::Delete)), &QAction::triggered, this,
             [&] { emit deleteRequested(key); });
     menu.exec(m_view->viewport()->mapToGlobal(position));
 }

@@ -51,6 +51,8 @@ private:
     void restoreLayout();
     void restoreColumns();
     void saveLayout();
+    void lookAgain();     // time may have archived parcels
+    void countArchived(); // on the toggle that shows them
     void showContextMenu(const QPoint &position);
     void showSteps();
     void editNote();

@@ -4,6 +4,7 @@
 #include "overview/parcelboard.h"
 
 #include <QColor>
+#include <QFont>
 
 ParcelModel::ParcelModel(ParcelBoard &board, QObject *parent) : QAbstractTableModel(parent), m_board(board)
 {
@@ -49,8 +50,17 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
         return parcel.key.number + u'\n' + parcel.note + u'\n' + parcel.key.company;
     if (role == archivedRole)
         return m_board.isArchived(index.row());
-    if (role == Qt::ForegroundRole) // archived parcels, shown when asked, greyed
-        return m_board.isArchived(index.row()) ? QVariant(QColor(Qt::gray)) : QVariant();
+    if (role == Qt::ForegroundRole) { // archived parcels, shown when asked, greyed; the mark red
+        if (m_board.isArchived(index.row()))
+            return QColor(Qt::gray);
+        return index.column() == Marked ? QVariant(QColor(Qt::red)) : QVariant();
+    }
+    if (role == Qt::FontRole && index.column() == Marked && parcel.marked) { // seen at a glance
+        QFont font;
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 1.3);
+        return font;
+    }
     if (role == Qt::EditRole && index.column() == Note)
         return parcel.note;
     const auto newest = [&parcel] {
@@ -72,6 +82,8 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
     if (role == Qt::ToolTipRole) {
         if (index.column() == Newest)
             return newest();
+        if (index.column() == Note && !parcel.note.isEmpty()) // whole, where the column cuts it
+            return parcel.note;
         if (index.column() == Status && !parcel.failureCause.isEmpty())
             return parcel.failureCause + (parcel.goodStatus.isEmpty()
                                               ? QString()

@@ -54,7 +54,8 @@ public:
     {
         return QStringLiteral("已查询 %1/%2").arg(done).arg(total);
     }
-    static QString endingText(Ending ending); // what the status line says when a refresh ends
+    // What the status line says when a refresh ends, with how many parcels grew.
+    static QString endingText(Ending ending, qsizetype grown);
 
 signals:
     void started(bool automatic);

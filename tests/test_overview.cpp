@@ -61,7 +61,8 @@ class TestOverview : public QObject {
                 [this](int done, int total) { m_progress = RefreshEngine::progressText(done, total); });
         connect(m_engine.get(), &RefreshEngine::ended, this,
                 [this](auto ending, const QList<ParcelKey> &grown) {
-                    m_ended = RefreshEngine::endingText(ending) + u" [%1]"_s.arg(grown.value(0).number);
+                    m_ended = RefreshEngine::endingText(ending, grown.size()) +
+                              u" [%1]"_s.arg(grown.value(0).number);
                 });
     }
 
@@ -314,7 +315,7 @@ to the end, companies the catalogue lacks never asked: history 1234567890,cut,9|
   9=系统问题,暂不支持当前快递公司!/0, cut=查询失败/0(连接在应答中途断开; ), 1234567890=已签收/7 | ended=查询完毕 []
 a failure keeps the last good state, the mark only above 0: history 7770001 ; open ; all ; answer ; grow 2 ; all ; answer ;
   show parcels,ended ; serve e500 ; all ; answer ; restart ; show parcels,steps ; history 1 ; restart ; history 7770001 ;
-  restart ; show parcels => parcels=7770001=运送中/4* | ended=查询完毕 [7770001]
+  restart ; show parcels => parcels=7770001=运送中/4* | ended=查询完毕，1件有更新 [7770001]
   | parcels=7770001=查询失败/4*(服务器返回HTTP错误500; 运送中) | steps=4 | parcels=7770001=未查询/0
 an unreadable history removes no record: history 7770001,5550001111 ; open ; all ; answer ; next ; restart ; history ! 9 ;
   restart ; show parcels,steps ; history ! 9,1 ; show parcels => parcels=9=未查询/0, 5550001111=运送中/3, 7770001=运送中/2 | steps=0

@@ -239,9 +239,9 @@ outlet closed while its page is awaited: ready ; serve outlet=hang ; outlet !浦
   | 网店信息查询=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
   | boxes=张江镇、川沙新镇、唐镇
 overview, refreshed and filtered: put wlnum.ini=1234567890|顺丰快递\r\n7770001|顺丰快递\r\n\r\n99|无此公司\r\n ; ready ; click overviewButton
-  ; show parcels,fits ; refresh stop ; show parcels,overviewStatus ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
+  ; show parcels,fits,onscreen ; widen 400 ; refresh stop ; show parcels,overviewStatus ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
   ; filter 顺丰 ; show parcels ; filter 无此公司 ; show parcels
-  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | fits=yes | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 未查询
+  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | fits=yes | onscreen=yes | newest +400, filter +0, narrowest ≤ 660 px | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 未查询
   | overviewStatus=查询已停止 | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 已签收 7
   | refreshProgress=已查询 2/2 | overviewStatus=查询完毕 | requests=4 | parcels=7770001 运送中 2
   | parcels=7770001 运送中 2,1234567890 已签收 7 | parcels=99 系统问题,暂不支持当前快递公司!
@@ -265,8 +265,11 @@ notes named in the list, its filter, a notification and the number box: put wlnu
   ; click overviewButton ; enter 0 ; show tip:numberBox => parcels=1 运送中 3 ● | notified=[1\n顺丰快递] 快件有更新/妈妈的茶叶 · 顺丰快递 1\nT3 P3
   | numberBox=1 | tip:numberBox=妈妈的茶叶 | tip:numberBox= | tip:numberBox=妈妈的茶叶
 archived from the menu, shown greyed when asked, brought back: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n ; ready
-  ; click overviewButton ; menu 1=归档 ; show parcels ; click showArchivedBox ; show parcels ; menu 1=取消归档 ; click showArchivedBox
-  ; show parcels => parcels=2 未查询 | parcels=2 未查询,1 未查询 | parcels=2 未查询,1 未查询
+  ; click overviewButton ; menu 1=归档 ; show parcels,overviewStatus,showArchivedBox ; click showArchivedBox ; show parcels ; menu 1=取消归档
+  ; click showArchivedBox ; show parcels,showArchivedBox ; note 0={a*45} ; events ; show overviewStatus,parcel:0 ; focus parcelView ; key Delete
+  ; show parcels,boxes => parcels=2 未查询 | overviewStatus=已归档 1 件，勾选 显示已归档 可见 | showArchivedBox=显示已归档（1） | parcels=2 未查询,1 未查询
+  | parcels=2 未查询,1 未查询 | showArchivedBox=显示已归档 | overviewStatus=备注最多40个字，多出的部分未保留 | parcel:0=2/{a*40}/顺丰快递/未查询//// ~ 
+  | parcels=1 未查询 | boxes=确定要删除[2]此单号码?
 a note being typed and the current row outlast a parcel added: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton
   ; typing 0=gift ; query 顺丰快递 5550001111 ; key Return ; events ; show parcel:1,overview => parcel:1=1/gift/顺丰快递/未查询//// ~  | overview=1 -
 an import is kept in both files or in neither: put in.txt=7770001,顺丰快递\r\n ; block quillon.sqlite ; ready ; click overviewButton ; limit 5
@@ -292,10 +295,10 @@ overview row not opened typing goes to the number box once the update check ends
 before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests
   => overviewStatus=程序检测更新中,请稍后再打开 | requests=0
 overview marks, notifies, opens, deletes: answer 1=rows:2 ; put wlnum.ini=1|顺丰快递\r\n5550001111|顺丰快递\r\n ; ready ; click overviewButton ; refresh
-  ; answer 1=rows:3 ; refresh ; show parcels,notified ; close overview ; activate refresh ; show overview ; menu 1=标记为已读 ; show parcels
+  ; answer 1=rows:3 ; refresh ; show parcels,overviewStatus,notified ; close overview ; activate refresh ; show overview ; menu 1=标记为已读 ; show parcels
   ; answer 1=rows:4 ; refresh ; enter 1 ; tick showRowsTimer ; show parcels,numberBox,rows,changeNoticeLabel,notified ; query 顺丰快递 5550001111
   ; enter 1 ; tick showRowsTimer ; show changeNoticeLabel ; reply Yes ; menu 0=删除 ; show parcels,boxes,boxOwner,file:wlnum.ini
-  => parcels=5550001111 运送中 3,1 运送中 3 ● | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3 | overview=1 P3 | parcels=5550001111 运送中 3,1 运送中 3
+  => parcels=5550001111 运送中 3,1 运送中 3 ● | overviewStatus=查询完毕，1件有更新 | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3 | overview=1 P3 | parcels=5550001111 运送中 3,1 运送中 3
   | parcels=5550001111 运送中 3,1 运送中 4 | numberBox=1 | rows=4 | changeNoticeLabel=是否更新：有更新 #ff0000
   | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3/[1\n顺丰快递] 快件有更新/顺丰快递 1\nT4 P4 | changeNoticeLabel=是否更新：无更新 #000000 | parcels=1 运送中 4
   | boxes=确定要删除[5550001111]此单号码? | boxOwner=overviewWindow | file:wlnum.ini=1|顺丰快递\r\n

@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -350,6 +351,16 @@ void WindowHarness::act(const QString &step)
         QHeaderView *header = find<QTableView>("parcelView")->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(arg.toInt()) + 5, header->height() / 2));
+    } else if (verb == u"widen") { // the overview N px wider: what its newest step and filter gained
+        auto *overview = find("overviewWindow");
+        auto *header = find<QTableView>("parcelView")->horizontalHeader();
+        const int newest = header->sectionSize(ParcelModel::Newest), filter = find("filterBox")->width();
+        overview->resize(overview->width() + arg.toInt(), overview->height());
+        QCoreApplication::processEvents();
+        m_notes << u"newest +%1, filter +%2, narrowest %3 px"_s
+                       .arg(header->sectionSize(ParcelModel::Newest) - newest)
+                       .arg(find("filterBox")->width() - filter)
+                       .arg(overview->minimumSizeHint().width() <= 660 ? u"≤ 660"_s : u"> 660"_s);
     } else if (verb == u"filter")
         find<QLineEdit>("filterBox")->setText(arg);
     else if (verb == u"note" || verb == u"typing") { // F2 on row N of the overview, TEXT pasted, Enter
@@ -496,10 +507,12 @@ QString WindowHarness::shown(const QString &what) const
                                        : list->selectionModel()->hasSelection())
                    ? u"yes"_s
                    : u"no"_s;
-    else if (what == u"fits") { // every column of the overview in view, with room for a scroll bar
+    else if (what == u"onscreen") { // the overview whole on the main window's screen
+        const QWidget *overview = find("overviewWindow");
+        return m_window->screen()->availableGeometry().contains(overview->geometry()) ? u"yes"_s : u"no"_s;
+    } else if (what == u"fits") { // every column of the overview in view
         const auto *view = find<QTableView>("parcelView");
-        const int room = view->maximumViewportSize().width() - view->verticalScrollBar()->sizeHint().width();
-        return view->horizontalHeader()->length() <= room ? u"yes"_s : u"no"_s;
+        return view->horizontalHeader()->length() <= view->viewport()->width() ? u"yes"_s : u"no"_s;
     } else if (what == u"parcels") { // the overview's rows as shown: number, status, steps, mark
         const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
         for (int r = 0; r < parcels->rowCount(); ++r)
@@ -561,7 +574,7 @@ QString WindowHarness::shown(const QString &what) const
                                         : QString());
         if (auto *frame = qobject_cast<QGroupBox *>(control))
             return frame->title();
-        if (auto *button = qobject_cast<QPushButton *>(control))
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
             return button->text();
         if (auto *progress = qobject_cast<QProgressBar *>(control))
             return progress->text();

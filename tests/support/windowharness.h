@@ -57,6 +57,7 @@
 //                                     letters in lower case typed to its list)
 //   filter TEXT | enter N             the overview's filter field; Enter on row N of its table
 //   sort N                            a click on the title of the overview's column N
+//   widen N                           the overview N px wider: notes what its newest step and filter gained
 //   note N=TEXT | typing N=TEXT       F2 on row N of the overview, TEXT pasted, Enter (typing: not yet)
 //   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
 //   list export|import NAME           导出列表… (Ctrl+E) or 导入列表… (Ctrl+I), NAME picked
