@@ -254,7 +254,7 @@ RecordReader::Parsed RecordReader::parse()
         qsizetype end = at;
         while (end < size && bytes.at(end) != m_separator && bytes.at(end) != '\r' && bytes.at(end) != '\n')
             ++end;
-        if (beyond(end) || (bytes.at(end) == '\r' && beyond(end + 1)))
+        if (beyond(end) || (end < size && bytes.at(end) == '\r' && beyond(end + 1)))
             return Parsed::NeedsMore;
         fields.append(quoted ? field.append(bytes.sliced(at, end - at))
                              : QByteArray::fromRawData(bytes.data() + at, end - at));

@@ -180,7 +180,7 @@ blank lines count: parcelFile blank 100001 => 文件超过100000行,无法导入
 not read, refused: parcelFile file fifo ; folder ; /dev/zero ; missing ; huge
   => 不是普通文件,无法导入:fifo ; 不是普通文件,无法导入:folder ; 不是普通文件,无法导入:zero ; 无法读取文件:missing ; 文件大于64 MiB,无法导入
 empty: parcelFile  => 文件是空的,没有可导入的快件
-no line a parcel, each said why: parcelFile {"a": "b c"}\n12 => / 第1行 {"a": "b c"}：不是单号 ; 第2行 12：不是单号
+no line a parcel, each said why: parcelFile {"a": "b c"}\n12 =>  / 第1行 {"a": "b c"}：不是单号 ; 第2行 12：不是单号
 a row's tail of markup: plainText 2026-12-03 12:00 快件已揽收</div> => 2026-12-03 12:00 快件已揽收
 tags inside and after: plainText 正在为您派件<p>数据来源于网络</p></div> => 正在为您派件数据来源于网络
 the service's entities: plainText a&nbsp;&nbsp;b &amp; c&lt;d&gt; &quot;e&quot; => a b & c<d> "e"
