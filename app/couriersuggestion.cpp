@@ -31,25 +31,32 @@ void CourierSuggestion::offerFor(const QString &typed)
         return hide();
     makeList();
     m_list->clear();
-    for (const CourierGuess::Candidate &candidate : candidates) {
-        const bool sure = candidate.confidence == CourierGuess::Confidence::Sure;
+    // A sure courier comes alone; likely ones say so once, before them. Each line names the key
+    // that picks it.
+    if (candidates.first().confidence != CourierGuess::Confidence::Sure) {
+        auto *caption = new QListWidgetItem(QStringLiteral("可能是"));
+        caption->setFlags(Qt::ItemIsEnabled);
+        m_list->addItem(caption);
+    }
+    for (qsizetype line = 0; line < candidates.size(); ++line) {
         auto *item =
-            new QListWidgetItem(sure ? candidate.company : QStringLiteral("可能是 ") + candidate.company);
-        item->setData(Qt::UserRole, candidate.company);
-        item->setToolTip(candidate.reason);
+            new QListWidgetItem(QStringLiteral("Alt+%1 %2").arg(line + 1).arg(candidates[line].company));
+        item->setData(Qt::UserRole, candidates[line].company);
+        item->setToolTip(candidates[line].reason);
         m_list->addItem(item);
     }
     // One row in the gap under the number box, so that the company list below stays in reach: as
-    // wide as its lines, up to the buttons beside the frame.
-    const QWidget *window = m_list->parentWidget();
+    // wide as its lines, from the number box's left, or as far left as the frame when they need it.
+    const QWidget *window = m_list->parentWidget(), *frame = m_numberBox->parentWidget();
     const QPoint at = m_numberBox->mapTo(window, QPoint(0, m_numberBox->height()));
     int width = 2 * m_list->frameWidth();
     for (int line = 0; line < m_list->count(); ++line)
         width += m_list->sizeHintForIndex(m_list->model()->index(line, 0)).width() + 2 * m_list->spacing();
-    const int room =
-        m_numberBox->parentWidget()->mapTo(window, QPoint(m_numberBox->parentWidget()->width(), 0)).x();
-    m_list->setGeometry(
-        QRect(at, QSize(qMin(width, room - at.x()), m_list->sizeHintForRow(0) + 2 * m_list->frameWidth())));
+    const int left = frame->mapTo(window, QPoint(frame->contentsRect().left(), 0)).x(),
+              right = frame->mapTo(window, QPoint(frame->contentsRect().right(), 0)).x();
+    width = qMin(width, right - left);
+    m_list->setGeometry(QRect(QPoint(qMax(left, qMin(at.x(), right - width)), at.y()),
+                              QSize(width, m_list->sizeHintForRow(0) + 2 * m_list->frameWidth())));
     m_list->show();
     m_list->raise();
     qApp->installEventFilter(this); // a click anywhere else closes it
@@ -72,8 +79,10 @@ void CourierSuggestion::makeList()
     m_list->setSpacing(2);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(m_list, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { choose(m_list->row(item)); });
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (!item->data(Qt::UserRole).isNull()) // not the caption
+            choose(m_list->row(item) - (m_list->item(0)->data(Qt::UserRole).isNull() ? 1 : 0));
+    });
 }
 
 bool CourierSuggestion::isShown() const
@@ -90,9 +99,10 @@ void CourierSuggestion::hide()
 
 void CourierSuggestion::choose(int line)
 {
-    if (!isShown() || line >= m_list->count())
+    const int caption = m_list && m_list->count() > 0 && m_list->item(0)->data(Qt::UserRole).isNull();
+    if (!isShown() || line + caption >= m_list->count() || line < 0)
         return;
-    const QString company = m_list->item(line)->data(Qt::UserRole).toString();
+    const QString company = m_list->item(line + caption)->data(Qt::UserRole).toString();
     hide();
     emit chosen(company);
 }

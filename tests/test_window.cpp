@@ -176,8 +176,8 @@ before the update check: start ; type old ; copy 9876 ; focus companyBox ; key F
 couriers offered for a pasted or typed number, picked by Alt+1: ready ; copy 75123456789012 ; key F8 ; show suggestions
   ; pick 韵达快递 ; copy 431234567890123 ; key F8 ; show suggestions ; pick - ; focus numberBox ; key Ctrl+A ; keys SF1234567890123
   ; show suggestions ; key Escape ; show suggestions ; keys 4 ; key Backspace ; key Alt+2 ; show companyBox ; key Alt+1
-  ; click queryButton ; show companyBox,code,suggestions => suggestions=可能是 中通快递[14位数字，以75开头] | suggestions=none
-  | suggestions=顺丰快递[单号以SF开头，共15位] | suggestions=none | companyBox= | companyBox=顺丰快递 | code=shunfeng | suggestions=none
+  ; click queryButton ; show companyBox,code,suggestions => suggestions=可能是[],Alt+1 中通快递[14位数字，以75开头] | suggestions=none
+  | suggestions=Alt+1 顺丰快递[单号以SF开头，共15位] | suggestions=none | companyBox= | companyBox=顺丰快递 | code=shunfeng | suggestions=none
 couriers hidden by a pick from the history, and by a click aimed at the company list: put wlnum.ini=1234567890|无名快递\r\n
   ; ready ; focus numberBox ; keys 431234567890123 ; key Down ; show numberBox,suggestions ; key Ctrl+A ; keys 431234567890123 ; press companyBox
   ; show suggestions,popup,companyBox => numberBox=1234567890 | suggestions=none | suggestions=none | popup=yes | companyBox=
