@@ -174,9 +174,9 @@ void MainWindow::showEvent(QShowEvent *event)
 
 QString MainWindow::whyNoParcelNow() const
 {
-    return busy()                         ? QStringLiteral("主窗口正在查询,请稍后再打开")
-           : !m_updateChecker->hasEnded() ? QStringLiteral("程序检测更新中,请稍后再打开")
-           : m_panels->isArmed() ? QStringLiteral("主窗口正在定时或循环查询,请先停止再打开")
+    return busy()                         ? QStringLiteral("主窗口正在查询，请稍后再打开")
+           : !m_updateChecker->hasEnded() ? QStringLiteral("程序检测更新中，请稍后再打开")
+           : m_panels->isArmed() ? QStringLiteral("主窗口正在定时或循环查询，请先停止再打开")
                                  : QString();
 }
 

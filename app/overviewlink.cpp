@@ -131,7 +131,7 @@ void OverviewLink::importParcels(const ParcelFile::Import &import)
         parcels.append({parcel.key.number, parcel.key.company});
     if (!parcels.isEmpty() &&
         m_mainWindow.historyController.addAll(parcels) == HistoryStore::AddResult::SaveFailed)
-        return m_overview->setStatus(QStringLiteral("单号记录保存失败,未导入任何快件"));
+        return m_overview->setStatus(QStringLiteral("单号记录保存失败，未导入任何快件"));
     m_board->addImported(import.added, import.known);
     const QString imported = u'已' + import.done();
     const QString record = m_board->storeStatus(); // the import lives in memory only

@@ -485,7 +485,7 @@ void OverviewWindow::addNumbers(const QList<ParcelKey> &parcels)
 {
     m_addOutcomes.clear();
     if (!m_refresh.addNumbers(parcels))
-        return m_addDialog->setSummary(QStringLiteral("正在查询,请稍后再添加"));
+        return m_addDialog->setSummary(QStringLiteral("正在查询，请稍后再添加"));
     m_adding = parcels.size();
     m_addDialog->setSummary(QStringLiteral("正在查询 %1 个单号...").arg(m_adding));
 }
@@ -520,7 +520,7 @@ void OverviewWindow::exportList()
         return;
     const QList<ParcelRecord> parcels = m_board.oldestFirst();
     if (!saveWholeFile(path, ParcelFile::write(parcels)))
-        return warn(QStringLiteral("导出失败,文件无法写入:") + QFileInfo(path).fileName());
+        return warn(QStringLiteral("导出失败，文件无法写入：") + QFileInfo(path).fileName());
     setStatus(QStringLiteral("已导出 %1 件到 %2").arg(parcels.size()).arg(QFileInfo(path).fileName()));
 }
 
@@ -537,7 +537,7 @@ void OverviewWindow::importList()
     if (import.count() == 0)
         return warn(import.summary()); // nothing to import: every line refused
     const BoxButton answer =
-        m_boxes.show({Texts::boxTitle(), import.summary() + QStringLiteral("\n\n确定导入吗?"),
+        m_boxes.show({Texts::boxTitle(), import.summary() + QStringLiteral("\n\n确定导入吗？"),
                       BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes, this});
     if (answer == BoxButton::Yes)
         emit importConfirmed(import); // what came of it is in the status line

@@ -382,19 +382,19 @@ QString ParcelFile::problemText(Reading::Problem problem, const QString &fileNam
     case Problem::None:
         break;
     case Problem::Unreadable:
-        return QStringLiteral("无法读取文件:") + fileName;
+        return QStringLiteral("无法读取文件：") + fileName;
     case Problem::NotAFile:
-        return QStringLiteral("不是普通文件,无法导入:") + fileName;
+        return QStringLiteral("不是普通文件，无法导入：") + fileName;
     case Problem::TooLarge:
-        return QStringLiteral("文件大于%1 MiB,无法导入").arg(maxBytes / (1024 * 1024));
+        return QStringLiteral("文件大于%1 MiB，无法导入").arg(maxBytes / (1024 * 1024));
     case Problem::Empty:
-        return QStringLiteral("文件是空的,没有可导入的快件");
+        return QStringLiteral("文件是空的，没有可导入的快件");
     case Problem::NotText:
-        return QStringLiteral("文件不是UTF-8或GBK编码的文本,无法导入");
+        return QStringLiteral("文件不是UTF-8、UTF-16或GBK编码的文本，无法导入");
     case Problem::CutOff:
-        return QStringLiteral("文件不完整(在中途被截断),未导入任何快件");
+        return QStringLiteral("文件不完整（在中途被截断），未导入任何快件");
     case Problem::TooMany:
-        return QStringLiteral("文件超过%1行,无法导入").arg(maxRows);
+        return QStringLiteral("文件超过%1行，无法导入").arg(maxRows);
     case Problem::NoParcels:
         return QStringLiteral("文件中没有可导入的快件");
     }
@@ -582,7 +582,7 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
         } else if (stored)
             skip(QStringLiteral("已在列表中"));
         else if (companyOf.contains(key.number))
-            skip(QStringLiteral("已在列表中(%1)").arg(companyOf.value(key.number)));
+            skip(QStringLiteral("已在列表中（%1）").arg(companyOf.value(key.number)));
         else
             import.added.append(std::move(parcel));
     }

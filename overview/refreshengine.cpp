@@ -88,7 +88,7 @@ QString RefreshEngine::endingText(Ending ending, qsizetype grown)
     case Ending::TooManyFailures:
         break;
     }
-    return QStringLiteral("自动查询连续%1次失败,已停止").arg(failuresBeforeStop) + news;
+    return QStringLiteral("自动查询连续%1次失败，已停止").arg(failuresBeforeStop) + news;
 }
 
 void RefreshEngine::start(const QList<ParcelKey> &queue, bool automatic)

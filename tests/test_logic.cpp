@@ -162,24 +162,24 @@ GBK, with a header: parcelFile gbk 单号,快递公司,备注\r\n7770001,顺丰�
 GBK number,company: parcelFile gbk 7770001,中通快递 => 7770001|中通快递
 columns in another order, a line break quoted: parcelFile 单号,备注,快递公司\r\n1111,"a\r\nb",韵达快递\r\nx y,,\r\n
   => 1111|韵达快递|a b / 第4行 x y：不是单号
-written file cut after a line: parcelFile 单号,快递公司\r\n1,顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
-cut inside quotes: parcelFile 1,\x22顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
-cut inside a UTF-8 character: parcelFile cut 1 1,顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
-cut inside a GBK character: parcelFile gbk cut 1 1,顺丰快递 => 文件不完整(在中途被截断),未导入任何快件
+written file cut after a line: parcelFile 单号,快递公司\r\n1,顺丰快递 => 文件不完整（在中途被截断），未导入任何快件
+cut inside quotes: parcelFile 1,\x22顺丰快递 => 文件不完整（在中途被截断），未导入任何快件
+cut inside a UTF-8 character: parcelFile cut 1 1,顺丰快递 => 文件不完整（在中途被截断），未导入任何快件
+cut inside a GBK character: parcelFile gbk cut 1 1,顺丰快递 => 文件不完整（在中途被截断），未导入任何快件
 a spreadsheet's Unicode text, tab-separated: parcelFile utf16 单号\t快递公司\r\n7770001\t顺丰\r\n1,2\t申通\r\n
   => 7770001|顺丰 / 第3行 1,2：不是单号
 tab-separated UTF-8, no header: parcelFile 7770001\t中通快递\r\n => 7770001|中通快递
-UTF-16 cut inside a character: parcelFile utf16 cut 1 7770001 => 文件不完整(在中途被截断),未导入任何快件
+UTF-16 cut inside a character: parcelFile utf16 cut 1 7770001 => 文件不完整（在中途被截断），未导入任何快件
 a header alone: parcelFile 单号,快递公司\r\n => 文件中没有可导入的快件
-neither UTF-8 nor GBK: parcelFile latin1 1,\xFF\xFE\xFF\r\n2 => 文件不是UTF-8或GBK编码的文本,无法导入
-binary: parcelFile 1\x00\x02 => 文件不是UTF-8或GBK编码的文本,无法导入
-a broken mark: parcelFile latin1 \xEF\xBB\xBF1,\xB6\xA5 => 文件不是UTF-8或GBK编码的文本,无法导入
+neither UTF-8 nor GBK: parcelFile latin1 1,\xFF\xFE\xFF\r\n2 => 文件不是UTF-8、UTF-16或GBK编码的文本，无法导入
+binary: parcelFile 1\x00\x02 => 文件不是UTF-8、UTF-16或GBK编码的文本，无法导入
+a broken mark: parcelFile latin1 \xEF\xBB\xBF1,\xB6\xA5 => 文件不是UTF-8、UTF-16或GBK编码的文本，无法导入
 the most rows: parcelFile rows 100000 => 100000 rows
-one row too many: parcelFile rows 100001 => 文件超过100000行,无法导入
-blank lines count: parcelFile blank 100001 => 文件超过100000行,无法导入
+one row too many: parcelFile rows 100001 => 文件超过100000行，无法导入
+blank lines count: parcelFile blank 100001 => 文件超过100000行，无法导入
 not read, refused: parcelFile file fifo ; folder ; /dev/zero ; missing ; huge
-  => 不是普通文件,无法导入:fifo ; 不是普通文件,无法导入:folder ; 不是普通文件,无法导入:zero ; 无法读取文件:missing ; 文件大于64 MiB,无法导入
-empty: parcelFile  => 文件是空的,没有可导入的快件
+  => 不是普通文件，无法导入：fifo ; 不是普通文件，无法导入：folder ; 不是普通文件，无法导入：zero ; 无法读取文件：missing ; 文件大于64 MiB，无法导入
+empty: parcelFile  => 文件是空的，没有可导入的快件
 no line a parcel, each said why: parcelFile {"a": "b c"}\n12 =>  / 第1行 {"a": "b c"}：不是单号 ; 第2行 12：不是单号
 a row's tail of markup: plainText 2026-12-03 12:00 快件已揽收</div> => 2026-12-03 12:00 快件已揽收
 tags inside and after: plainText 正在为您派件<p>数据来源于网络</p></div> => 正在为您派件数据来源于网络

@@ -293,19 +293,19 @@ new, version 0: open ; close ; open ; show status,files => status= | files=quill
 the last release's file upgraded in place, notes kept: history 7770001 ; open ; all ; answer ; close ; spoil version1 ; open
   ; note 7770001=新手机\r\n盒 ; restart ; show parcels,steps,status => parcels=7770001[新手机 盒]=运送中/2 | steps=2 | status=
 newer left alone: open ; close ; spoil newer ; open ; auto 30 ; show status,files ; close ; open ; show status =>
-  status=快件记录由更新版本的程序写成,本次仅保存在内存中 | files=quillon.sqlite | status=快件记录由更新版本的程序写成,本次仅保存在内存中
-not a database: spoil text ; open ; show status,files => status=快件记录已损坏,已移至quillon.sqlite.broken-20261206-140500并新建 |
+  status=快件记录由更新版本的程序写成，本次仅保存在内存中 | files=quillon.sqlite | status=快件记录由更新版本的程序写成，本次仅保存在内存中
+not a database: spoil text ; open ; show status,files => status=快件记录已损坏，已移至quillon.sqlite.broken-20261206-140500并新建 |
   files=quillon.sqlite, quillon.sqlite-wal, quillon.sqlite.broken-20261206-140500, quillon.sqlite.broken-20261206-140500-journal,
   quillon.sqlite.broken-20261206-140500-shm, quillon.sqlite.broken-20261206-140500-wal
 corrupt: open ; close ; spoil corrupt ; open ; show files => files=quillon.sqlite, quillon.sqlite-wal,
   quillon.sqlite.broken-20261206-140500, quillon.sqlite.broken-20261206-140500-wal
 folder in its place, from memory: spoil folder ; history 7770001 ; open ; all ; answer ; show parcels,steps,status ; restart ;
-  show parcels => parcels=7770001=运送中/2 | steps=2 | status=快件记录的位置是一个文件夹,本次仅保存在内存中 | parcels=7770001=未查询/0
-folder takes no files: spoil immutable ; open ; show status,files => status=快件记录没有读写权限,本次仅保存在内存中 | files=
-held by another: spoil held ; open ; show status,cause => status=快件记录正被另一个程序使用,本次仅保存在内存中
+  show parcels => parcels=7770001=运送中/2 | steps=2 | status=快件记录的位置是一个文件夹，本次仅保存在内存中 | parcels=7770001=未查询/0
+folder takes no files: spoil immutable ; open ; show status,files => status=快件记录没有读写权限，本次仅保存在内存中 | files=
+held by another: spoil held ; open ; show status,cause => status=快件记录正被另一个程序使用，本次仅保存在内存中
   | cause=database is locked Unable to execute statement
 full disk, the steps written still shown: history 7770001 ; open ; all ; answer ; restart ; spoil full ; auto 30
-  ; show status,steps => status=快件记录无法写入,本次仅保存在内存中 | steps=2
+  ; show status,steps => status=快件记录无法写入，本次仅保存在内存中 | steps=2
 one at a time, a pause between: history 1234567890,cut,hang,404404,7770001 ; open ; all ; abort ; answer ; show state ; next ;
   next ; stop ; show asked,parcels,ended,progress => state=pausing | asked=7770001, 404404, hang | parcels=7770001=运送中/2,
   404404=单号不存在!请检查!/0(单号不存在!请检查!; ), hang=查询失败/0(服务器未在1秒内完成应答; ), cut=未查询/0, 1234567890=未查询/0
@@ -331,7 +331,7 @@ exported, the record lost, imported, everything back: history 7770001,5550001111
 an import held against the list: history 7770001,5555,6666|中通快递 ; open ; note 5555=旧 ; import
   7770001,顺丰快递,新手机\n5555,顺丰快递,新\n5550001111,韵达快递\nx y\nSF1234567890123\n1234567890\n9999,无名快递\n8888,顺丰快递\n8888,中通快递\n6666,顺丰快递
   ; restart ; show summary,parcels => summary=将新增 3 件，补充备注 1 件，跳过 6 件：\n第2行 5555：已在列表中\n第4行 x y：不是单号\n第6行
-  1234567890：未注明快递公司\n第7行 9999：无此快递公司「无名快递」\n第9行 8888：文件中重复\n第10行 6666：已在列表中(中通快递) | parcels=8888=未查询/0, SF1234567890123=未查询/0,
+  1234567890：未注明快递公司\n第7行 9999：无此快递公司「无名快递」\n第9行 8888：文件中重复\n第10行 6666：已在列表中（中通快递） | parcels=8888=未查询/0, SF1234567890123=未查询/0,
   5550001111=未查询/0, 6666=未查询/0, 5555[旧]=未查询/0, 7770001[新手机]=未查询/0
 companies written as lists kept by hand write them: history 1234567890 ; open
   ; import 7770001,顺丰\n5550001111,yto\n7771111,db\n7772222,zt\n7773333,无名\n7774444,sfkd ; show summary,history
@@ -358,11 +358,11 @@ a page without steps keeps them, fails, and news still counts:
   ; grow 1 ; serve normal ; all ; answer ; show parcels => parcels=7770001=查询失败/2(答案中没有物流信息; 运送中),
   9876543210=查询失败/4(答案中没有物流信息; 派件中), 5550001111=查询失败/3(答案中没有物流信息; 运送中),
   7770001=查询失败/2(答案中没有物流信息; 运送中), 7770001=查询失败/2(答案中没有物流信息; 运送中), 8880001=暂无物流信息/0
-  | steps=2 | ended=自动查询连续5次失败,已停止 [] | parcels=7770001=运送中/3*, 9876543210=查询失败/4(答案中没有物流信息; 派件中),
+  | steps=2 | ended=自动查询连续5次失败，已停止 [] | parcels=7770001=运送中/3*, 9876543210=查询失败/4(答案中没有物流信息; 派件中),
   5550001111=查询失败/3(答案中没有物流信息; 运送中), 7770001=查询失败/2(答案中没有物流信息; 运送中),
   7770001=查询失败/2(答案中没有物流信息; 运送中), 8880001=暂无物流信息/0
 automatic stops after 5 failures in a row: history 5550001111,e404,e500,cut,empty,huge,7770001 ; open ; auto 30 ; checked ;
-  answer ; next x5 ; show asked,ended => asked=7770001, huge, empty, cut, e500, e404 | ended=自动查询连续5次失败,已停止 []
+  answer ; next x5 ; show asked,ended => asked=7770001, huge, empty, cut, e500, e404 | ended=自动查询连续5次失败，已停止 []
 )");
     }
     void scenarios()

@@ -274,11 +274,11 @@ a note being typed and the current row outlast a parcel added: put wlnum.ini=1|�
   ; typing 0=gift ; query 顺丰快递 5550001111 ; key Return ; events ; show parcel:1,overview => parcel:1=1/gift/顺丰快递/未查询//// ~  | overview=1 -
 an import is kept in both files or in neither: put in.txt=7770001,顺丰快递\r\n ; block quillon.sqlite ; ready ; click overviewButton ; limit 5
   ; list import in.txt ; limit 0 ; show overviewStatus,entries ; list import in.txt ; show overviewStatus,parcels
-  => overviewStatus=单号记录保存失败,未导入任何快件 | entries= | overviewStatus=已新增 1 件；快件记录的位置是一个文件夹,本次仅保存在内存中 | parcels=7770001 未查询
+  => overviewStatus=单号记录保存失败，未导入任何快件 | entries= | overviewStatus=已新增 1 件；快件记录的位置是一个文件夹，本次仅保存在内存中 | parcels=7770001 未查询
 list imported after a yes, exported: put wlnum.ini=1|顺丰快递\r\n ; put in.txt=7770001,顺丰快递,新\r\n2222,无名快递\r\n
   ; put cut.csv=单号,快递公司\r\n5,顺丰快递 ; ready ; click overviewButton ; list import none.txt ; show box ; list import cut.csv ; reply No
   ; list import in.txt ; show entries ; list import in.txt ; show boxes,entries,parcels,file:wlnum.ini,overviewStatus ; list export out.csv
-  ; show file:out.csv => box=Orvo系列软件: 无法读取文件:none.txt [icon 1, buttons 1, default 0] | entries=1|顺丰快递 | boxes=无法读取文件:none.txt/文件不完整(在中途被截断),未导入任何快件/将新增 1 件，跳过 1 件：\n第2行 2222：无此快递公司「无名快递」\n\n确定导入吗?/将新增 1 件，跳过 1 件：\n第2行 2222：无此快递公司「无名快递」\n\n确定导入吗?
+  ; show file:out.csv => box=Orvo系列软件: 无法读取文件：none.txt [icon 1, buttons 1, default 0] | entries=1|顺丰快递 | boxes=无法读取文件：none.txt/文件不完整（在中途被截断），未导入任何快件/将新增 1 件，跳过 1 件：\n第2行 2222：无此快递公司「无名快递」\n\n确定导入吗？/将新增 1 件，跳过 1 件：\n第2行 2222：无此快递公司「无名快递」\n\n确定导入吗？
   | entries=1|顺丰快递,7770001|顺丰快递 | parcels=7770001 未查询,1 未查询 | file:wlnum.ini=1|顺丰快递\r\n7770001|顺丰快递\r\n
   | overviewStatus=已新增 1 件 | file:out.csv=单号,快递公司,备注,快件状态,最新时间,最新进度,步数,上次查询,有更新,签收时间,归档\r\n1,顺丰快递,,未查询,,,0,,,,\r\n7770001,顺丰快递,新,未查询,,,0,,,,\r\n
 overview follows 删, a query and 清: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
@@ -293,7 +293,7 @@ the record a folder, why in the status line's tooltip: block quillon.sqlite ; re
 overview row not opened typing goes to the number box once the update check ends, unless the focus moved: start ; show focus ; tick updateCheckTimer
   ; show focus ; start ; focus companyBox ; tick updateCheckTimer ; show focus => focus=deleteNumberButton | focus=numberBox | focus=companyBox
 before the update check: put wlnum.ini=1|顺丰快递\r\n ; start ; click overviewButton ; enter 0 ; show overviewStatus,requests
-  => overviewStatus=程序检测更新中,请稍后再打开 | requests=0
+  => overviewStatus=程序检测更新中，请稍后再打开 | requests=0
 overview marks, notifies, opens, deletes: answer 1=rows:2 ; put wlnum.ini=1|顺丰快递\r\n5550001111|顺丰快递\r\n ; ready ; click overviewButton ; refresh
   ; answer 1=rows:3 ; refresh ; show parcels,overviewStatus,notified ; close overview ; activate refresh ; show overview ; menu 1=标记为已读 ; show parcels
   ; answer 1=rows:4 ; refresh ; enter 1 ; tick showRowsTimer ; show parcels,numberBox,rows,changeNoticeLabel,notified ; query 顺丰快递 5550001111
