@@ -76,6 +76,7 @@ AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, const Clock &cloc
     m_table->setColumnWidth(BatchModel::Company, 130);
     m_add->setObjectName(QStringLiteral("addButton"));
     m_add->setEnabled(false);
+    m_add->setDefault(true); // Enter adds, Esc closes
     m_summary->setObjectName(QStringLiteral("addSummary"));
     m_summary->setTextFormat(Qt::PlainText);
     m_summary->setWordWrap(true);

@@ -254,8 +254,9 @@ QString ParcelStore::statusText() const
     case State::Closed:
         break;
     case State::Ready:
-        return m_movedAsideTo.isEmpty() ? QString()
-                                        : QStringLiteral("快件记录已损坏，已移至%1并新建").arg(m_movedAsideTo);
+        return m_movedAsideTo.isEmpty()
+                   ? QString()
+                   : QStringLiteral("快件记录已损坏，已移至%1并新建").arg(m_movedAsideTo);
     case State::NewerSchema:
         return QStringLiteral("快件记录由更新版本的程序写成，本次仅保存在内存中");
     case State::Held:

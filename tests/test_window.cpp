@@ -252,9 +252,9 @@ overview learns the main window's answers, steps as text: put wlnum.ini=5|顺丰
   ~ 服务器返回HTTP错误404\n上次结果：派件中 | overview=5 派件数据&来源
 numbers added from the list, each line saying what became of it: put wlnum.ini=1234567890|顺丰快递\r\n ; answer SF1234567890123=rows:2
   ; ready ; click overviewButton ; batch SF1234567890123 74123456789012,abc、1234567890 SF1234567890123；sf9876543210987\u300012
-  ; show batch ; refresh add ; show addSummary ; batch company=1=zt ; refresh add ; show batch,addSummary,parcels,file:wlnum.ini,entries
+  ; show batch ; focus numbersText ; key Tab ; key Tab ; show focus ; refresh add ; show addSummary ; batch company=1=zt ; refresh add ; show batch,addSummary,parcels,file:wlnum.ini,entries
   ; click closeButton ; events ; batch SF1234567890123 ; show batch => batch=SF1234567890123 顺丰快递,74123456789012 中通快递 可能是 中通快递，请核对,ABC 不是单号,1234567890
-  已在单号记录中，跳过,SF1234567890123 顺丰快递 重复，跳过,SF9876543210987 顺丰快递,12 不是单号 | addSummary=已添加 1 个单号；未添加：SF9876543210987（单号不存在!请检查!）
+  已在单号记录中，跳过,SF1234567890123 顺丰快递 重复，跳过,SF9876543210987 顺丰快递,12 不是单号 | focus=addButton | addSummary=已添加 1 个单号；未添加：SF9876543210987（单号不存在!请检查!）
   | batch=SF1234567890123 顺丰快递 已添加,74123456789012 中通快递 单号不存在!请检查!,ABC 不是单号,1234567890 已在单号记录中，跳过,SF1234567890123 顺丰快递
   重复，跳过,SF9876543210987 顺丰快递 单号不存在!请检查!,12 不是单号 | addSummary=已添加 0 个单号；未添加：74123456789012（单号不存在!请检查!）、SF9876543210987（单号不存在!请检查!）
   | parcels=SF1234567890123 运送中 2,1234567890 未查询 | file:wlnum.ini=1234567890|顺丰快递\r\nSF1234567890123|顺丰快递\r\n

@@ -329,6 +329,7 @@ void WindowHarness::act(const QString &step)
             throw Unknown{u"no line or company "_s + value};
     } else if (verb == u"batch") { // 添加单号 opened, the numbers pasted, the pause after them
         find<QPushButton>("addNumbersButton")->click();
+        QApplication::setActiveWindow(find("addNumbersDialog")); // as the window system would
         find<QPlainTextEdit>("numbersText")->setPlainText(arg);
         tick("readNumbersTimer");
     } else if (verb == u"refresh") { // 全部查询 (or 添加 of 添加单号), each answer awaited and each pause
