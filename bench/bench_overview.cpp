@@ -2,14 +2,19 @@
 // inserting the same 30 rows into a bare SQLite table in one transaction; reading 1,000 parcels
 // of 30 steps with notes from the record and laying them out against filling a bare QTableWidget with the
 // strings the list shows of them; importing a list of 10,000 parcels against inserting the same
-// rows into a bare table in one transaction; and, for the record, opening that file.
+// rows into a bare table in one transaction; refusing a file of 64 MiB of line ends, in CPU time and
+// in memory; reading the largest file an import takes; reading and showing a paste of 10,000 lines
+// in 添加单号 against filling a bare QStandardItemModel; and, for the record, opening that file.
 //
 // Goals: one refreshed parcel <= 2 x the bare insertion, in CPU time (the commit does not wait
 //        for the disk in WAL mode with synchronous=NORMAL, and the disk is not what is measured);
 //        1,000 parcels from the record, in the list's model, sorting proxy and view, <= 1.5 x the
 //        bare QTableWidget;
 //        an import of 10,000 rows (the file read, held against the list, the parcels added to the
-//        record and the history) <= 1.5 x inserting them into a bare table, in CPU time.
+//        record and the history) <= 1.5 x inserting them into a bare table, in CPU time;
+//        64 MiB of line ends refused within 0.5 s of CPU and 150 MiB more memory, and the largest
+//        import read within a second, both guarded; a paste of 10,000 lines read and shown <= 1.5 x
+//        the bare model.
 
 #include "bench/benchmain.h"
 #include "common/savefile.h"
@@ -446,8 +451,10 @@ int main(int argc, char **argv)
              true},
             {"BM_RefuseBlankLines", "", 150,
              "refuse an import of 64 MiB of line ends, memory above the program's own", 1, "MiB", true},
+            // 0.59 to 0.77 s on a quiet machine here: the guard allows a quarter more for the spread.
             {"BM_ReadLargestFile", "", 1000,
-             "read the largest import (100,000 parcels) and hold it against the list, CPU time", 1, "", true},
+             "read the largest import (100,000 parcels) and hold it against the list, CPU time", 1.25, "",
+             true},
         },
         [](QTemporaryDir &dir) {
             workDir = &dir;

@@ -117,18 +117,23 @@ public:
                                                ParcelFile::maxBytes + 1 - m_read);
         if (m_complete || wanted <= 0)
             return false;
-        m_chunk.resize(wanted);
-        const qint64 got = m_device.read(m_chunk.data(), wanted);
-        m_chunk.resize(std::max<qint64>(got, 0));
-        if (m_read == 0 && (m_chunk.startsWith("\xFF\xFE") || m_chunk.startsWith("\xFE\xFF"))) {
+        // Read in place, unless what is read must first become UTF-8, or is the first read, which
+        // may begin with UTF-16's mark.
+        const bool first = m_read == 0, inPlace = !first && !m_utf16;
+        QByteArray &into = inPlace ? m_bytes : m_chunk;
+        const qsizetype held = inPlace ? m_bytes.size() : 0;
+        into.resize(held + wanted);
+        const qint64 got = m_device.read(into.data() + held, wanted);
+        into.resize(held + std::max<qint64>(got, 0));
+        m_read += std::max<qint64>(got, 0);
+        if (first && (m_chunk.startsWith("\xFF\xFE") || m_chunk.startsWith("\xFE\xFF"))) {
             m_utf16.emplace(m_chunk.startsWith("\xFF") ? QStringConverter::Utf16LE
                                                        : QStringConverter::Utf16BE);
             m_bytes = "\xEF\xBB\xBF";
             m_chunk.remove(0, 2);
-            m_read = 2;
         }
-        m_read += m_chunk.size();
-        m_bytes += m_utf16 ? QString((*m_utf16)(m_chunk)).toUtf8() : m_chunk;
+        if (!inPlace)
+            m_bytes += m_utf16 ? QString((*m_utf16)(m_chunk)).toUtf8() : m_chunk;
         m_complete = got < wanted || m_device.atEnd();
         m_problem = got < 0                               ? Problem::Unreadable
                     : m_read > ParcelFile::maxBytes       ? Problem::TooLarge
@@ -151,13 +156,14 @@ private:
 // commas, as a spreadsheet's text export does; else the comma.
 char separatorOf(Source &source)
 {
+    constexpr qsizetype enough = 1024 * 1024; // to find the first line in, blanks before it too
     for (;;) {
         const QByteArrayView bytes = source.bytes();
         qsizetype start = 0;
         while (start < bytes.size() && QByteArrayView(" \t\r\n\xEF\xBB\xBF").contains(bytes.at(start)))
             ++start;
         const qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0 && !source.complete() && source.more())
+        if ((end < 0 || start == bytes.size()) && bytes.size() < enough && source.more())
             continue;
         const QByteArrayView line = bytes.sliced(start, (end < 0 ? bytes.size() : end) - start);
         return line.count('\t') > line.count(',') ? '\t' : ',';
