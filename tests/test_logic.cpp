@@ -807,10 +807,13 @@ int main(int argc, char **argv)
         std::fflush(stdout);
         const QtClock clock;
         ParcelStore store(target, clock); // the record: parcels of 30 steps, one transaction each
-        for (qsizetype count = target.endsWith(u".sqlite") && store.open() == ParcelStore::State::Ready
-                                   ? store.parcels().size()
-                                   : -1;
-             count >= 0; std::fflush(stdout)) {
+        qsizetype count = target.endsWith(u".sqlite") && store.open() == ParcelStore::State::Ready
+                              ? store.parcels().size()
+                              : -1;
+        // Where it starts, said before it writes: a writer killed before it says its first
+        // parcel has written at most one more than this.
+        std::printf("%lld\n", qlonglong(count));
+        for (std::fflush(stdout); count >= 0; std::fflush(stdout)) {
             const QList<ResultRow> steps(30, {QString::number(count), {}});
             if (store.save(ParcelRecord::fresh({steps[0].time, u"顺丰快递"_s}), &steps))
                 std::printf("%lld\n", qlonglong(++count)); // how many are recorded
