@@ -38,8 +38,11 @@ QList<NumberBatch::Line> NumberBatch::read(const QString &text, const Marks &mar
 
 bool NumberBatch::isNumber(const QString &token)
 {
-    static const QRegularExpression shape(QStringLiteral("^(?=.*[0-9])[A-Za-z0-9-]{4,40}$"));
-    return shape.match(token).hasMatch();
+    const auto allowed = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'-';
+    };
+    return token.size() >= 4 && token.size() <= 40 && std::ranges::all_of(token, allowed) &&
+           std::ranges::any_of(token, [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 QString NumberBatch::note(const Line &line)

@@ -63,8 +63,9 @@ QString csvField(const QString &value)
 QString fromField(const QString &field)
 {
     static const QRegularExpression digitsAsText(QStringLiteral("^=\"([0-9]+)\"$"));
-    if (const QRegularExpressionMatch digits = digitsAsText.match(field); digits.hasMatch())
-        return digits.captured(1);
+    if (field.startsWith(u"=\""))
+        if (const QRegularExpressionMatch digits = digitsAsText.match(field); digits.hasMatch())
+            return digits.captured(1);
     return field.size() > 1 && field.front() == u'\'' && looksLikeFormula(field.sliced(1)) ? field.sliced(1)
                                                                                            : field;
 }
@@ -448,6 +449,9 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
     const bool marked = source.bytes().startsWith("\xEF\xBB\xBF");
     FieldText decoded(marked ? Encoding::Utf8Only : Encoding::Utf8);
     RecordReader records(source, marked ? 3 : 0, separatorOf(source));
+    // Room for as many rows as a file of this size holds of the export's, never more than allowed.
+    if (!device.isSequential())
+        reading.rows.reserve(qMin(device.size() / 100, qint64(maxRows)));
     QStringList fields;
     // A header names the columns, in any order; without one a line is a number, maybe its company
     // and a note.
@@ -548,6 +552,7 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
     for (int row = 0; row < board.count(); ++row)
         companyOf.insert(board.parcel(row).key.number, board.parcel(row).key.company);
     QSet<QString> seen;
+    import.added.reserve(reading.rows.size());
     for (Reading::Row &row : reading.rows) {
         ParcelRecord parcel = std::move(row.record);
         ParcelKey &key = parcel.key;
