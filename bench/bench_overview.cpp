@@ -451,7 +451,8 @@ int main(int argc, char **argv)
              true},
             {"BM_RefuseBlankLines", "", 150,
              "refuse an import of 64 MiB of line ends, memory above the program's own", 1, "MiB", true},
-            // 0.38 s on a quiet machine here, up to twice that beside a build: the guard allows a quarter more.
+            // 0.38 s on a quiet machine here, up to twice that beside a build: the guard allows a
+            // quarter more.
             {"BM_ReadLargestFile", "", 1000,
              "read the largest import (100,000 parcels) and hold it against the list, CPU time", 1.25, "",
              true},
