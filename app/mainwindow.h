@@ -2,7 +2,7 @@
 
 #include "app/reentryguard.h"
 #include "history/historystore.h"
-#include "overview/parcelrecord.h"
+#include "parcels/parcelrecord.h"
 #include "platform/endpoints.h"
 #include "platform/platform.h"
 #include "platform/programfolders.h"

@@ -6,9 +6,9 @@
 #include "history/historystore.h"
 #include "monitor/parcelnotification.h"
 #include "overview/overviewwindow.h"
-#include "overview/parcelboard.h"
-#include "overview/parcelstore.h"
-#include "overview/refreshengine.h"
+#include "parcels/parcelboard.h"
+#include "parcels/parcelstore.h"
+#include "parcels/refreshengine.h"
 
 #include <QWidget>
 

@@ -20,9 +20,9 @@
 #include "common/savefile.h"
 #include "history/historystore.h"
 #include "overview/addnumbersdialog.h"
-#include "overview/parcelboard.h"
-#include "overview/parcelfile.h"
 #include "overview/parcelmodel.h"
+#include "parcels/parcelboard.h"
+#include "parcels/parcelfile.h"
 #include "platform/qtclock.h"
 
 #include <QHeaderView>

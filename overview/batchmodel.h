@@ -1,6 +1,6 @@
 #pragma once
 
-#include "overview/numberbatch.h"
+#include "parcels/numberbatch.h"
 
 #include <QAbstractTableModel>
 

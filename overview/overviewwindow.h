@@ -1,7 +1,7 @@
 #pragma once
 
-#include "overview/parcelfile.h"
-#include "overview/parcelrecord.h"
+#include "parcels/parcelfile.h"
+#include "parcels/parcelrecord.h"
 
 #include <QPointer>
 #include <QWidget>

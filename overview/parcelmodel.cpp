@@ -1,7 +1,7 @@
 #include "overview/parcelmodel.h"
 
 #include "common/textrules.h"
-#include "overview/parcelboard.h"
+#include "parcels/parcelboard.h"
 
 #include <QColor>
 #include <QFont>

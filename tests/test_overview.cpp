@@ -2,8 +2,8 @@
 // the demo service over loopback, with a fake clock and the refresh's timers ticked by hand.
 #include "demoservice.h"
 #include "fakeplatform.h"
-#include "overview/parcelfile.h"
-#include "overview/refreshengine.h"
+#include "parcels/parcelfile.h"
+#include "parcels/refreshengine.h"
 #include "platform/qtwebfetch.h"
 #include "steps.h"
 #include "table.h"

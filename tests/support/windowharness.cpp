@@ -4,7 +4,7 @@
 #include "common/savefile.h"
 #include "common/statusbar.h"
 #include "overview/parcelmodel.h"
-#include "overview/refreshengine.h"
+#include "parcels/refreshengine.h"
 #include "tracking/resultmodel.h"
 
 #include <QAbstractButton>

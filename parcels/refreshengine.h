@@ -1,6 +1,6 @@
 #pragma once
 
-#include "overview/parcelboard.h"
+#include "parcels/parcelboard.h"
 #include "platform/platform.h"
 
 #include <QDateTime>

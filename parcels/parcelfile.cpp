@@ -1,9 +1,9 @@
-#include "overview/parcelfile.h"
+#include "parcels/parcelfile.h"
 
 #include "common/gbtext.h"
 #include "common/textrules.h"
-#include "overview/numberbatch.h"
-#include "overview/parcelboard.h"
+#include "parcels/numberbatch.h"
+#include "parcels/parcelboard.h"
 #include "tracking/catalogue.h"
 #include "tracking/companykeys.h"
 #include "tracking/courierguess.h"

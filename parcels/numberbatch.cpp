@@ -1,4 +1,4 @@
-#include "overview/numberbatch.h"
+#include "parcels/numberbatch.h"
 
 #include "tracking/courierguess.h"
 

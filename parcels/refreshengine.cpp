@@ -1,4 +1,4 @@
-#include "overview/refreshengine.h"
+#include "parcels/refreshengine.h"
 
 #include "tracking/catalogue.h"
 #include "tracking/queryoutcome.h"

@@ -1,4 +1,4 @@
-#include "overview/parcelboard.h"
+#include "parcels/parcelboard.h"
 
 #include "common/textrules.h"
 #include "history/historystore.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "overview/parcelrecord.h"
+#include "parcels/parcelrecord.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "overview/parcelrecord.h"
+#include "parcels/parcelrecord.h"
 
 #include "tracking/catalogue.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "overview/parcelrecord.h"
-#include "overview/parcelstore.h"
+#include "parcels/parcelrecord.h"
+#include "parcels/parcelstore.h"
 
 #include <QHash>
 #include <QList>

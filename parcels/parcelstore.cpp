@@ -1,4 +1,4 @@
-#include "overview/parcelstore.h"
+#include "parcels/parcelstore.h"
 
 #include "platform/clock.h"
 
