@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/historycontroller.h"
 #include "app/monitoringpanels.h"
 #include "app/overviewlink.h"
 #include "app/queryinputs.h"
@@ -7,9 +8,9 @@
 #include "app/statusline.h"
 #include "app/updatechecker.h"
 #include "common/bringtofront.h"
+#include "common/firstframe.h"
 #include "common/layoutfit.h"
 #include "common/texts.h"
-#include "history/historycontroller.h"
 #include "monitor/changenotice.h"
 #include "monitor/parcelnotification.h"
 #include "tracking/companytyping.h"
@@ -25,7 +26,9 @@
 MainWindow::MainWindow(const Platform &platform, const Endpoints &endpoints, const ProgramFolders &folders,
                        QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::MainWindow>()), m_platform(platform), m_endpoints(endpoints),
-      m_folders(folders), m_history(folders.historyFile(), folders.earlierHistoryFile()),
+      m_folders(folders), m_book({folders.historyFile(), folders.earlierHistoryFile(),
+                                  folders.dataFile(QLatin1String(ParcelStore::fileName))},
+                                 platform.clock),
       m_showRowsTimer(this)
 {
     // The skin before the widgets, so that each is polished once, when shown, not again for it.
@@ -70,14 +73,14 @@ void MainWindow::setupInputs()
                                 .numberBox = ui->numberBox,
                                 .deleteNumberButton = ui->deleteNumberButton,
                                 .clearHistoryButton = ui->clearHistoryButton},
-                               m_history, *m_guard, m_platform.boxes, this);
+                               m_book, *m_guard, m_platform.boxes, this);
     connect(m_inputs, &QueryInputs::message, this,
             [this](const QString &text) { m_statusLine->setMessage(text); });
     connect(m_inputs, &QueryInputs::picked, this, &MainWindow::resetRowCounts);
     // A picked parcel's note, where the number box shows it: in its tooltip, until the text is edited.
     connect(m_inputs, &QueryInputs::picked, this, [this] {
         ui->numberBox->setToolTip(
-            m_overviewLink->noteOf({ui->numberBox->currentText(), ui->companyBox->currentText()}));
+            m_book.board().noteOf({ui->numberBox->currentText(), ui->companyBox->currentText()}));
     });
     connect(ui->numberBox->lineEdit(), &QLineEdit::textEdited, ui->numberBox,
             [box = ui->numberBox] { box->setToolTip(QString()); });
@@ -118,15 +121,9 @@ void MainWindow::setupNotifications()
 
 void MainWindow::setupOverview()
 {
-    m_overviewLink = std::make_unique<OverviewLink>(
-        OverviewLink::MainWindowSide{
-            .window = this,
-            .history = m_history,
-            .historyController = m_inputs->history(),
-            .boxes = *m_guard,
-            .busy = [this] { return whyNoParcelNow(); },
-            .pickAndQuery = [this](const ParcelKey &key, int seenRows) { queryParcel(key, seenRows); }},
-        m_platform, m_endpoints.trackingHost, m_folders);
+    m_overviewLink = std::make_unique<OverviewLink>(m_book, m_inputs->history(), *m_guard, m_platform,
+                                                    m_endpoints.trackingHost, this);
+    connect(m_overviewLink.get(), &OverviewLink::openRequested, this, &MainWindow::openParcel);
     connect(ui->overviewButton, &QPushButton::clicked, m_overviewLink.get(), &OverviewLink::showWindow);
 }
 
@@ -137,7 +134,8 @@ void MainWindow::setupUpdateCheck()
     // An unreadable history is what the user must know most once the program has loaded.
     connect(m_updateChecker, &UpdateChecker::message, this,
             [this](const QString &text, const QString &cause) {
-                m_statusLine->setMessage(m_history.unreadable() ? Texts::historyUnreadable() : text, cause);
+                m_statusLine->setMessage(m_book.history().unreadable() ? Texts::historyUnreadable() : text,
+                                         cause);
             });
     // Qt gives the focus to the first control that takes it, 删 while the number box is locked;
     // once the check unlocks the box, typing goes there, unless the user chose another control.
@@ -169,7 +167,9 @@ void MainWindow::loadAndGreet()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    m_overviewLink->openRecordSoon();
+    // Start-up does not wait for the record: it opens once the window is on screen.
+    if (!m_book.board().isOpen())
+        afterFirstFrame(this, [this] { m_book.openRecord(); });
 }
 
 QString MainWindow::whyNoParcelNow() const
@@ -180,13 +180,16 @@ QString MainWindow::whyNoParcelNow() const
                                  : QString();
 }
 
-// A parcel of the overview, as a pick from the number box followed by the query; the change notice
+// A parcel of the list, as a pick from the number box followed by the query; the change notice
 // compares with the steps the user has seen of it there.
-void MainWindow::queryParcel(const ParcelKey &key, int seenRows)
+void MainWindow::openParcel(const ParcelKey &key)
 {
+    if (const QString refused = whyNoParcelNow(); !refused.isEmpty())
+        return m_overviewLink->setStatus(refused);
+    const int seenRows = m_book.openedFromList(key);
     m_inputs->selectCompany(key.company);
     ui->numberBox->setEditText(key.number);
-    ui->numberBox->setToolTip(m_overviewLink->noteOf(key));
+    ui->numberBox->setToolTip(m_book.board().noteOf(key));
     m_previousRowCount = seenRows;
     m_currentRowCount = seenRows;
     bringToFront(this);
@@ -226,8 +229,8 @@ void MainWindow::queryAnswered(Query query, const FetchResult &answer)
 {
     m_queryState = QueryState::Idle;
     QueryOutcome outcome = QueryOutcome::read(answer);
+    query.historySaved = m_book.recordQuery(query.number, query.company, outcome);
     if (outcome.kind != QueryOutcome::Kind::Answered) {
-        m_overviewLink->queried({HistoryStore::recordedNumber(query.number), query.company}, outcome);
         if (outcome.emptiesNumber()) {
             ui->numberBox->clearEditText();
             ui->numberBox->setFocus();
@@ -235,8 +238,6 @@ void MainWindow::queryAnswered(Query query, const FetchResult &answer)
         endQuery(outcome.message(), outcome.cause);
         return waitChanged();
     }
-    recordInHistory(query);
-    m_overviewLink->queried({HistoryStore::recordedNumber(query.number), query.company}, outcome);
     query.rows = std::move(outcome.rows);
     if (query.rows.isEmpty())
         endQuery(query.historySaved ? outcome.message() : Texts::historyNotSaved());
@@ -260,12 +261,6 @@ bool MainWindow::inputsComplete(const Query &query)
         return false;
     }
     return true;
-}
-
-void MainWindow::recordInHistory(Query &query)
-{
-    query.historySaved =
-        m_inputs->history().add(query.number, query.company) != HistoryStore::AddResult::SaveFailed;
 }
 
 void MainWindow::showRowsSoon(Query query)
@@ -317,7 +312,7 @@ void MainWindow::notifyParcelMoved(const Query &query)
     const ResultRow newest = newestRow(query.rows);
     m_platform.notifier.notify(
         ParcelNotification::forParcel({query.company, number, newest.time, newest.progress,
-                                       m_overviewLink->noteOf({number, query.company})}),
+                                       m_book.board().noteOf({number, query.company})}),
         this);
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/reentryguard.h"
-#include "history/historystore.h"
-#include "parcels/parcelrecord.h"
+#include "parcels/parcelbook.h"
 #include "platform/endpoints.h"
 #include "platform/platform.h"
 #include "platform/programfolders.h"
@@ -70,7 +69,6 @@ private:
     void startQuery(bool byPanel);
     bool inputsComplete(const Query &query); // else says what is missing
     void queryAnswered(Query query, const FetchResult &answer);
-    void recordInHistory(Query &query);
     void showRowsSoon(Query query);
     void showPendingRows();
     void showChangeNotice(const Query &query);
@@ -86,16 +84,17 @@ private:
     void waitChanged();
     void playSound(const QString &fileName);
 
-    // What the overview "全部快件" asks of the window.
-    QString whyNoParcelNow() const; // empty when a row of the overview can be queried now
-    void queryParcel(const ParcelKey &key, int seenRows);
+    // A row opened in the list "全部快件": queried as a pick from the number box, unless the window
+    // cannot query now, which the list is told.
+    QString whyNoParcelNow() const; // empty when a row of the list can be queried now
+    void openParcel(const ParcelKey &key);
 
     std::unique_ptr<Ui::MainWindow> ui;
     Platform m_platform;
     ReentryGuard *m_guard;
     Endpoints m_endpoints;
     ProgramFolders m_folders;
-    HistoryStore m_history;
+    ParcelBook m_book;
     StatusLine *m_statusLine = nullptr;
     QueryInputs *m_inputs = nullptr;
     MonitoringPanels *m_panels = nullptr;
@@ -111,7 +110,6 @@ private:
 
     QTimer m_showRowsTimer;
 
-    // It follows the history, so it goes first.
-    std::unique_ptr<OverviewLink> m_overviewLink;
+    std::unique_ptr<OverviewLink> m_overviewLink; // on the book, so it goes first
     UpdateChecker *m_updateChecker = nullptr;
 };

@@ -1,70 +1,46 @@
 #pragma once
 
-#include "parcels/parcelfile.h"
-#include "parcels/parcelrecord.h"
+#include "history/parcelkey.h"
 #include "platform/platform.h"
-#include "platform/programfolders.h"
 
 #include <QObject>
-#include <functional>
 #include <memory>
 
 class HistoryController;
-class HistoryStore;
 class OverviewWindow;
-class ParcelBoard;
-class ParcelStore;
+class ParcelBook;
 class RefreshEngine;
 class QWidget;
 
-// The main window's side of the overview "全部快件": the record, the board and the background
-// refresh for the whole run, the overview window made at its first opening, the notifications a
-// refresh posts, and what a row opened or deleted there does in the main window.
+// Opens the window "全部快件" (made at its first opening, over the main window) and answers a click
+// on a refresh's notification; the background refresh runs for the whole run, and what it grew is
+// posted. A row opened there is the main window's to query; one deleted asks the number box's
+// question.
 class OverviewLink : public QObject {
     Q_OBJECT
 public:
-    // What the overview needs of the main window.
-    struct MainWindowSide {
-        QWidget *window;                      // the parent of the overview window
-        const HistoryStore &history;          // the list the board follows
-        HistoryController &historyController; // 删 for a row's number, its question included
-        MessageBoxes &boxes;                  // the main window's, for the overview's questions
-        std::function<QString()> busy;        // why no row can be opened now; empty when one can
-        // As a pick from the number box, the change notice counting from the rows the list showed.
-        std::function<void(const ParcelKey &, int seenRows)> pickAndQuery;
-    };
-    // The record is a file of `folders`' data folder.
-    OverviewLink(MainWindowSide mainWindow, const Platform &platform, const QString &trackingHost,
-                 const ProgramFolders &folders);
+    // `boxes` are the main window's, for the list's questions.
+    OverviewLink(ParcelBook &book, HistoryController &history, MessageBoxes &boxes, const Platform &platform,
+                 const QString &trackingHost, QWidget *window);
     ~OverviewLink() override;
 
-    // The record is not opened while the window is made, so that start-up does not wait for the
-    // file: this opens it once the window has painted its first frame.
-    void openRecordSoon();
-    // The main window asked for the parcel itself: the record learns the answer as from a refresh,
-    // and an answer the user sees leaves no mark.
-    void queried(const ParcelKey &key, const QueryOutcome &outcome);
-    QString noteOf(const ParcelKey &key) const; // empty for none, or before the record is open
     void updateCheckEnded();
     OverviewWindow *showWindow(); // opened, or raised when open
     void closeWindow();
+    void setStatus(const QString &text); // in the list's status line, when it is open
+
+signals:
+    void openRequested(const ParcelKey &key); // 查看, Enter or a double-click on a row
 
 private:
-    void openRecord();
-    void followHistory(); // after every change of the history
-    void openParcel(const ParcelKey &key);
-    void deleteParcel(const ParcelKey &key);
-    void importParcels(const ParcelFile::Import &import);
     void notifyRefreshed(const QList<ParcelKey> &grown);
     void notificationActivated(const QString &key, QObject *poster);
 
-    MainWindowSide m_mainWindow;
-    Notifier &m_notifier;
-    FileDialogs &m_files;
-    const Clock &m_clock;
-    // Each holds on to those before it, so they go in the opposite order.
-    std::unique_ptr<ParcelStore> m_store;
-    std::unique_ptr<ParcelBoard> m_board;
+    ParcelBook &m_book;
+    HistoryController &m_history;
+    MessageBoxes &m_boxes;
+    Platform m_platform;
+    QWidget *m_window;
     std::unique_ptr<RefreshEngine> m_refresh;
     std::unique_ptr<OverviewWindow> m_overview; // made at its first opening
 };

@@ -1,7 +1,7 @@
 #include "app/queryinputs.h"
 
 #include "app/couriersuggestion.h"
-#include "history/historycontroller.h"
+#include "app/historycontroller.h"
 #include "search/companysearchdialog.h"
 #include "tracking/catalogue.h"
 
@@ -18,10 +18,10 @@ namespace {
 constexpr int numberBoxMaxLength = 16 * 1024 * 1024;
 } // namespace
 
-QueryInputs::QueryInputs(Controls controls, HistoryStore &history, MessageBoxes &windowBoxes,
+QueryInputs::QueryInputs(Controls controls, ParcelBook &book, MessageBoxes &windowBoxes,
                          MessageBoxes &dialogBoxes, QWidget *window)
     : QObject(window), m_ui(controls), m_dialogBoxes(dialogBoxes), m_window(window),
-      m_historyController(new HistoryController(controls.numberBox, history, windowBoxes, this)),
+      m_historyController(new HistoryController(controls.numberBox, book, windowBoxes, this)),
       m_suggestion(new CourierSuggestion(controls.numberBox, controls.companyBox, window))
 {
     // The number sent is exactly what was typed: no completion from the history.

@@ -5,7 +5,7 @@
 
 class CourierSuggestion;
 class HistoryController;
-class HistoryStore;
+class ParcelBook;
 class MessageBoxes;
 class QComboBox;
 class QGroupBox;
@@ -28,8 +28,8 @@ public:
         QPushButton *clearHistoryButton;
     };
     // `windowBoxes` are the window's, for the history's questions; the company search has its own.
-    QueryInputs(Controls controls, HistoryStore &history, MessageBoxes &windowBoxes,
-                MessageBoxes &dialogBoxes, QWidget *window);
+    QueryInputs(Controls controls, ParcelBook &book, MessageBoxes &windowBoxes, MessageBoxes &dialogBoxes,
+                QWidget *window);
 
     void fill(); // the company list from the catalogue, the number box from the history
     QString companyCode() const { return m_companyCode; }

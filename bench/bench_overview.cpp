@@ -242,7 +242,7 @@ void BM_ImportList(benchmark::State &state)
         HistoryStore history(workDir->filePath(name + QStringLiteral(".ini")));
         state.ResumeTiming();
         const ParcelFile::Import import = ParcelFile::plan(ParcelFile::read(file), board);
-        QList<HistoryStore::Picked> entries;
+        QList<ParcelKey> entries;
         for (const ParcelRecord &parcel : import.added)
             entries.append({parcel.key.number, parcel.key.company});
         const HistoryStore::AddResult added = history.addAll(entries);

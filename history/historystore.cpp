@@ -95,7 +95,7 @@ QString HistoryStore::entryNumber(const QString &entry)
     return numberOf(entry).toString();
 }
 
-HistoryStore::Picked HistoryStore::pick(const QString &entry)
+ParcelKey HistoryStore::keyOf(const QString &entry)
 {
     const qsizetype end = numberEnd(entry);
     if (end < 0)
@@ -131,13 +131,13 @@ HistoryStore::AddResult HistoryStore::add(const QString &typedNumber, const QStr
     return save() ? AddResult::Added : AddResult::SaveFailed;
 }
 
-HistoryStore::AddResult HistoryStore::addAll(const QList<Picked> &parcels)
+HistoryStore::AddResult HistoryStore::addAll(const QList<ParcelKey> &parcels)
 {
     QSet<QString> numbers;
     for (const QString &entry : std::as_const(m_entries))
         numbers.insert(entryNumber(entry));
     QStringList added;
-    for (const Picked &parcel : parcels) {
+    for (const ParcelKey &parcel : parcels) {
         const QString number = recordedNumber(parcel.number);
         if (!number.isEmpty() && !numbers.contains(number)) {
             numbers.insert(number);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/parcelkey.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -23,13 +25,9 @@ public:
     // follows (a typed number and the name 共速达物流|快递 may hold bars of their own), else before
     // its first "|", or the whole entry without one.
     static QString entryNumber(const QString &entry);
-    // A picked entry split where its number ends; without a "|" the number is empty and the
-    // whole entry is taken as the company.
-    struct Picked {
-        QString number;
-        QString company;
-    };
-    static Picked pick(const QString &entry);
+    // An entry split where its number ends; without a "|" the number is empty and the whole entry
+    // is taken as the company.
+    static ParcelKey keyOf(const QString &entry);
     // The number as it is recorded: CR and LF removed.
     static QString recordedNumber(const QString &typed);
 
@@ -39,7 +37,7 @@ public:
     AddResult add(const QString &typedNumber, const QString &company);
     // The same for many, in their order, with one write: Added when any was. On SaveFailed none
     // stays: what they come from (an import) happens whole or not at all.
-    AddResult addAll(const QList<Picked> &parcels);
+    AddResult addAll(const QList<ParcelKey> &parcels);
     // Removes every entry whose number is `number`, then writes the file even when none went; an
     // empty number has none and writes nothing. False when the file could not be replaced: the
     // entries are gone all the same.

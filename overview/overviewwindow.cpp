@@ -7,7 +7,7 @@
 #include "overview/parcelfilter.h"
 #include "overview/parcelmodel.h"
 #include "parcels/numberbatch.h"
-#include "parcels/parcelboard.h"
+#include "parcels/parcelbook.h"
 #include "parcels/refreshengine.h"
 #include "platform/filedialogs.h"
 #include "platform/messageboxes.h"
@@ -87,10 +87,10 @@ QList<int> numbersOf(const QVariant &setting)
 }
 } // namespace
 
-OverviewWindow::OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, MessageBoxes &boxes,
+OverviewWindow::OverviewWindow(ParcelBook &book, RefreshEngine &refresh, MessageBoxes &boxes,
                                FileDialogs &files, const Clock &clock, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_board(board), m_refresh(refresh), m_boxes(boxes), m_files(files),
-      m_clock(clock), m_model(new ParcelModel(board, this)), m_proxy(new ParcelFilter(this))
+    : QWidget(parent, Qt::Window), m_book(book), m_refresh(refresh), m_boxes(boxes), m_files(files),
+      m_clock(clock), m_model(new ParcelModel(book.board(), this)), m_proxy(new ParcelFilter(this))
 {
     setObjectName(QStringLiteral("overviewWindow"));
     setWindowTitle(QStringLiteral("全部快件"));
@@ -103,7 +103,8 @@ OverviewWindow::OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, Messa
     restoreLayout();
     countArchived();
     setStatus(QString());
-    connect(&board, &ParcelBoard::storeStatusChanged, this, [this] { setStatus(QString()); });
+    connect(m_model, &ParcelModel::noteEdited, &book, &ParcelBook::setNote);
+    connect(&book.board(), &ParcelBoard::storeStatusChanged, this, [this] { setStatus(QString()); });
 }
 
 void OverviewWindow::buildControls()
@@ -166,15 +167,16 @@ void OverviewWindow::buildControls()
     m_archiveAfter->addItems({QStringLiteral("立即"), QStringLiteral("1天"), QStringLiteral("3天"),
                               QStringLiteral("7天"), QStringLiteral("从不")});
     const auto after = std::span(ParcelBoard::archiveChoices);
-    m_archiveAfter->setCurrentIndex(int(std::ranges::find(after, m_board.archiveDays()) - after.begin()));
+    m_archiveAfter->setCurrentIndex(
+        int(std::ranges::find(after, m_book.board().archiveDays()) - after.begin()));
     connect(m_archiveAfter, &QComboBox::currentIndexChanged, this, [this, after](int index) {
-        m_board.setSetting(QLatin1String(ParcelBoard::archiveSetting), after[index]);
+        m_book.setSetting(QLatin1String(ParcelBoard::archiveSetting), after[index]);
         lookAgain();
         m_view->viewport()->update(); // the archived rows' grey
     });
     m_showArchived = new QCheckBox(QStringLiteral("显示已归档"), this);
     named(m_showArchived, "showArchivedBox", QStringLiteral("显示已归档"));
-    m_showArchived->setChecked(m_board.setting(showArchivedSetting).toBool());
+    m_showArchived->setChecked(m_book.board().setting(showArchivedSetting).toBool());
     m_proxy->setShowArchived(m_showArchived->isChecked());
     // The toggle counts what it would show, as parcels come, go, change and age.
     connect(m_model, &QAbstractItemModel::dataChanged, this, &OverviewWindow::countArchived);
@@ -182,7 +184,7 @@ void OverviewWindow::buildControls()
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &OverviewWindow::countArchived);
     connect(m_model, &QAbstractItemModel::modelReset, this, &OverviewWindow::countArchived);
     connect(m_showArchived, &QCheckBox::toggled, this, [this](bool show) {
-        m_board.setSetting(showArchivedSetting, show);
+        m_book.setSetting(showArchivedSetting, show);
         m_proxy->setShowArchived(show);
     });
     // Parcels signed for a while ago move into the archive as time passes.
@@ -334,8 +336,9 @@ void OverviewWindow::restoreLayout()
     const int width = fitting();
     // A wider window widens the newest step, the one column that is often cut.
     m_view->horizontalHeader()->setSectionResizeMode(ParcelModel::Newest, QHeaderView::Stretch);
-    const QVariant geometry = m_board.setting(geometrySetting);
-    const QList<int> size = geometry.isValid() ? QList<int>() : numbersOf(m_board.setting(sizeSetting));
+    const QVariant geometry = m_book.board().setting(geometrySetting);
+    const QList<int> size =
+        geometry.isValid() ? QList<int>() : numbersOf(m_book.board().setting(sizeSetting));
     if (!geometry.isValid() || !restoreGeometry(geometry.toByteArray())) {
         // Whole on the screen that shows the main window, with room for the window manager's frame.
         const QRect screen =
@@ -346,24 +349,24 @@ void OverviewWindow::restoreLayout()
         move(screen.x() + (screen.width() - this->width() - frame.width()) / 2,
              screen.y() + (screen.height() - height() - frame.height()) / 2);
     }
-    m_split->restoreState(m_board.setting(splitSetting).toByteArray());
+    m_split->restoreState(m_book.board().setting(splitSetting).toByteArray());
     // A new sort is kept at once, as the window may not be closed before the program ends.
     connect(m_view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
-            [this] { m_board.setSetting(headerSetting, m_view->horizontalHeader()->saveState()); });
+            [this] { m_book.setSetting(headerSetting, m_view->horizontalHeader()->saveState()); });
 }
 
 // The header's stored state, else the widths and sort an earlier version kept.
 void OverviewWindow::restoreColumns()
 {
-    if (const QVariant header = m_board.setting(headerSetting); header.isValid()) {
+    if (const QVariant header = m_book.board().setting(headerSetting); header.isValid()) {
         m_view->horizontalHeader()->restoreState(header.toByteArray());
         return;
     }
     // Widths stored for other columns (before the notes came) are not these columns' widths.
-    const QList<int> widths = numbersOf(m_board.setting(columnsSetting));
+    const QList<int> widths = numbersOf(m_book.board().setting(columnsSetting));
     for (int column = 0; widths.size() == ParcelModel::ColumnCount && column < widths.size(); ++column)
         m_view->setColumnWidth(column, widths[column]);
-    const QList<int> sort = numbersOf(m_board.setting(sortSetting));
+    const QList<int> sort = numbersOf(m_book.board().setting(sortSetting));
     if (sort.size() == 2)
         m_view->sortByColumn(sort[0], Qt::SortOrder(sort[1]));
 }
@@ -377,17 +380,17 @@ void OverviewWindow::lookAgain()
 void OverviewWindow::countArchived()
 {
     int archived = 0;
-    for (int row = 0; row < m_board.count(); ++row)
-        archived += m_board.isArchived(row);
+    for (int row = 0; row < m_book.board().count(); ++row)
+        archived += m_book.board().isArchived(row);
     m_showArchived->setText(archived ? QStringLiteral("显示已归档（%1）").arg(archived)
                                      : QStringLiteral("显示已归档"));
 }
 
 void OverviewWindow::saveLayout()
 {
-    m_board.setSetting(geometrySetting, saveGeometry());
-    m_board.setSetting(headerSetting, m_view->horizontalHeader()->saveState());
-    m_board.setSetting(splitSetting, m_split->saveState());
+    m_book.setSetting(geometrySetting, saveGeometry());
+    m_book.setSetting(headerSetting, m_view->horizontalHeader()->saveState());
+    m_book.setSetting(splitSetting, m_split->saveState());
 }
 
 void OverviewWindow::closeEvent(QCloseEvent *event)
@@ -399,13 +402,13 @@ void OverviewWindow::closeEvent(QCloseEvent *event)
 // No text: what the record came to, and why in the tooltip.
 void OverviewWindow::setStatus(const QString &text, const QString &why)
 {
-    m_status->setText(text.isEmpty() ? m_board.storeStatus() : text);
-    m_status->setToolTip(text.isEmpty() ? m_board.storeCause() : why);
+    m_status->setText(text.isEmpty() ? m_book.board().storeStatus() : text);
+    m_status->setToolTip(text.isEmpty() ? m_book.board().storeCause() : why);
 }
 
 void OverviewWindow::selectParcel(const ParcelKey &key)
 {
-    const int row = m_board.rowOf(key);
+    const int row = m_book.board().rowOf(key);
     if (row < 0)
         return;
     m_filter->clear(); // a row hidden by the filter could not be selected
@@ -417,7 +420,7 @@ void OverviewWindow::selectParcel(const ParcelKey &key)
 ParcelKey OverviewWindow::keyAt(const QModelIndex &index) const
 {
     const int row = m_proxy->mapToSource(index).row();
-    return row >= 0 && row < m_board.count() ? m_board.parcel(row).key : ParcelKey{};
+    return row >= 0 && row < m_book.board().count() ? m_book.board().parcel(row).key : ParcelKey{};
 }
 
 ParcelKey OverviewWindow::selectedKey() const
@@ -447,11 +450,11 @@ void OverviewWindow::showContextMenu(const QPoint &position)
     const bool archived = m_proxy->mapToSource(index).data(ParcelModel::archivedRole).toBool();
     connect(
         item(archived ? QStringLiteral("取消归档") : QStringLiteral("归档")), &QAction::triggered, this, [&] {
-            m_board.setArchive(key, archived ? ParcelRecord::Archive::Back : ParcelRecord::Archive::ByHand);
+            m_book.setArchive(key, archived ? ParcelRecord::Archive::Back : ParcelRecord::Archive::ByHand);
             if (!archived)
                 setStatus(QStringLiteral("已归档 1 件，勾选 显示已归档 可见"));
         });
-    connect(item(QStringLiteral("标记为已读")), &QAction::triggered, this, [&] { m_board.clearMark(key); });
+    connect(item(QStringLiteral("标记为已读")), &QAction::triggered, this, [&] { m_book.clearMark(key); });
     connect(item(QStringLiteral("删除"), QKeySequence(QKeySequence::Delete)), &QAction::triggered, this,
             [&] { emit deleteRequested(key); });
     menu.exec(m_view->viewport()->mapToGlobal(position));
@@ -469,8 +472,8 @@ void OverviewWindow::openAddNumbers()
 {
     if (!m_addDialog) {
         QStringList known;
-        for (int row = 0; row < m_board.count(); ++row)
-            known.append(m_board.parcel(row).key.number);
+        for (int row = 0; row < m_book.board().count(); ++row)
+            known.append(m_book.board().parcel(row).key.number);
         m_addDialog = new AddNumbersDialog(known, m_clock, this);
         m_addDialog->setAttribute(Qt::WA_DeleteOnClose);
         m_addDialog->setRunning(m_refresh.isRunning());
@@ -484,7 +487,7 @@ void OverviewWindow::openAddNumbers()
 void OverviewWindow::addNumbers(const QList<ParcelKey> &parcels)
 {
     m_addOutcomes.clear();
-    if (!m_refresh.addNumbers(parcels))
+    if (!m_refresh.askNewNumbers(parcels))
         return m_addDialog->setSummary(QStringLiteral("正在查询，请稍后再添加"));
     m_adding = parcels.size();
     m_addDialog->setSummary(QStringLiteral("正在查询 %1 个单号...").arg(m_adding));
@@ -496,7 +499,7 @@ void OverviewWindow::showSteps()
     const ParcelKey key = selectedKey();
     if (key.number.isEmpty())
         return;
-    const QList<ResultRow> steps = m_board.steps(key);
+    const QList<ResultRow> steps = m_book.board().steps(key);
     QList<QTreeWidgetItem *> items;
     for (auto step = steps.crbegin(); step != steps.crend(); ++step) // the newest on top
         items.append(new QTreeWidgetItem(
@@ -518,7 +521,7 @@ void OverviewWindow::exportList()
         QDir::home().filePath(ParcelFile::suggestedName(QDate::currentDate())), csvFilter);
     if (path.isEmpty())
         return;
-    const QList<ParcelRecord> parcels = m_board.oldestFirst();
+    const QList<ParcelRecord> parcels = m_book.board().oldestFirst();
     if (!saveWholeFile(path, ParcelFile::write(parcels)))
         return warn(QStringLiteral("导出失败，文件无法写入：") + QFileInfo(path).fileName());
     setStatus(QStringLiteral("已导出 %1 件到 %2").arg(parcels.size()).arg(QFileInfo(path).fileName()));
@@ -533,12 +536,22 @@ void OverviewWindow::importList()
     ParcelFile::Reading reading = ParcelFile::readFile(path);
     if (reading.problem != ParcelFile::Reading::Problem::None)
         return warn(ParcelFile::problemText(reading.problem, QFileInfo(path).fileName()));
-    const ParcelFile::Import import = ParcelFile::plan(std::move(reading), m_board);
+    const ParcelFile::Import import = ParcelFile::plan(std::move(reading), m_book.board());
     if (import.count() == 0)
         return warn(import.summary()); // nothing to import: every line refused
     const BoxButton answer =
         m_boxes.show({Texts::boxTitle(), import.summary() + QStringLiteral("\n\n确定导入吗？"),
                       BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes, this});
     if (answer == BoxButton::Yes)
-        emit importConfirmed(import); // what came of it is in the status line
+        applyImport(import);
+}
+
+void OverviewWindow::applyImport(const ParcelFile::Import &import)
+{
+    if (!m_book.applyImport(import))
+        return setStatus(QStringLiteral("单号记录保存失败，未导入任何快件"));
+    const QString imported = u'已' + import.done();
+    const QString record = m_book.board().storeStatus(); // the import lives in memory only
+    setStatus(record.isEmpty() ? imported : imported + QStringLiteral("；") + record,
+              m_book.board().storeCause());
 }

@@ -10,7 +10,7 @@ class AddNumbersDialog;
 class Clock;
 class FileDialogs;
 class MessageBoxes;
-class ParcelBoard;
+class ParcelBook;
 class ParcelModel;
 class QComboBox;
 class QLabel;
@@ -31,7 +31,7 @@ class OverviewWindow : public QWidget {
     Q_OBJECT
 public:
     // `boxes` and `files` ask the user about an export or an import.
-    OverviewWindow(ParcelBoard &board, RefreshEngine &refresh, MessageBoxes &boxes, FileDialogs &files,
+    OverviewWindow(ParcelBook &book, RefreshEngine &refresh, MessageBoxes &boxes, FileDialogs &files,
                    const Clock &clock, QWidget *parent = nullptr);
 
     void selectParcel(const ParcelKey &key);
@@ -41,7 +41,6 @@ public:
 signals:
     void openRequested(const ParcelKey &key); // 查看, Enter or a double-click
     void deleteRequested(const ParcelKey &key);
-    void importConfirmed(const ParcelFile::Import &import); // the user said yes to its summary
 
 protected:
     void closeEvent(QCloseEvent *event) override; // keeps the window's, the table's and the split's layout
@@ -60,11 +59,12 @@ private:
     void addNumbers(const QList<ParcelKey> &parcels);
     void exportList();
     void importList();
-    void warn(const QString &text); // in a box over this window
+    void applyImport(const ParcelFile::Import &import); // once the user said yes to its summary
+    void warn(const QString &text);                     // in a box over this window
     ParcelKey keyAt(const QModelIndex &index) const;
     ParcelKey selectedKey() const;
 
-    ParcelBoard &m_board;
+    ParcelBook &m_book;
     RefreshEngine &m_refresh;
     MessageBoxes &m_boxes;
     FileDialogs &m_files;

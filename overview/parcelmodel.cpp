@@ -6,18 +6,33 @@
 #include <QColor>
 #include <QFont>
 
-ParcelModel::ParcelModel(ParcelBoard &board, QObject *parent) : QAbstractTableModel(parent), m_board(board)
+ParcelModel::ParcelModel(const ParcelBoard &board, QObject *parent)
+    : QAbstractTableModel(parent), m_board(board)
 {
-    connect(&board, &ParcelBoard::aboutToReset, this, &ParcelModel::beginResetModel);
-    connect(&board, &ParcelBoard::wasReset, this, &ParcelModel::endResetModel);
-    connect(&board, &ParcelBoard::aboutToInsert, this,
-            [this](int first, int last) { beginInsertRows(QModelIndex(), first, last); });
-    connect(&board, &ParcelBoard::inserted, this, &ParcelModel::endInsertRows);
-    connect(&board, &ParcelBoard::aboutToRemove, this,
-            [this](int first, int last) { beginRemoveRows(QModelIndex(), first, last); });
-    connect(&board, &ParcelBoard::removed, this, &ParcelModel::endRemoveRows);
-    connect(&board, &ParcelBoard::parcelsChanged, this,
-            [this](int first, int last) { emit dataChanged(index(first, 0), index(last, ColumnCount - 1)); });
+    connect(&board, &ParcelBoard::aboutToChange, this, [this](const ParcelChange &change) {
+        switch (change.kind) {
+        case ParcelChange::Kind::Reset:
+            return beginResetModel();
+        case ParcelChange::Kind::Added:
+            return beginInsertRows(QModelIndex(), change.first, change.last);
+        case ParcelChange::Kind::Removed:
+            return beginRemoveRows(QModelIndex(), change.first, change.last);
+        case ParcelChange::Kind::Changed:
+            return;
+        }
+    });
+    connect(&board, &ParcelBoard::changed, this, [this](const ParcelChange &change) {
+        switch (change.kind) {
+        case ParcelChange::Kind::Reset:
+            return endResetModel();
+        case ParcelChange::Kind::Added:
+            return endInsertRows();
+        case ParcelChange::Kind::Removed:
+            return endRemoveRows();
+        case ParcelChange::Kind::Changed:
+            emit dataChanged(index(change.first, 0), index(change.last, ColumnCount - 1));
+        }
+    });
 }
 
 int ParcelModel::rowCount(const QModelIndex &parent) const
@@ -124,6 +139,6 @@ bool ParcelModel::setData(const QModelIndex &index, const QVariant &value, int r
 {
     if (!index.isValid() || index.column() != Note || role != Qt::EditRole || index.row() >= m_board.count())
         return false;
-    m_board.setNote(m_board.parcel(index.row()).key, value.toString());
+    emit noteEdited(m_board.parcel(index.row()).key, value.toString());
     return true;
 }

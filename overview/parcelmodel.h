@@ -3,11 +3,13 @@
 #include <QAbstractTableModel>
 
 class ParcelBoard;
+struct ParcelKey;
 
-// The overview's table: one row per parcel of the board, in the board's order (the history's,
+// The overview's table: one row per parcel of the board, in its order (the history's,
 // newest entry on top). Sorting goes through a proxy on sortRole, the value each column is
 // ordered by; filterRole holds the number, the note and the company, which the filter field
-// narrows by. The note is the one cell the user edits.
+// narrows by. The note is the one cell the user edits: what is typed goes out as noteEdited(), and
+// comes back as the board's change.
 class ParcelModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -16,7 +18,7 @@ public:
     static constexpr int filterRole = Qt::UserRole + 1;
     static constexpr int archivedRole = Qt::UserRole + 2; // the list shows it only when asked
 
-    explicit ParcelModel(ParcelBoard &board, QObject *parent = nullptr);
+    explicit ParcelModel(const ParcelBoard &board, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -25,6 +27,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
+signals:
+    void noteEdited(const ParcelKey &key, const QString &typed);
+
 private:
-    ParcelBoard &m_board;
+    const ParcelBoard &m_board;
 };

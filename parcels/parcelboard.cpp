@@ -20,7 +20,7 @@ void ParcelBoard::open(const QStringList &historyEntries, Others others)
     m_store.open();
     m_settings = m_store.settings();
     // What the store holds, laid out as the history says, in one step.
-    emit aboutToReset();
+    emit aboutToChange({ParcelChange::Kind::Reset});
     m_parcels = m_store.parcels();
     reindex();
     const QList<ParcelKey> order = orderOf(historyEntries, others);
@@ -33,7 +33,7 @@ void ParcelBoard::open(const QStringList &historyEntries, Others others)
     }
     m_parcels = std::move(parcels);
     reindex();
-    emit wasReset();
+    emit changed({ParcelChange::Kind::Reset});
 }
 
 // Rows are taken away and put in, a run of neighbours at a time, so that the rows between keep
@@ -49,10 +49,10 @@ void ParcelBoard::followHistory(const QStringList &historyEntries, Others others
         int first = last;
         while (first > 0 && going.contains(m_parcels[first - 1].key))
             --first;
-        emit aboutToRemove(first, last);
+        emit aboutToChange({ParcelChange::Kind::Removed, first, last});
         m_parcels.remove(first, last - first + 1);
         reindex();
-        emit removed();
+        emit changed({ParcelChange::Kind::Removed, first, last});
         last = first;
     }
     forget(gone);
@@ -64,15 +64,16 @@ void ParcelBoard::followHistory(const QStringList &historyEntries, Others others
             coming.append(ParcelRecord::fresh(order[next]));
         if (coming.isEmpty()) { // a parcel of the list whose place changed leaves its row first
             const int from = rowOf(order[at]);
-            emit aboutToRemove(from, from);
+            emit aboutToChange({ParcelChange::Kind::Removed, from, from});
             coming.append(m_parcels.takeAt(from));
             reindex();
-            emit removed();
+            emit changed({ParcelChange::Kind::Removed, from, from});
         }
-        emit aboutToInsert(at, at + int(coming.size()) - 1);
+        const ParcelChange added{ParcelChange::Kind::Added, at, at + int(coming.size()) - 1};
+        emit aboutToChange(added);
         m_parcels = m_parcels.first(at) + coming + m_parcels.sliced(at);
         reindex();
-        emit inserted();
+        emit changed(added);
         at += int(coming.size()) - 1;
     }
 }
@@ -84,8 +85,7 @@ QList<ParcelKey> ParcelBoard::orderOf(const QStringList &historyEntries, Others 
     QList<ParcelKey> order;
     QSet<ParcelKey> named;
     for (auto entry = historyEntries.crbegin(); entry != historyEntries.crend(); ++entry) {
-        const HistoryStore::Picked picked = HistoryStore::pick(*entry);
-        const ParcelKey key{picked.number, picked.company};
+        const ParcelKey key = HistoryStore::keyOf(*entry);
         if (trimBlanks(key.number).isEmpty() || named.contains(key))
             continue;
         named.insert(key);
@@ -136,18 +136,18 @@ QList<ResultRow> ParcelBoard::steps(const ParcelKey &key) const
     return answered != m_answeredSteps.constEnd() ? *answered : m_store.steps(key);
 }
 
-ParcelRecord::Taken ParcelBoard::recordAnswer(const ParcelKey &key, const QueryOutcome &outcome, Seen seen)
+ParcelRecord::Learnt ParcelBoard::recordAnswer(const ParcelKey &key, const QueryOutcome &outcome, Seen seen)
 {
     const int row = rowOf(key);
     if (row < 0)
-        return outcome.kind == QueryOutcome::Kind::Failed ? ParcelRecord::Taken::Failed
-                                                          : ParcelRecord::Taken::Kept;
+        return outcome.kind == QueryOutcome::Kind::Failed ? ParcelRecord::Learnt::Failed
+                                                          : ParcelRecord::Learnt::Kept;
     ParcelRecord &record = m_parcels[row];
     const bool signedBefore = record.signedAt.isValid();
-    const ParcelRecord::Taken taken = record.learn(outcome, m_clock.now());
+    const ParcelRecord::Learnt learnt = record.learn(outcome, m_clock.now());
     if (seen == Seen::ByUser || (!signedBefore && record.signedAt.isValid()))
         keepInView(key);
-    const bool steps = outcome.kind == QueryOutcome::Kind::Answered && taken != ParcelRecord::Taken::Failed;
+    const bool steps = outcome.kind == QueryOutcome::Kind::Answered && learnt != ParcelRecord::Learnt::Failed;
     if (seen == Seen::ByUser && steps)
         record.marked = false;
     if (steps) {
@@ -156,8 +156,8 @@ ParcelRecord::Taken ParcelBoard::recordAnswer(const ParcelKey &key, const QueryO
     } else {
         save(record);
     }
-    emit parcelsChanged(row, row);
-    return taken;
+    emit changed({ParcelChange::Kind::Changed, row, row});
+    return learnt;
 }
 
 void ParcelBoard::clearMark(const ParcelKey &key)
@@ -167,7 +167,7 @@ void ParcelBoard::clearMark(const ParcelKey &key)
         return;
     m_parcels[row].marked = false;
     save(m_parcels[row]);
-    emit parcelsChanged(row, row);
+    emit changed({ParcelChange::Kind::Changed, row, row});
 }
 
 void ParcelBoard::addImported(const QList<ParcelRecord> &added, const QList<ParcelRecord> &known)
@@ -204,7 +204,7 @@ void ParcelBoard::addImported(const QList<ParcelRecord> &added, const QList<Parc
     const ParcelStore::State before = m_store.state();
     m_store.save(saved);
     reportStore(before);
-    emit parcelsChanged(first, last);
+    emit changed({ParcelChange::Kind::Changed, first, last});
 }
 
 void ParcelBoard::setNote(const ParcelKey &key, const QString &typed)
@@ -215,7 +215,7 @@ void ParcelBoard::setNote(const ParcelKey &key, const QString &typed)
         return;
     m_parcels[row].note = note;
     save(m_parcels[row]);
-    emit parcelsChanged(row, row);
+    emit changed({ParcelChange::Kind::Changed, row, row});
 }
 
 void ParcelBoard::setArchive(const ParcelKey &key, ParcelRecord::Archive archive)
@@ -225,7 +225,7 @@ void ParcelBoard::setArchive(const ParcelKey &key, ParcelRecord::Archive archive
         return;
     m_parcels[row].archive = archive;
     save(m_parcels[row]);
-    emit parcelsChanged(row, row);
+    emit changed({ParcelChange::Kind::Changed, row, row});
 }
 
 int ParcelBoard::archiveDays() const
@@ -266,7 +266,7 @@ void ParcelBoard::roundEnded()
     }
     for (int row : std::as_const(released))
         if (row >= 0)
-            emit parcelsChanged(row, row);
+            emit changed({ParcelChange::Kind::Changed, row, row});
 }
 
 QString ParcelBoard::noteOf(const ParcelKey &key) const
@@ -283,7 +283,7 @@ void ParcelBoard::settleFutureAskedTimes()
         if (record.askedAt > now) {
             record.askedAt = now;
             save(record);
-            emit parcelsChanged(row, row);
+            emit changed({ParcelChange::Kind::Changed, row, row});
         }
     }
 }

@@ -11,12 +11,20 @@
 
 class Clock;
 
+// A change of the board's rows, `first` to `last`.
+struct ParcelChange {
+    enum class Kind { Reset, Added, Removed, Changed };
+    Kind kind;
+    int first = 0;
+    int last = -1;
+};
+
 // The overview's parcels: one for each distinct (number, company) of the history, newest entry
 // first, with what was learnt about each. Everything is kept in memory and each change is
 // written through to the store, so a store that cannot be opened or written costs only the
-// record. A table model sits on it: count() and parcel(); rows inserted and removed as the
-// history changes, a reset only when the record opens; parcelsChanged() for rows that learnt
-// something.
+// record. A table model sits on it: count() and parcel(), and one kind of change: rows added and
+// removed as the history changes, changed as they learn something, and all laid out anew only
+// when the record opens.
 class ParcelBoard : public QObject {
     Q_OBJECT
 public:
@@ -46,8 +54,8 @@ public:
     // What the service said about a parcel just now, and what it came to (see ParcelRecord::learn).
     // An answer seen by the user leaves the parcel unmarked. A parcel not on the board is left
     // out: the outcome alone says whether it failed.
-    ParcelRecord::Taken recordAnswer(const ParcelKey &key, const QueryOutcome &outcome,
-                                     Seen seen = Seen::NotYet);
+    ParcelRecord::Learnt recordAnswer(const ParcelKey &key, const QueryOutcome &outcome,
+                                      Seen seen = Seen::NotYet);
     void clearMark(const ParcelKey &key);
     // What an imported list says of parcels the board has: those the history has just brought
     // (`added`) take the file's record, and so does a `known` one that was never asked when the
@@ -81,13 +89,10 @@ public:
     QString storeCause() const { return m_store.cause(); } // why, in the error's own words
 
 signals:
-    void aboutToReset(); // the list is laid out anew, when the record opens
-    void wasReset();
-    void aboutToInsert(int first, int last); // rows come in at `first`
-    void inserted();
-    void aboutToRemove(int first, int last);
-    void removed();
-    void parcelsChanged(int first, int last);
+    // Rows are added or removed, or all laid out anew (when the record opens): before, then after.
+    void aboutToChange(const ParcelChange &change);
+    // Any change of rows, after it: added, removed, laid out anew, or parcels that learnt something.
+    void changed(const ParcelChange &change);
     void storeStatusChanged(const QString &text);
 
 private:

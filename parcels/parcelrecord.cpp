@@ -65,20 +65,20 @@ bool ParcelRecord::archived(const QDateTime &now, int afterDays) const
     return afterDays >= 0 && signedAt.isValid() && signedAt.addDays(afterDays) <= now;
 }
 
-ParcelRecord::Taken ParcelRecord::learn(const QueryOutcome &outcome, const QDateTime &now)
+ParcelRecord::Learnt ParcelRecord::learn(const QueryOutcome &outcome, const QDateTime &now)
 {
     askedAt = now;
     const qsizetype count = outcome.rows.size();
     if (outcome.kind == QueryOutcome::Kind::Answered && count == 0 && stepCount > 0) {
         status = failedStatus();
         failureCause = noStepsInAnswerCause();
-        return Taken::Failed;
+        return Learnt::Failed;
     }
     if (outcome.kind != QueryOutcome::Kind::Answered) {
         const bool failed = outcome.kind == QueryOutcome::Kind::Failed;
         status = failed ? failedStatus() : outcome.message();
         failureCause = failed ? outcome.cause : outcome.message();
-        return failed ? Taken::Failed : Taken::Kept;
+        return failed ? Learnt::Failed : Learnt::Kept;
     }
     const bool grew = count > stepCount && stepCount > 0;
     const ResultRow newest = newestRow(outcome.rows);
@@ -95,5 +95,5 @@ ParcelRecord::Taken ParcelRecord::learn(const QueryOutcome &outcome, const QDate
         grewAt = now;
         marked = true;
     }
-    return grew ? Taken::Grew : Taken::Kept;
+    return grew ? Learnt::Grew : Learnt::Kept;
 }

@@ -1,22 +1,10 @@
 #pragma once
 
+#include "history/parcelkey.h"
 #include "tracking/queryoutcome.h"
 
 #include <QDateTime>
-#include <QHashFunctions>
 #include <QString>
-
-// A parcel of the overview: a number of the history with its company.
-struct ParcelKey {
-    QString number;
-    QString company; // the display name, as the history holds it
-    friend bool operator==(const ParcelKey &, const ParcelKey &) = default;
-};
-
-inline size_t qHash(const ParcelKey &key, size_t seed = 0)
-{
-    return qHashMulti(seed, key.number, key.company);
-}
 
 // What was learnt about one parcel. The steps themselves are kept apart (ParcelStore::steps).
 struct ParcelRecord {
@@ -50,7 +38,7 @@ struct ParcelRecord {
     static QString noStepsInAnswerCause() { return QStringLiteral("答案中没有物流信息"); }
 
     // What an answer came to for the parcel.
-    enum class Taken {
+    enum class Learnt {
         Failed, // no usable answer, or a page without steps for a parcel that has some
         Kept,   // a refusal, or the steps without news
         Grew,   // more steps than before, from more than 0
@@ -68,5 +56,5 @@ struct ParcelRecord {
     // steps and count, and so does a page without steps for a parcel that has some: a maintenance
     // or login page would otherwise erase them, and the next real step would not count as news.
     // A parcel that grew from more than 0 steps is marked.
-    Taken learn(const QueryOutcome &outcome, const QDateTime &now);
+    Learnt learn(const QueryOutcome &outcome, const QDateTime &now);
 };

@@ -11,9 +11,9 @@ namespace {
 constexpr qint64 minuteMs = 60 * 1000;
 }
 
-RefreshEngine::RefreshEngine(ParcelBoard &board, const Platform &platform, QString trackingHost,
+RefreshEngine::RefreshEngine(ParcelBook &book, const Platform &platform, QString trackingHost,
                              QObject *parent)
-    : QObject(parent), m_board(board), m_fetch(platform.fetch), m_clock(platform.clock),
+    : QObject(parent), m_book(book), m_fetch(platform.fetch), m_clock(platform.clock),
       m_trackingHost(std::move(trackingHost)), m_pause(this), m_automaticCheck(this)
 {
     m_pause.setObjectName(QStringLiteral("refreshPauseTimer"));
@@ -28,20 +28,20 @@ RefreshEngine::RefreshEngine(ParcelBoard &board, const Platform &platform, QStri
 
 bool RefreshEngine::refreshAll()
 {
-    if (m_running || !m_board.isOpen())
+    if (m_running || !m_book.board().isOpen())
         return false;
     QList<ParcelKey> queue;
-    for (int row = 0; row < m_board.count(); ++row) {
-        if (m_board.parcel(row).askable() && !m_board.isArchived(row))
-            queue.append(m_board.parcel(row).key);
+    for (int row = 0; row < m_book.board().count(); ++row) {
+        if (m_book.board().parcel(row).askable() && !m_book.board().isArchived(row))
+            queue.append(m_book.board().parcel(row).key);
     }
     start(queue, false);
     return true;
 }
 
-bool RefreshEngine::addNumbers(const QList<ParcelKey> &keys)
+bool RefreshEngine::askNewNumbers(const QList<ParcelKey> &keys)
 {
-    if (m_running || !m_board.isOpen())
+    if (m_running || !m_book.board().isOpen())
         return false;
     m_newNumbers = QSet<ParcelKey>(keys.begin(), keys.end());
     start(keys, false);
@@ -59,13 +59,13 @@ void RefreshEngine::stop()
 
 int RefreshEngine::automaticMinutes() const
 {
-    const int minutes = m_board.setting(QLatin1String(automaticSetting)).toInt();
+    const int minutes = m_book.board().setting(QLatin1String(automaticSetting)).toInt();
     return std::ranges::find(automaticChoices, minutes) != std::end(automaticChoices) ? minutes : 0;
 }
 
 void RefreshEngine::setAutomaticMinutes(int minutes)
 {
-    m_board.setSetting(QLatin1String(automaticSetting), minutes);
+    m_book.setSetting(QLatin1String(automaticSetting), minutes);
     m_nextAutomatic.reset();
     checkAutomatic();
 }
@@ -94,7 +94,7 @@ QString RefreshEngine::endingText(Ending ending, qsizetype grown)
 void RefreshEngine::start(const QList<ParcelKey> &queue, bool automatic)
 {
     m_running = true;
-    m_board.roundStarted();
+    m_book.roundStarted();
     m_automatic = automatic;
     m_stopAsked = false;
     m_queue = queue;
@@ -102,7 +102,7 @@ void RefreshEngine::start(const QList<ParcelKey> &queue, bool automatic)
     m_done = 0;
     m_total = int(queue.size());
     m_failuresInRow = 0;
-    m_board.setSetting(QLatin1String(lastRefreshSetting), m_clock.now().toUTC().toString(Qt::ISODate));
+    m_book.setSetting(QLatin1String(lastRefreshSetting), m_clock.now().toUTC().toString(Qt::ISODate));
     m_nextAutomatic = m_clock.steadyMs() + minuteMs * automaticMinutes();
     emit started(automatic);
     emit progressChanged(0, m_total);
@@ -125,14 +125,14 @@ void RefreshEngine::answered(const ParcelKey &key, const FetchResult &fetched)
     m_asking = false;
     const QueryOutcome outcome = QueryOutcome::read(fetched);
     ++m_done;
-    if (m_newNumbers.remove(key))
+    const bool added = m_newNumbers.remove(key);
+    const ParcelRecord::Learnt learnt =
+        m_book.recordRefresh(key, outcome, added ? ParcelBook::Asked::Added : ParcelBook::Asked::Listed);
+    if (added)
         emit newNumberAnswered(key, outcome);
-    const ParcelRecord::Taken taken = m_board.recordAnswer(key, outcome);
-    if (taken == ParcelRecord::Taken::Grew) {
+    if (learnt == ParcelRecord::Learnt::Grew)
         m_grown.append(key);
-        emit parcelGrew(key);
-    }
-    m_failuresInRow = taken == ParcelRecord::Taken::Failed ? m_failuresInRow + 1 : 0;
+    m_failuresInRow = learnt == ParcelRecord::Learnt::Failed ? m_failuresInRow + 1 : 0;
     emit progressChanged(m_done, m_total);
     if (m_automatic && m_failuresInRow >= failuresBeforeStop)
         finish(Ending::TooManyFailures);
@@ -150,21 +150,22 @@ void RefreshEngine::finish(Ending ending)
     m_newNumbers.clear();
     m_pause.stop();
     m_queue.clear();
-    m_board.roundEnded();
+    m_book.roundEnded();
     emit ended(ending, std::exchange(m_grown, {}));
 }
 
 void RefreshEngine::checkAutomatic()
 {
     const int minutes = automaticMinutes();
-    if (!m_updateCheckEnded || !m_board.isOpen() || minutes == 0)
+    if (!m_updateCheckEnded || !m_book.board().isOpen() || minutes == 0)
         return;
     const qint64 now = m_clock.steadyMs();
     if (!m_nextAutomatic) {
         // Written in UTC; one written in local time by an earlier version reads as local time.
         const QDateTime wallNow = m_clock.now(),
                         last = QDateTime::fromString(
-                            m_board.setting(QLatin1String(lastRefreshSetting)).toString(), Qt::ISODate);
+                            m_book.board().setting(QLatin1String(lastRefreshSetting)).toString(),
+                            Qt::ISODate);
         const qint64 sinceLast =
             last.isValid() ? std::max<qint64>(0, last.msecsTo(wallNow)) : minuteMs * minutes;
         m_nextAutomatic = now + std::max<qint64>(0, minuteMs * minutes - sinceLast);
@@ -172,7 +173,7 @@ void RefreshEngine::checkAutomatic()
     if (now < *m_nextAutomatic)
         return;
     if (!m_running) {
-        m_board.settleFutureAskedTimes();
+        m_book.settleFutureAskedTimes();
         return start(automaticQueue(), true);
     }
     while (*m_nextAutomatic <= now) // skipped: the next one comes an interval later
@@ -182,9 +183,9 @@ void RefreshEngine::checkAutomatic()
 QList<ParcelKey> RefreshEngine::automaticQueue() const
 {
     QList<const ParcelRecord *> candidates;
-    for (int row = 0; row < m_board.count(); ++row) {
-        const ParcelRecord &record = m_board.parcel(row);
-        if (record.askable() && !record.signedFor() && !m_board.isArchived(row))
+    for (int row = 0; row < m_book.board().count(); ++row) {
+        const ParcelRecord &record = m_book.board().parcel(row);
+        if (record.askable() && !record.signedFor() && !m_book.board().isArchived(row))
             candidates.append(&record);
     }
     // Never asked comes first; ties keep the board's order.

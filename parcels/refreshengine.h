@@ -1,6 +1,6 @@
 #pragma once
 
-#include "parcels/parcelboard.h"
+#include "parcels/parcelbook.h"
 #include "platform/platform.h"
 
 #include <QDateTime>
@@ -29,19 +29,18 @@ public:
     static constexpr int automaticLimit = 50;
     static constexpr int failuresBeforeStop = 5;
     static constexpr int automaticChoices[] = {0, 30, 60, 120, 240}; // minutes; 0: never
-    // The board's settings that the engine keeps.
+    // The record's settings that the engine keeps.
     static constexpr const char *automaticSetting = "automaticRefreshMinutes";
     static constexpr const char *lastRefreshSetting = "lastRefresh";
 
-    RefreshEngine(ParcelBoard &board, const Platform &platform, QString trackingHost,
+    RefreshEngine(ParcelBook &book, const Platform &platform, QString trackingHost,
                   QObject *parent = nullptr);
 
     // 全部查询; false while a refresh runs or before the board is open.
     bool refreshAll();
-    // Numbers not on the board yet, asked as a refresh asks: each is told (newNumberAnswered) before
-    // the board takes its answer, so that an answered one can join the history first. False while
-    // a refresh runs or before the board is open.
-    bool addNumbers(const QList<ParcelKey> &keys);
+    // Numbers not on the list yet, asked as a refresh asks; the book adds each that is answered.
+    // False while a refresh runs or before the record is open.
+    bool askNewNumbers(const QList<ParcelKey> &keys);
     // 停止: the refresh ends after the request in flight.
     void stop();
     bool isRunning() const { return m_running; }
@@ -60,8 +59,7 @@ public:
 signals:
     void started(bool automatic);
     void progressChanged(int done, int total);
-    void parcelGrew(const ParcelKey &key);
-    void newNumberAnswered(const ParcelKey &key, const QueryOutcome &outcome);
+    void newNumberAnswered(const ParcelKey &key, const QueryOutcome &outcome); // once the book has it
     // `grown`: the parcels that grew in this refresh, in the order they were asked.
     void ended(RefreshEngine::Ending ending, const QList<ParcelKey> &grown);
 
@@ -73,7 +71,7 @@ private:
     void checkAutomatic();
     QList<ParcelKey> automaticQueue() const;
 
-    ParcelBoard &m_board;
+    ParcelBook &m_book;
     WebFetch &m_fetch;
     const Clock &m_clock;
     QString m_trackingHost;
@@ -81,7 +79,7 @@ private:
     QTimer m_automaticCheck;  // whether an automatic refresh is due
     QList<ParcelKey> m_queue; // still to ask in this refresh
     QList<ParcelKey> m_grown;
-    QSet<ParcelKey> m_newNumbers; // of an addNumbers run, not answered yet
+    QSet<ParcelKey> m_newNumbers; // of an askNewNumbers run, not answered yet
     bool m_running = false;
     bool m_automatic = false;
     bool m_asking = false; // a request is in flight

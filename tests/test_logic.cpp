@@ -427,7 +427,7 @@ class TestLogic : public QObject {
             return QLatin1String(verdicts[int(check.verdict)]) + u'(' + check.version + u')';
         }
         if (rule == u"historyEntry") { // its number, and the number and company a pick fills in
-            const HistoryStore::Picked picked = HistoryStore::pick(text);
+            const ParcelKey picked = HistoryStore::keyOf(text);
             return HistoryStore::entryNumber(text) + u" / "_s + picked.number + u" / "_s + picked.company;
         }
         if (rule == u"outletName")
@@ -521,7 +521,7 @@ class TestLogic : public QObject {
             if (step.startsWith(u'+'))
                 store.add(step.sliced(1), u"中通快递"_s);
             else if (step.startsWith(u'*')) { // "*A,B": both at once
-                QList<HistoryStore::Picked> parcels;
+                QList<ParcelKey> parcels;
                 for (const QString &number : step.sliced(1).split(u','))
                     parcels.append({number, u"中通快递"_s});
                 store.addAll(parcels);

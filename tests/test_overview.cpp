@@ -1,5 +1,8 @@
-// The overview's core: the record of what was learnt (SQLite) and the background refresh against
-// the demo service over loopback, with a fake clock and the refresh's timers ticked by hand.
+// The book of parcels: the history and the record of what was learnt (SQLite), and the background
+// refresh against the demo service over loopback, with a fake clock and the refresh's timers
+// ticked by hand.
+#include "common/gbtext.h"
+#include "common/savefile.h"
 #include "demoservice.h"
 #include "fakeplatform.h"
 #include "parcels/parcelfile.h"
@@ -21,7 +24,7 @@ using namespace Qt::StringLiterals;
 
 class TestOverview : public QObject {
     Q_OBJECT
-    QTemporaryDir m_dir;
+    QTemporaryDir m_dir, m_historyDir;
     DemoService m_service;
     QtWebFetch m_fetch{1000, 1024 * 1024};
     FakeSound m_sound;
@@ -35,26 +38,31 @@ class TestOverview : public QObject {
     const Platform m_platform{m_fetch, m_sound, m_boxes,    m_shell, m_clock,
                               m_skin,  m_exit,  m_notifier, m_files};
     // The program's part, made anew by "restart"; the holder holds the file as another program would.
-    std::unique_ptr<ParcelStore> m_store, m_holder;
-    std::unique_ptr<ParcelBoard> m_board;
+    std::unique_ptr<ParcelStore> m_holder;
+    std::unique_ptr<ParcelBook> m_book;
     std::unique_ptr<RefreshEngine> m_engine;
-    QStringList m_history, m_asked, m_notes;
-    ParcelBoard::Others m_others = ParcelBoard::Others::Gone;
+    QStringList m_asked, m_notes;
     QString m_ended, m_progress, m_summary;
     QByteArray m_exported;
 
     QString file(const QString &name = u"quillon.sqlite"_s) const { return m_dir.filePath(name); }
+    QString historyFile() const { return m_historyDir.filePath(u"wlnum.ini"_s); }
+    const ParcelBoard &board() const { return m_book->board(); }
 
     void make()
     {
-        m_engine.reset(); // the board and the store outlive the engine
-        m_board.reset();
-        m_store = std::make_unique<ParcelStore>(file(), m_clock, 10);
-        m_board = std::make_unique<ParcelBoard>(*m_store, m_clock);
-        m_engine = std::make_unique<RefreshEngine>(*m_board, m_platform, m_service.hostAndPort());
-        connect(m_board.get(), &ParcelBoard::parcelsChanged, this, [this](int first, int last) {
-            for (int row = first; row <= last; ++row)
-                m_asked << m_board->parcel(row).key.number;
+        m_engine.reset(); // the book outlives the engine
+        m_book.reset();
+        m_book = std::make_unique<ParcelBook>(
+            ParcelBook::Files{
+                .history = historyFile(), .earlierHistory = {}, .record = file(), .recordBusyMs = 10},
+            m_clock);
+        m_book->loadHistory();
+        m_engine = std::make_unique<RefreshEngine>(*m_book, m_platform, m_service.hostAndPort());
+        connect(&board(), &ParcelBoard::changed, this, [this](const ParcelChange &change) {
+            for (int row = change.first; change.kind == ParcelChange::Kind::Changed && row <= change.last;
+                 ++row)
+                m_asked << board().parcel(row).key.number;
         });
         connect(m_engine.get(), &RefreshEngine::started, this, [this] { m_asked.clear(); });
         connect(m_engine.get(), &RefreshEngine::progressChanged, this,
@@ -67,9 +75,11 @@ class TestOverview : public QObject {
     }
 
     // The steps (see steps.h):
-    //   history A,B               the history's entries: "|顺丰快递" added where there is no bar,
-    //                             "~" a blank line, "#N" N numbers the service does not know
-    //   open | close | restart    the board opens the store; the program's part made anew, closed
+    //   history A,B               wlnum.ini's entries: "|顺丰快递" added where there is no bar,
+    //                             "~" a blank line, "#N" N numbers the service does not know;
+    //   history ! A,B             a folder in its place, and A and B this run's, each answered
+    //                             without steps in the main window
+    //   open | close | restart    the book opens the record; the program's part made anew, closed
     //                             or opened
     //   spoil HOW                 the file: newer (a version above ours), version1 (the last release's,
     //                             without notes), corrupt (table pages), text (and
@@ -83,7 +93,7 @@ class TestOverview : public QObject {
     //   at HH:MM                  the clock
     //   note NUMBER=TEXT          the note of NUMBER's parcel
     //   export | wipe             the list exported; the record deleted, the history kept
-    //   import TEXT|exported      a file imported, and its new parcels added to the history
+    //   import TEXT|exported      a file imported, as a yes to its summary does
     //   archive DAYS | back NUMBER the 归档 setting; 取消归档 on NUMBER's parcel
     //   zone TZ                   the machine's time zone (a POSIX TZ), the clock's local time as it is
     //   show WHAT,WHAT            notes what shown() names
@@ -100,24 +110,13 @@ class TestOverview : public QObject {
         const Step parsed(step);
         const QString &verb = parsed.verb, &arg = parsed.arg;
         QTimer *pause = m_engine->findChild<QTimer *>(u"refreshPauseTimer"_s);
-        if (verb == u"history") { // "history ! A,B": the file could not be read, A and B are this run's
-            m_others = arg.startsWith(u'!') ? ParcelBoard::Others::Unknown : ParcelBoard::Others::Gone;
-            m_history.clear();
-            for (const QString &entry : arg.sliced(arg.startsWith(u"! ") ? 2 : 0).split(u',')) {
-                for (int i = entry.startsWith(u'#') ? entry.sliced(1).toInt() : 0; i > 0; --i)
-                    m_history << QString::number(100000001 + m_history.size()) + u"|顺丰快递"_s;
-                if (!entry.startsWith(u'#'))
-                    m_history << (entry == u"~"          ? u""_s
-                                  : entry.contains(u'|') ? entry
-                                                         : entry + u"|顺丰快递"_s);
-            }
-            if (m_board->isOpen())
-                m_board->followHistory(m_history, m_others);
-        } else if (verb == u"open" || verb == u"close" || verb == u"restart") {
+        if (verb == u"history")
+            writeHistory(arg);
+        else if (verb == u"open" || verb == u"close" || verb == u"restart") {
             if (verb != u"open")
                 make();
             if (verb != u"close")
-                m_board->open(m_history, m_others);
+                m_book->openRecord();
         } else if (verb == u"spoil")
             spoil(arg);
         else if (verb == u"grow")
@@ -150,28 +149,25 @@ class TestOverview : public QObject {
         else if (verb == u"at")
             m_clock.passTo(QDateTime(m_clock.current.date(), QTime::fromString(arg, u"H:mm"_s)));
         else if (verb == u"archive") // the 归档 setting's days
-            m_board->setSetting(QLatin1String(ParcelBoard::archiveSetting), arg.toInt());
+            m_book->setSetting(QLatin1String(ParcelBoard::archiveSetting), arg.toInt());
         else if (verb == u"back") // 取消归档 on NUMBER's parcel
-            m_board->setArchive({arg, u"顺丰快递"_s}, ParcelRecord::Archive::Back);
+            m_book->setArchive({arg, u"顺丰快递"_s}, ParcelRecord::Archive::Back);
         else if (verb == u"note") // "note NUMBER=TEXT", the parcel of 顺丰快递
-            m_board->setNote({parsed.key, u"顺丰快递"_s}, parsed.value);
+            m_book->setNote({parsed.key, u"顺丰快递"_s}, parsed.value);
         else if (verb == u"export")
-            m_exported = ParcelFile::write(m_board->oldestFirst());
+            m_exported = ParcelFile::write(board().oldestFirst());
         else if (verb == u"wipe") { // the record deleted, the history kept
             m_engine.reset();
-            m_board.reset();
-            m_store.reset();
+            m_book.reset();
             for (const QString &name : {u""_s, u"-wal"_s, u"-shm"_s})
                 QFile::remove(file() + name);
             make();
         } else if (verb == u"import") { // the file's text, or "exported"; what a yes to its summary does
             const ParcelFile::Import import =
-                ParcelFile::plan(ParcelFile::read(arg == u"exported" ? m_exported : arg.toUtf8()), *m_board);
+                ParcelFile::plan(ParcelFile::read(arg == u"exported" ? m_exported : arg.toUtf8()), board());
             m_summary = import.summary();
-            for (const ParcelRecord &parcel : import.added)
-                m_history << parcel.key.number + u'|' + parcel.key.company;
-            m_board->followHistory(m_history, m_others);
-            m_board->addImported(import.added, import.known);
+            if (!m_book->applyImport(import))
+                m_notes << u"import: the history not written"_s;
         } else if (verb == u"shift") // the clock set forward or back by so many days
             m_clock.current = m_clock.current.addDays(arg.toInt());
         else if (verb == u"zone") { // the machine's time zone, as POSIX writes it
@@ -182,6 +178,30 @@ class TestOverview : public QObject {
                 m_notes << what + u'=' + shown(what);
         } else
             m_notes << u"cannot "_s + step;
+    }
+
+    void writeHistory(const QString &arg)
+    {
+        const bool unreadable = arg.startsWith(u"! "_s);
+        QStringList entries;
+        for (const QString &entry : arg.sliced(unreadable ? 2 : 0).split(u',')) {
+            for (int i = entry.startsWith(u'#') ? entry.sliced(1).toInt() : 0; i > 0; --i)
+                entries << QString::number(100000001 + entries.size()) + u"|顺丰快递"_s;
+            if (!entry.startsWith(u'#'))
+                entries << (entry == u"~" ? u""_s : entry.contains(u'|') ? entry : entry + u"|顺丰快递"_s);
+        }
+        QFile::remove(historyFile());
+        QDir(historyFile()).removeRecursively();
+        if (unreadable)
+            QDir().mkpath(historyFile());
+        else if (!saveWholeFile(historyFile(), *GbText::encode(entries.join(u"\r\n"_s) + u"\r\n"_s)))
+            m_notes << u"cannot write the history"_s;
+        m_book->loadHistory();
+        for (const QString &entry : unreadable ? entries : QStringList()) {
+            const ParcelKey key = HistoryStore::keyOf(entry);
+            m_book->recordQuery(key.number, key.company,
+                                QueryOutcome{.kind = QueryOutcome::Kind::Answered, .rows = {}, .cause = {}});
+        }
     }
 
     void spoil(const QString &how)
@@ -228,8 +248,8 @@ class TestOverview : public QObject {
     {
         const QTimer *pause = m_engine->findChild<QTimer *>(u"refreshPauseTimer"_s);
         QStringList parcels, missed;
-        for (int row = 0; row < m_board->count(); ++row) {
-            const ParcelRecord &parcel = m_board->parcel(row);
+        for (int row = 0; row < board().count(); ++row) {
+            const ParcelRecord &parcel = board().parcel(row);
             const QString failure = u'(' + parcel.failureCause + u"; "_s + parcel.goodStatus + u')';
             parcels << parcel.key.number + (parcel.note.isEmpty() ? u""_s : u'[' + parcel.note + u']') +
                            u'=' + parcel.status + u'/' + QString::number(parcel.stepCount) +
@@ -248,11 +268,10 @@ class TestOverview : public QObject {
             {u"ended"_s, m_ended}, // the latest refresh, and the first parcel that grew
             {u"progress"_s, m_progress},
             {u"summary"_s, m_summary}, // of the latest import
-            {u"history"_s, m_history.join(u", "_s)},
-            {u"status"_s, m_board->storeStatus()}, // what the status line says about the record
-            {u"cause"_s, m_board->storeCause()},   // and its tooltip
-            {u"steps"_s,
-             QString::number(m_board->count() ? m_board->steps(m_board->parcel(0).key).size() : -1)},
+            {u"history"_s, m_book->history().entries().join(u", "_s)},
+            {u"status"_s, board().storeStatus()}, // what the status line says about the record
+            {u"cause"_s, board().storeCause()},   // and its tooltip
+            {u"steps"_s, QString::number(board().count() ? board().steps(board().parcel(0).key).size() : -1)},
             {u"files"_s, QDir(m_dir.path())
                              .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
                              .join(u", "_s)},
@@ -280,8 +299,8 @@ private slots:
         m_service.setTrackingBehaviour(DemoService::Behaviour::Normal);
         m_service.setStartTime(QDateTime::currentDateTime().addSecs(-30));
         m_clock.current = QDateTime(QDate(2026, 12, 6), QTime(14, 5));
-        m_history.clear();
-        m_others = ParcelBoard::Others::Gone;
+        QFile::remove(historyFile());
+        QDir(historyFile()).removeRecursively();
         m_progress.clear();
         make();
     }
@@ -318,8 +337,8 @@ a failure keeps the last good state, the mark only above 0: history 7770001 ; op
   restart ; show parcels => parcels=7770001=运送中/4* | ended=查询完毕，1件有更新 [7770001]
   | parcels=7770001=查询失败/4*(服务器返回HTTP错误500; 运送中) | steps=4 | parcels=7770001=未查询/0
 an unreadable history removes no record: history 7770001,5550001111 ; open ; all ; answer ; next ; restart ; history ! 9 ;
-  restart ; show parcels,steps ; history ! 9,1 ; show parcels => parcels=9=未查询/0, 5550001111=运送中/3, 7770001=运送中/2 | steps=0
-  | parcels=1=未查询/0, 9=未查询/0, 5550001111=运送中/3, 7770001=运送中/2
+  restart ; show parcels,steps ; history ! 9,1 ; show parcels => parcels=5550001111=运送中/3, 7770001=运送中/2, 9=暂无物流信息/0
+  | steps=3 | parcels=1=暂无物流信息/0, 9=暂无物流信息/0, 5550001111=运送中/3, 7770001=运送中/2
 archived a week after the step that says signed, once seen in a round, then never asked, 取消归档 brings one back: history 5550001111,1234567890
   ; open ; all ; answer ; next ; archive 7 ; all ; answer ; next
   ; all ; answer ; show asked ; back 1234567890 ; restart ; all ; answer ; next ; show asked

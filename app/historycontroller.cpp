@@ -1,72 +1,59 @@
-#include "history/historycontroller.h"
+#include "app/historycontroller.h"
 
 #include "common/texts.h"
+#include "parcels/parcelbook.h"
 #include "platform/messageboxes.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QStringListModel>
 
-HistoryController::HistoryController(QComboBox *numberBox, HistoryStore &history, MessageBoxes &boxes,
+HistoryController::HistoryController(QComboBox *numberBox, ParcelBook &book, MessageBoxes &boxes,
                                      QObject *parent)
-    : QObject(parent), m_numberBox(numberBox), m_history(history), m_boxes(boxes)
+    : QObject(parent), m_numberBox(numberBox), m_book(book), m_boxes(boxes)
 {
     // `activated` comes only from the user's choice in the list, never from typing or from code.
-    connect(numberBox, &QComboBox::activated, this, &HistoryController::pick);
+    connect(numberBox, &QComboBox::activated, this, &HistoryController::pickEntry);
+    connect(&book, &ParcelBook::historyChanged, this, &HistoryController::follow);
 }
 
 void HistoryController::loadAndShow()
 {
-    m_history.load();
-    showEntries();
-    if (m_history.unreadable())
+    m_book.loadHistory();
+    if (m_book.history().unreadable())
         emit message(Texts::historyUnreadable());
 }
 
 void HistoryController::showEntries()
 {
     const QSignalBlocker blocker(m_numberBox);
-    m_numberBox->setModel(new QStringListModel(m_history.entries(), m_numberBox));
+    m_numberBox->setModel(new QStringListModel(m_book.history().entries(), m_numberBox));
     m_numberBox->setCurrentIndex(-1);
     m_numberBox->clearEditText();
 }
 
-HistoryStore::AddResult HistoryController::add(const QString &number, const QString &company)
+// Entries added at the end go into the list behind the typed number, which stays; any other change
+// lays the list out anew and empties the box.
+void HistoryController::follow(int appended)
 {
-    const HistoryStore::AddResult result = m_history.add(number, company);
-    if (result != HistoryStore::AddResult::Added && result != HistoryStore::AddResult::SaveFailed)
-        return result;
-    auto *model = static_cast<QStringListModel *>(m_numberBox->model());
+    auto *model = qobject_cast<QStringListModel *>(m_numberBox->model());
+    const QStringList &entries = m_book.history().entries();
+    if (appended <= 0 || !model || model->rowCount() + appended != entries.size())
+        return showEntries();
     const QString typed = m_numberBox->currentText();
     const QSignalBlocker blocker(m_numberBox);
-    const int row = model->rowCount();
-    model->insertRows(row, 1);
-    model->setData(model->index(row), m_history.entries().constLast());
+    const int first = model->rowCount();
+    model->insertRows(first, appended);
+    for (int row = first; row < entries.size(); ++row)
+        model->setData(model->index(row), entries.at(row));
     // Inserting into an empty combo box selects the new entry; the typed number must stay.
     m_numberBox->setCurrentIndex(-1);
     m_numberBox->setEditText(typed);
-    emit changed();
-    return result;
 }
 
-HistoryStore::AddResult HistoryController::addAll(const QList<HistoryStore::Picked> &parcels)
+void HistoryController::pickEntry(int index)
 {
-    const HistoryStore::AddResult result = m_history.addAll(parcels);
-    if (result == HistoryStore::AddResult::SaveFailed)
-        emit message(Texts::historyNotSaved());
-    if (result != HistoryStore::AddResult::Added)
-        return result;
-    const QString typed = m_numberBox->currentText();
-    showEntries();
-    const QSignalBlocker blocker(m_numberBox);
-    m_numberBox->setEditText(typed);
-    emit changed();
-    return result;
-}
-
-void HistoryController::pick(int index)
-{
-    const HistoryStore::Picked entry = HistoryStore::pick(m_numberBox->itemText(index));
+    const ParcelKey entry = HistoryStore::keyOf(m_numberBox->itemText(index));
     m_numberBox->setEditText(entry.number);
     emit picked(entry.company);
 }
@@ -94,13 +81,10 @@ void HistoryController::deleteNumber(const QString &typed, QWidget *asking)
         m_numberBox->clearEditText();
         return;
     }
-    const qsizetype before = m_history.entries().size();
-    const bool saved = m_history.removeNumber(number);
-    showEntries();
+    const bool saved = m_book.removeNumber(number);
+    showEntries(); // the box is emptied, whether or not an entry went
     if (!saved)
         emit message(Texts::historyNotSaved());
-    if (m_history.entries().size() != before)
-        emit changed();
 }
 
 void HistoryController::clearAll()
@@ -110,10 +94,7 @@ void HistoryController::clearAll()
                       BoxButton::Yes | BoxButton::No, BoxButton::Yes});
     if (answer != BoxButton::Yes)
         return;
-    const bool hadEntries = !m_history.entries().isEmpty();
-    const bool cleared = m_history.clear();
+    const bool cleared = m_book.clearHistory();
     showEntries();
     emit message(cleared ? QStringLiteral("查询列表已清空...") : Texts::historyNotSaved());
-    if (hadEntries)
-        emit changed();
 }
