@@ -1,6 +1,6 @@
 #include "overview/addnumbersdialog.h"
 
-#include "overview/batchmodel.h"
+#include "parcels/batchmodel.h"
 #include "tracking/catalogue.h"
 #include "tracking/companytyping.h"
 

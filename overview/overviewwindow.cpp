@@ -37,16 +37,6 @@
 #include <span>
 
 namespace {
-// The board's settings the window keeps: Qt's own states of the window, of the table's header
-// (the columns' widths and the sort) and of the split between the table and the steps.
-const QString geometrySetting = QStringLiteral("overviewGeometry");
-const QString headerSetting = QStringLiteral("overviewHeader");
-const QString splitSetting = QStringLiteral("overviewSplit");
-// What earlier versions kept instead, read while the state that replaces it has not been saved.
-const QString sizeSetting = QStringLiteral("overviewSize");       // "width,height"
-const QString columnsSetting = QStringLiteral("overviewColumns"); // widths, comma-separated
-const QString sortSetting = QStringLiteral("overviewSort");       // "column,order"; -1: the history's
-const QString showArchivedSetting = QStringLiteral("overviewShowArchived");
 const QString csvFilter = QStringLiteral("CSV 文件 (*.csv);;文本文件 (*.txt);;所有文件 (*)");
 // A list to import is as often a text file as a CSV one: the first choice shows both.
 const QString listFilter = QStringLiteral("CSV 或文本文件 (*.csv *.txt);;") + csvFilter;
@@ -78,13 +68,6 @@ private:
     std::function<void()> m_cut;
 };
 
-QList<int> numbersOf(const QVariant &setting)
-{
-    QList<int> numbers;
-    for (const QString &part : setting.toString().split(u',', Qt::SkipEmptyParts))
-        numbers.append(part.toInt());
-    return numbers;
-}
 } // namespace
 
 OverviewWindow::OverviewWindow(ParcelBook &book, RefreshEngine &refresh, MessageBoxes &boxes,
@@ -100,6 +83,11 @@ OverviewWindow::OverviewWindow(ParcelBook &book, RefreshEngine &refresh, Message
     m_proxy->setFilterKeyColumn(ParcelModel::Number);
     m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
     buildControls();
+    buildSettings();
+    buildTable();
+    followArchive();
+    followRefresh();
+    layOut();
     restoreLayout();
     countArchived();
     setStatus(QString());
@@ -107,14 +95,18 @@ OverviewWindow::OverviewWindow(ParcelBook &book, RefreshEngine &refresh, Message
     connect(&book.board(), &ParcelBoard::storeStatusChanged, this, [this] { setStatus(QString()); });
 }
 
+namespace {
+QWidget *named(QWidget *widget, const char *name, const QString &accessible = QString())
+{
+    widget->setObjectName(QLatin1String(name));
+    if (!accessible.isEmpty())
+        widget->setAccessibleName(accessible);
+    return widget;
+}
+} // namespace
+
 void OverviewWindow::buildControls()
 {
-    const auto named = [](QWidget *widget, const char *name, const QString &accessible = QString()) {
-        widget->setObjectName(QLatin1String(name));
-        if (!accessible.isEmpty())
-            widget->setAccessibleName(accessible);
-        return widget;
-    };
     m_filter = new QLineEdit(this);
     named(m_filter, "filterBox", QStringLiteral("筛选"));
     m_filter->setPlaceholderText(QStringLiteral("按单号、备注或快递公司筛选"));
@@ -123,7 +115,6 @@ void OverviewWindow::buildControls()
     m_filter->setFixedWidth(m_filter->fontMetrics().horizontalAdvance(m_filter->placeholderText()) +
                             4 * m_filter->fontMetrics().averageCharWidth());
     connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
-
     m_refreshAll = new QPushButton(QStringLiteral("全部查询"), this);
     named(m_refreshAll, "refreshAllButton");
     m_stop = new QPushButton(QStringLiteral("停止"), this);
@@ -132,11 +123,11 @@ void OverviewWindow::buildControls()
     m_addNumbers = new QPushButton(QStringLiteral("添加单号"), this);
     named(m_addNumbers, "addNumbersButton");
     connect(m_addNumbers, &QPushButton::clicked, this, &OverviewWindow::openAddNumbers);
-    auto *listFile = new QPushButton(QStringLiteral("导入/导出"), this);
-    named(listFile, "listFileButton", QStringLiteral("导入导出"));
-    listFile->setMenu(new QMenu(listFile));
+    m_listFile = new QPushButton(QStringLiteral("导入/导出"), this);
+    named(m_listFile, "listFileButton", QStringLiteral("导入导出"));
+    m_listFile->setMenu(new QMenu(m_listFile));
     const auto addListAction = [&](const char *name, const QString &text, QKeySequence keys, auto act) {
-        QAction *action = listFile->menu()->addAction(text);
+        QAction *action = m_listFile->menu()->addAction(text);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, act);
@@ -146,6 +137,10 @@ void OverviewWindow::buildControls()
                   &OverviewWindow::exportList);
     addListAction("importListAction", QStringLiteral("导入列表…"), QKeySequence(Qt::CTRL | Qt::Key_I),
                   &OverviewWindow::importList);
+}
+
+void OverviewWindow::buildSettings()
+{
     m_progress = new QProgressBar(this);
     named(m_progress, "refreshProgress", QStringLiteral("查询进度"));
     m_progress->setTextVisible(true);
@@ -155,64 +150,56 @@ void OverviewWindow::buildControls()
     named(m_automatic, "automaticBox", QStringLiteral("自动查询"));
     m_automatic->addItems({QStringLiteral("不自动"), QStringLiteral("每30分钟"), QStringLiteral("每1小时"),
                            QStringLiteral("每2小时"), QStringLiteral("每4小时")});
-    const auto choices = std::span(RefreshEngine::automaticChoices);
+    const auto choices = std::span(ListSettings::automaticChoices);
     m_automatic->setCurrentIndex(
         int(std::ranges::find(choices, m_refresh.automaticMinutes()) - choices.begin()));
     connect(m_automatic, &QComboBox::currentIndexChanged, this,
             [this, choices](int index) { m_refresh.setAutomaticMinutes(choices[index]); });
-
     m_archiveAfter = new QComboBox(this);
     named(m_archiveAfter, "archiveBox", QStringLiteral("归档"));
     m_archiveAfter->setToolTip(QStringLiteral("签收后多久从列表中归档"));
     m_archiveAfter->addItems({QStringLiteral("立即"), QStringLiteral("1天"), QStringLiteral("3天"),
                               QStringLiteral("7天"), QStringLiteral("从不")});
-    const auto after = std::span(ParcelBoard::archiveChoices);
+    const auto after = std::span(ListSettings::archiveChoices);
     m_archiveAfter->setCurrentIndex(
-        int(std::ranges::find(after, m_book.board().archiveDays()) - after.begin()));
+        int(std::ranges::find(after, m_book.settings().archiveDays) - after.begin()));
     connect(m_archiveAfter, &QComboBox::currentIndexChanged, this, [this, after](int index) {
-        m_book.setSetting(QLatin1String(ParcelBoard::archiveSetting), after[index]);
+        m_book.setSetting(&ListSettings::archiveDays, after[index]);
         lookAgain();
         m_view->viewport()->update(); // the archived rows' grey
     });
     m_showArchived = new QCheckBox(QStringLiteral("显示已归档"), this);
     named(m_showArchived, "showArchivedBox", QStringLiteral("显示已归档"));
-    m_showArchived->setChecked(m_book.board().setting(showArchivedSetting).toBool());
+    m_showArchived->setChecked(m_book.settings().showArchived);
     m_proxy->setShowArchived(m_showArchived->isChecked());
-    // The toggle counts what it would show, as parcels come, go, change and age.
+    connect(m_showArchived, &QCheckBox::toggled, this, [this](bool show) {
+        m_book.setSetting(&ListSettings::showArchived, show);
+        m_proxy->setShowArchived(show);
+    });
+}
+
+// The toggle counts what it would show, as parcels come, go, change and age.
+void OverviewWindow::followArchive()
+{
     connect(m_model, &QAbstractItemModel::dataChanged, this, &OverviewWindow::countArchived);
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &OverviewWindow::countArchived);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &OverviewWindow::countArchived);
     connect(m_model, &QAbstractItemModel::modelReset, this, &OverviewWindow::countArchived);
-    connect(m_showArchived, &QCheckBox::toggled, this, [this](bool show) {
-        m_book.setSetting(showArchivedSetting, show);
-        m_proxy->setShowArchived(show);
-    });
     // Parcels signed for a while ago move into the archive as time passes.
     auto *archiveLook = new QTimer(this);
     archiveLook->setInterval(60 * 1000);
     connect(archiveLook, &QTimer::timeout, this, &OverviewWindow::lookAgain);
     archiveLook->start();
+}
 
+void OverviewWindow::followRefresh()
+{
     connect(m_refreshAll, &QPushButton::clicked, &m_refresh, &RefreshEngine::refreshAll);
     connect(m_stop, &QPushButton::clicked, &m_refresh, &RefreshEngine::stop);
-    const auto running = [this](bool on) {
-        m_refreshAll->setEnabled(!on);
-        m_stop->setEnabled(on);
-        if (m_addDialog)
-            m_addDialog->setRunning(on);
-    };
-    connect(&m_refresh, &RefreshEngine::newNumberAnswered, this,
-            [this](const ParcelKey &key, const QueryOutcome &outcome) {
-                const bool added = outcome.kind == QueryOutcome::Kind::Answered;
-                m_addOutcomes.append(added ? QString()
-                                           : key.number + QStringLiteral("（") + outcome.message() +
-                                                 QStringLiteral("）"));
-                if (m_addDialog)
-                    m_addDialog->setOutcome(key.number, added ? QString() : outcome.message());
-            });
-    running(m_refresh.isRunning());
-    connect(&m_refresh, &RefreshEngine::started, this, [this, running] {
-        running(true);
+    connect(&m_refresh, &RefreshEngine::newNumberAnswered, this, &OverviewWindow::numberAnswered);
+    showRunning(m_refresh.isRunning());
+    connect(&m_refresh, &RefreshEngine::started, this, [this] {
+        showRunning(true);
         setStatus(QString());
     });
     connect(&m_refresh, &RefreshEngine::progressChanged, this, [this](int done, int total) {
@@ -221,15 +208,35 @@ void OverviewWindow::buildControls()
         m_progress->setFormat(RefreshEngine::progressText(done, total));
     });
     connect(&m_refresh, &RefreshEngine::ended, this,
-            [this, running](RefreshEngine::Ending ending, const QList<ParcelKey> &grown) {
-                running(false);
+            [this](RefreshEngine::Ending ending, const QList<ParcelKey> &grown) {
+                showRunning(false);
                 lookAgain(); // parcels kept in view until now may be archived
                 setStatus(RefreshEngine::endingText(ending, grown.size()));
                 if (m_addDialog && m_adding > 0)
                     m_addDialog->setSummary(NumberBatch::summary(m_addOutcomes, std::exchange(m_adding, 0) -
                                                                                     m_addOutcomes.size()));
             });
+}
 
+void OverviewWindow::showRunning(bool running)
+{
+    m_refreshAll->setEnabled(!running);
+    m_stop->setEnabled(running);
+    if (m_addDialog)
+        m_addDialog->setRunning(running);
+}
+
+void OverviewWindow::numberAnswered(const ParcelKey &key, const QueryOutcome &outcome)
+{
+    const bool added = outcome.kind == QueryOutcome::Kind::Answered;
+    m_addOutcomes.append(
+        added ? QString() : key.number + QStringLiteral("（") + outcome.message() + QStringLiteral("）"));
+    if (m_addDialog)
+        m_addDialog->setOutcome(key.number, added ? QString() : outcome.message());
+}
+
+void OverviewWindow::buildTable()
+{
     m_view = new QTableView(this);
     named(m_view, "parcelView", QStringLiteral("全部快件"));
     m_view->setModel(m_proxy);
@@ -266,23 +273,23 @@ void OverviewWindow::buildControls()
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &OverviewWindow::showSteps);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &OverviewWindow::showSteps);
-
     m_steps = new QTreeWidget(this);
     named(m_steps, "stepsView", QStringLiteral("物流跟踪"));
     m_steps->setHeaderLabels({QStringLiteral("时间"), QStringLiteral("物流进度")});
     m_steps->setRootIsDecorated(false);
     m_steps->setColumnWidth(0, 140);
+}
 
+// Two rows of controls, so that the window narrows to about that of the main window; the table over
+// the steps; the status line.
+void OverviewWindow::layOut()
+{
     m_status = new QLabel(this);
     named(m_status, "overviewStatus");
-
-    // Two rows, so that the window narrows to about that of the main window.
     auto *controls = new QHBoxLayout, *settings = new QHBoxLayout;
-    controls->addWidget(m_filter);
-    controls->addWidget(m_refreshAll);
-    controls->addWidget(m_stop);
-    controls->addWidget(m_addNumbers);
-    controls->addWidget(listFile);
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_filter, m_refreshAll, m_stop, m_addNumbers, m_listFile})
+        controls->addWidget(control);
     controls->addStretch();
     settings->addWidget(m_progress);
     settings->addWidget(new QLabel(QStringLiteral("自动查询"), this));
@@ -336,38 +343,36 @@ void OverviewWindow::restoreLayout()
     const int width = fitting();
     // A wider window widens the newest step, the one column that is often cut.
     m_view->horizontalHeader()->setSectionResizeMode(ParcelModel::Newest, QHeaderView::Stretch);
-    const QVariant geometry = m_book.board().setting(geometrySetting);
-    const QList<int> size =
-        geometry.isValid() ? QList<int>() : numbersOf(m_book.board().setting(sizeSetting));
-    if (!geometry.isValid() || !restoreGeometry(geometry.toByteArray())) {
+    const ListSettings &settings = m_book.settings();
+    if (settings.geometry.isEmpty() || !restoreGeometry(settings.geometry)) {
         // Whole on the screen that shows the main window, with room for the window manager's frame.
         const QRect screen =
             (parentWidget() ? parentWidget()->screen() : this->screen())->availableGeometry();
         const QSize frame(16, 48);
-        resize((size.size() == 2 ? QSize(size[0], size[1]) : QSize(width, 520))
+        resize((settings.earlier.size.isValid() ? settings.earlier.size : QSize(width, 520))
                    .boundedTo(screen.size() - frame));
         move(screen.x() + (screen.width() - this->width() - frame.width()) / 2,
              screen.y() + (screen.height() - height() - frame.height()) / 2);
     }
-    m_split->restoreState(m_book.board().setting(splitSetting).toByteArray());
+    m_split->restoreState(settings.split);
     // A new sort is kept at once, as the window may not be closed before the program ends.
     connect(m_view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
-            [this] { m_book.setSetting(headerSetting, m_view->horizontalHeader()->saveState()); });
+            [this] { m_book.setSetting(&ListSettings::header, m_view->horizontalHeader()->saveState()); });
 }
 
 // The header's stored state, else the widths and sort an earlier version kept.
 void OverviewWindow::restoreColumns()
 {
-    if (const QVariant header = m_book.board().setting(headerSetting); header.isValid()) {
-        m_view->horizontalHeader()->restoreState(header.toByteArray());
+    const ListSettings &settings = m_book.settings();
+    if (!settings.header.isEmpty()) {
+        m_view->horizontalHeader()->restoreState(settings.header);
         return;
     }
     // Widths stored for other columns (before the notes came) are not these columns' widths.
-    const QList<int> widths = numbersOf(m_book.board().setting(columnsSetting));
+    const QList<int> &widths = settings.earlier.columnWidths;
     for (int column = 0; widths.size() == ParcelModel::ColumnCount && column < widths.size(); ++column)
         m_view->setColumnWidth(column, widths[column]);
-    const QList<int> sort = numbersOf(m_book.board().setting(sortSetting));
-    if (sort.size() == 2)
+    if (const QList<int> &sort = settings.earlier.sort; sort.size() == 2)
         m_view->sortByColumn(sort[0], Qt::SortOrder(sort[1]));
 }
 
@@ -388,9 +393,11 @@ void OverviewWindow::countArchived()
 
 void OverviewWindow::saveLayout()
 {
-    m_book.setSetting(geometrySetting, saveGeometry());
-    m_book.setSetting(headerSetting, m_view->horizontalHeader()->saveState());
-    m_book.setSetting(splitSetting, m_split->saveState());
+    ListSettings settings = m_book.settings();
+    settings.geometry = saveGeometry();
+    settings.header = m_view->horizontalHeader()->saveState();
+    settings.split = m_split->saveState();
+    m_book.setSettings(settings);
 }
 
 void OverviewWindow::closeEvent(QCloseEvent *event)

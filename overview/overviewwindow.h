@@ -47,6 +47,13 @@ protected:
 
 private:
     void buildControls();
+    void buildSettings();
+    void buildTable();
+    void followArchive();
+    void followRefresh();
+    void layOut();
+    void showRunning(bool running);
+    void numberAnswered(const ParcelKey &key, const QueryOutcome &outcome); // of 添加单号
     void restoreLayout();
     void restoreColumns();
     void saveLayout();
@@ -75,6 +82,7 @@ private:
     QPushButton *m_refreshAll = nullptr;
     QPushButton *m_stop = nullptr;
     QPushButton *m_addNumbers = nullptr;
+    QPushButton *m_listFile = nullptr;
     QPointer<AddNumbersDialog> m_addDialog;
     QStringList m_addOutcomes; // of the numbers added in the run under way: "number（why not）", or ""
     qsizetype m_adding = 0;    // how many that run asks

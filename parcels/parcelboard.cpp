@@ -18,7 +18,7 @@ void ParcelBoard::open(const QStringList &historyEntries, Others others)
         return followHistory(historyEntries, others);
     m_open = true;
     m_store.open();
-    m_settings = m_store.settings();
+    m_settings = ListSettings::read(m_store.settings());
     // What the store holds, laid out as the history says, in one step.
     emit aboutToChange({ParcelChange::Kind::Reset});
     m_parcels = m_store.parcels();
@@ -228,19 +228,11 @@ void ParcelBoard::setArchive(const ParcelKey &key, ParcelRecord::Archive archive
     emit changed({ParcelChange::Kind::Changed, row, row});
 }
 
-int ParcelBoard::archiveDays() const
-{
-    const QVariant days = setting(QLatin1String(archiveSetting));
-    return days.isValid() && std::ranges::find(archiveChoices, days.toInt()) != std::end(archiveChoices)
-               ? days.toInt()
-               : 3;
-}
-
 bool ParcelBoard::isArchived(int row) const
 {
     const ParcelRecord &parcel = m_parcels.at(row);
     // Kept in view only from archiving by time: 归档 pressed on it still archives it.
-    return parcel.archived(m_clock.now(), m_keptInView.contains(parcel.key) ? -1 : archiveDays());
+    return parcel.archived(m_clock.now(), m_keptInView.contains(parcel.key) ? -1 : m_settings.archiveDays);
 }
 
 void ParcelBoard::keepInView(const ParcelKey &key)
@@ -288,11 +280,12 @@ void ParcelBoard::settleFutureAskedTimes()
     }
 }
 
-void ParcelBoard::setSetting(const QString &name, const QVariant &value)
+void ParcelBoard::setSettings(const ListSettings &settings)
 {
-    m_settings.insert(name, value);
     const ParcelStore::State before = m_store.state();
-    m_store.saveSetting(name, value);
+    for (const auto &[name, value] : m_settings.changes(settings))
+        m_store.saveSetting(name, value);
+    m_settings = settings;
     reportStore(before);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "parcels/listsettings.h"
 #include "parcels/parcelrecord.h"
 #include "parcels/parcelstore.h"
 
@@ -7,7 +8,6 @@
 #include <QList>
 #include <QObject>
 #include <QStringList>
-#include <QVariant>
 
 class Clock;
 
@@ -64,10 +64,6 @@ public:
     void addImported(const QList<ParcelRecord> &added, const QList<ParcelRecord> &known);
     void setNote(const ParcelKey &key, const QString &typed); // kept as ParcelRecord::noteFrom makes it
     void setArchive(const ParcelKey &key, ParcelRecord::Archive archive);
-    // The 归档 setting: days after a parcel was signed for until it is archived; -1 never.
-    static constexpr const char *archiveSetting = "archiveDays";
-    static constexpr int archiveChoices[] = {0, 1, 3, 7, -1};
-    int archiveDays() const;
     bool isArchived(int row) const;
     // A parcel the user just queried, imported or added, or first learnt to be signed for, is not
     // archived by time until the refresh round after the one under way (or the next) has ended:
@@ -80,9 +76,9 @@ public:
     // that it does not wait behind every other for the longest-ago-first order.
     void settleFutureAskedTimes();
 
-    // The overview's settings (the 自动查询 choice, the window's, header's and split's saved states...).
-    QVariant setting(const QString &name) const { return m_settings.value(name); }
-    void setSetting(const QString &name, const QVariant &value);
+    // The list's settings (归档, 自动查询, the window's, header's and split's saved states...).
+    const ListSettings &settings() const { return m_settings; }
+    void setSettings(const ListSettings &settings); // writes those that changed
 
     // What the status line says about the record; empty while all is well.
     QString storeStatus() const { return m_store.statusText(); }
@@ -109,7 +105,7 @@ private:
     QList<ParcelRecord> m_parcels;
     QHash<ParcelKey, int> m_rows;
     QHash<ParcelKey, QList<ResultRow>> m_answeredSteps; // learnt in this run, whatever the store does
-    QHash<QString, QVariant> m_settings;
+    ListSettings m_settings;
     QHash<ParcelKey, int> m_keptInView; // by the number of rounds started when it was kept
     int m_roundsStarted = 0;
 };

@@ -125,11 +125,6 @@ void ParcelBook::setArchive(const ParcelKey &key, ParcelRecord::Archive archive)
     m_board.setArchive(key, archive);
 }
 
-void ParcelBook::setSetting(const QString &name, const QVariant &value)
-{
-    m_board.setSetting(name, value);
-}
-
 void ParcelBook::roundStarted()
 {
     m_board.roundStarted();

@@ -59,7 +59,14 @@ public:
     void clearMark(const ParcelKey &key);
     void setNote(const ParcelKey &key, const QString &typed);
     void setArchive(const ParcelKey &key, ParcelRecord::Archive archive);
-    void setSetting(const QString &name, const QVariant &value);
+    const ListSettings &settings() const { return m_board.settings(); }
+    template <typename Value> void setSetting(Value ListSettings::*setting, Value value)
+    {
+        ListSettings changed = settings();
+        changed.*setting = std::move(value);
+        m_board.setSettings(changed);
+    }
+    void setSettings(const ListSettings &settings) { m_board.setSettings(settings); }
     void roundStarted();
     void roundEnded();
     void settleFutureAskedTimes();

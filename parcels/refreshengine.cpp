@@ -59,13 +59,12 @@ void RefreshEngine::stop()
 
 int RefreshEngine::automaticMinutes() const
 {
-    const int minutes = m_book.board().setting(QLatin1String(automaticSetting)).toInt();
-    return std::ranges::find(automaticChoices, minutes) != std::end(automaticChoices) ? minutes : 0;
+    return m_book.settings().automaticMinutes;
 }
 
 void RefreshEngine::setAutomaticMinutes(int minutes)
 {
-    m_book.setSetting(QLatin1String(automaticSetting), minutes);
+    m_book.setSetting(&ListSettings::automaticMinutes, minutes);
     m_nextAutomatic.reset();
     checkAutomatic();
 }
@@ -102,7 +101,7 @@ void RefreshEngine::start(const QList<ParcelKey> &queue, bool automatic)
     m_done = 0;
     m_total = int(queue.size());
     m_failuresInRow = 0;
-    m_book.setSetting(QLatin1String(lastRefreshSetting), m_clock.now().toUTC().toString(Qt::ISODate));
+    m_book.setSetting(&ListSettings::lastRefresh, m_clock.now().toUTC());
     m_nextAutomatic = m_clock.steadyMs() + minuteMs * automaticMinutes();
     emit started(automatic);
     emit progressChanged(0, m_total);
@@ -161,11 +160,7 @@ void RefreshEngine::checkAutomatic()
         return;
     const qint64 now = m_clock.steadyMs();
     if (!m_nextAutomatic) {
-        // Written in UTC; one written in local time by an earlier version reads as local time.
-        const QDateTime wallNow = m_clock.now(),
-                        last = QDateTime::fromString(
-                            m_book.board().setting(QLatin1String(lastRefreshSetting)).toString(),
-                            Qt::ISODate);
+        const QDateTime wallNow = m_clock.now(), last = m_book.settings().lastRefresh;
         const qint64 sinceLast =
             last.isValid() ? std::max<qint64>(0, last.msecsTo(wallNow)) : minuteMs * minutes;
         m_nextAutomatic = now + std::max<qint64>(0, minuteMs * minutes - sinceLast);

@@ -28,10 +28,6 @@ public:
     static constexpr int pauseMs = 1000;
     static constexpr int automaticLimit = 50;
     static constexpr int failuresBeforeStop = 5;
-    static constexpr int automaticChoices[] = {0, 30, 60, 120, 240}; // minutes; 0: never
-    // The record's settings that the engine keeps.
-    static constexpr const char *automaticSetting = "automaticRefreshMinutes";
-    static constexpr const char *lastRefreshSetting = "lastRefresh";
 
     RefreshEngine(ParcelBook &book, const Platform &platform, QString trackingHost,
                   QObject *parent = nullptr);
@@ -46,7 +42,7 @@ public:
     bool isRunning() const { return m_running; }
 
     int automaticMinutes() const;
-    void setAutomaticMinutes(int minutes); // one of automaticChoices
+    void setAutomaticMinutes(int minutes); // one of ListSettings::automaticChoices
     void updateCheckEnded();               // automatic refreshes may come from now on
 
     static QString progressText(int done, int total)

@@ -149,7 +149,7 @@ class TestOverview : public QObject {
         else if (verb == u"at")
             m_clock.passTo(QDateTime(m_clock.current.date(), QTime::fromString(arg, u"H:mm"_s)));
         else if (verb == u"archive") // the 归档 setting's days
-            m_book->setSetting(QLatin1String(ParcelBoard::archiveSetting), arg.toInt());
+            m_book->setSetting(&ListSettings::archiveDays, arg.toInt());
         else if (verb == u"back") // 取消归档 on NUMBER's parcel
             m_book->setArchive({arg, u"顺丰快递"_s}, ParcelRecord::Archive::Back);
         else if (verb == u"note") // "note NUMBER=TEXT", the parcel of 顺丰快递

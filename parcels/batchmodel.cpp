@@ -1,4 +1,4 @@
-#include "overview/batchmodel.h"
+#include "parcels/batchmodel.h"
 
 #include "tracking/catalogue.h"
 
