@@ -1,9 +1,9 @@
 #include "app/queryinputs.h"
 
-#include "app/couriersuggestion.h"
 #include "app/historycontroller.h"
 #include "search/companysearchdialog.h"
 #include "tracking/catalogue.h"
+#include "tracking/couriersuggestion.h"
 
 #include <QClipboard>
 #include <QComboBox>

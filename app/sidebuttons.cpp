@@ -1,6 +1,6 @@
 #include "app/sidebuttons.h"
 
-#include "app/aboutdialog.h"
+#include "about/aboutdialog.h"
 #include "common/texts.h"
 #include "outlet/outletdialog.h"
 #include "tracking/resultexport.h"

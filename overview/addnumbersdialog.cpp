@@ -1,54 +1,14 @@
 #include "overview/addnumbersdialog.h"
 
 #include "parcels/batchmodel.h"
-#include "tracking/catalogue.h"
-#include "tracking/companytyping.h"
+#include "tracking/companydelegate.h"
 
 #include <QBoxLayout>
-#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableView>
-
-namespace {
-// The company of the line being edited, chosen from the catalogue's names; a list is made only for
-// that line, so that a paste of thousands of lines costs no list at all.
-class CompanyDelegate : public QStyledItemDelegate {
-public:
-    CompanyDelegate(const Clock &clock, QObject *parent) : QStyledItemDelegate(parent), m_clock(clock) {}
-
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
-                          const QModelIndex &index) const override
-    {
-        auto *list = new QComboBox(parent);
-        list->setAccessibleName(
-            QStringLiteral("%1的快递公司").arg(index.siblingAtColumn(BatchModel::Number).data().toString()));
-        list->addItem(QString());
-        list->addItems(Catalogue::names());
-        new CompanyTyping(list, m_clock, list);
-        // A pick takes effect at once, as the list closes.
-        auto *self = const_cast<CompanyDelegate *>(this); // the signal is not const
-        connect(list, &QComboBox::currentIndexChanged, self, [self, list] { emit self->commitData(list); });
-        return list;
-    }
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        auto *list = static_cast<QComboBox *>(editor);
-        const QSignalBlocker quiet(list);
-        list->setCurrentIndex(qMax(0, list->findText(index.data(Qt::EditRole).toString())));
-    }
-    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
-    {
-        model->setData(index, static_cast<QComboBox *>(editor)->currentText());
-    }
-
-private:
-    const Clock &m_clock;
-};
-} // namespace
 
 AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, const Clock &clock, QWidget *parent)
     : QDialog(parent), m_lines(new BatchModel(std::move(historyNumbers), this)),
@@ -64,7 +24,8 @@ AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, const Clock &cloc
     m_table->setObjectName(QStringLiteral("numbersTable"));
     m_table->setAccessibleName(QStringLiteral("待添加的单号"));
     m_table->setModel(m_lines);
-    m_table->setItemDelegateForColumn(BatchModel::Company, new CompanyDelegate(clock, m_table));
+    m_table->setItemDelegateForColumn(BatchModel::Company,
+                                      new CompanyDelegate(clock, BatchModel::Number, m_table));
     m_table->setTabKeyNavigation(false); // Tab goes on to 添加, not through every cell
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                              QAbstractItemView::EditKeyPressed);

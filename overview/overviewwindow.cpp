@@ -1,5 +1,6 @@
 #include "overview/overviewwindow.h"
 
+#include "common/cuttextdelegate.h"
 #include "common/savefile.h"
 #include "common/textrules.h"
 #include "common/texts.h"
@@ -17,7 +18,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,7 +30,6 @@
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
 #include <QTreeWidget>
@@ -40,33 +39,6 @@ namespace {
 const QString csvFilter = QStringLiteral("CSV 文件 (*.csv);;文本文件 (*.txt);;所有文件 (*)");
 // A list to import is as often a text file as a CSV one: the first choice shows both.
 const QString listFilter = QStringLiteral("CSV 或文本文件 (*.csv *.txt);;") + csvFilter;
-
-// The note's editor: what passes a note's length is cut off as it is typed or pasted, and said.
-class NoteDelegate : public QStyledItemDelegate {
-public:
-    NoteDelegate(std::function<void()> cut, QObject *parent)
-        : QStyledItemDelegate(parent), m_cut(std::move(cut))
-    {
-    }
-
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override
-    {
-        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto *line = qobject_cast<QLineEdit *>(editor))
-            connect(line, &QLineEdit::textEdited, line, [line, cut = m_cut](const QString &text) {
-                const QString kept = ParcelRecord::noteFrom(text);
-                if (kept.size() < text.size() && text.size() > ParcelRecord::noteLength) {
-                    line->setText(kept);
-                    cut();
-                }
-            });
-        return editor;
-    }
-
-private:
-    std::function<void()> m_cut;
-};
 
 } // namespace
 
@@ -253,9 +225,11 @@ void OverviewWindow::buildTable()
         if (const ParcelKey key = selectedKey(); !key.number.isEmpty())
             emit deleteRequested(key);
     });
+    // What passes a note's length is cut off as it is typed or pasted, and said.
     m_view->setItemDelegateForColumn(
         ParcelModel::Note,
-        new NoteDelegate(
+        new CutTextDelegate(
+            &ParcelRecord::noteFrom, ParcelRecord::noteLength,
             [this] {
                 setStatus(QStringLiteral("备注最多%1个字，多出的部分未保留").arg(ParcelRecord::noteLength));
             },
@@ -525,7 +499,7 @@ void OverviewWindow::exportList()
 {
     const QString path = m_files.saveFileName(
         this, QStringLiteral("导出列表"),
-        QDir::home().filePath(ParcelFile::suggestedName(QDate::currentDate())), csvFilter);
+        QDir::home().filePath(ParcelFile::suggestedName(m_clock.now().date())), csvFilter);
     if (path.isEmpty())
         return;
     const QList<ParcelRecord> parcels = m_book.board().oldestFirst();

@@ -9,29 +9,24 @@
 ParcelModel::ParcelModel(const ParcelBoard &board, QObject *parent)
     : QAbstractTableModel(parent), m_board(board)
 {
+    using Kind = ParcelChange::Kind;
     connect(&board, &ParcelBoard::aboutToChange, this, [this](const ParcelChange &change) {
-        switch (change.kind) {
-        case ParcelChange::Kind::Reset:
-            return beginResetModel();
-        case ParcelChange::Kind::Added:
-            return beginInsertRows(QModelIndex(), change.first, change.last);
-        case ParcelChange::Kind::Removed:
-            return beginRemoveRows(QModelIndex(), change.first, change.last);
-        case ParcelChange::Kind::Changed:
-            return;
-        }
+        if (change.kind == Kind::Reset)
+            beginResetModel();
+        else if (change.kind == Kind::Added)
+            beginInsertRows(QModelIndex(), change.first, change.last);
+        else if (change.kind == Kind::Removed)
+            beginRemoveRows(QModelIndex(), change.first, change.last);
     });
     connect(&board, &ParcelBoard::changed, this, [this](const ParcelChange &change) {
-        switch (change.kind) {
-        case ParcelChange::Kind::Reset:
-            return endResetModel();
-        case ParcelChange::Kind::Added:
-            return endInsertRows();
-        case ParcelChange::Kind::Removed:
-            return endRemoveRows();
-        case ParcelChange::Kind::Changed:
+        if (change.kind == Kind::Reset)
+            endResetModel();
+        else if (change.kind == Kind::Added)
+            endInsertRows();
+        else if (change.kind == Kind::Removed)
+            endRemoveRows();
+        else
             emit dataChanged(index(change.first, 0), index(change.last, ColumnCount - 1));
-        }
     });
 }
 
@@ -56,75 +51,93 @@ QVariant ParcelModel::headerData(int section, Qt::Orientation orientation, int r
     return titles[section];
 }
 
+namespace {
+// Cut before the tags go, so that a huge step costs no more than a shown one on each repaint.
+QString newestOf(const ParcelRecord &parcel)
+{
+    return plainText(cutAtWholeCharacter(parcel.newestTime + u' ' + parcel.newestStep, shownTextLength));
+}
+
+QVariant shown(const ParcelRecord &parcel, int column)
+{
+    switch (column) {
+    case ParcelModel::Number:
+        return parcel.key.number;
+    case ParcelModel::Note:
+        return parcel.note;
+    case ParcelModel::Company:
+        return parcel.key.company;
+    case ParcelModel::Status:
+        return parcel.status;
+    case ParcelModel::Newest:
+        return newestOf(parcel);
+    case ParcelModel::Steps:
+        return parcel.askedAt.isValid() ? QString::number(parcel.stepCount) : QString();
+    case ParcelModel::AskedAt:
+        return parcel.askedAt.isValid() ? parcel.askedAt.toLocalTime().toString(QStringLiteral("MM-dd HH:mm"))
+                                        : QString();
+    case ParcelModel::Marked:
+        return parcel.marked ? QStringLiteral("●") : QString();
+    }
+    return QVariant();
+}
+
+QVariant sortValue(const ParcelRecord &parcel, int column)
+{
+    switch (column) {
+    case ParcelModel::Steps:
+        return parcel.stepCount;
+    case ParcelModel::AskedAt:
+        return parcel.askedAt;
+    case ParcelModel::Marked:
+        return parcel.marked;
+    default:
+        return shown(parcel, column);
+    }
+}
+
+QVariant toolTip(const ParcelRecord &parcel, int column)
+{
+    if (column == ParcelModel::Newest)
+        return newestOf(parcel);
+    if (column == ParcelModel::Note && !parcel.note.isEmpty()) // whole, where the column cuts it
+        return parcel.note;
+    if (column == ParcelModel::Status && !parcel.failureCause.isEmpty())
+        return parcel.failureCause +
+               (parcel.goodStatus.isEmpty() ? QString() : QStringLiteral("\n上次结果：") + parcel.goodStatus);
+    return QVariant();
+}
+} // namespace
+
 QVariant ParcelModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_board.count())
         return QVariant();
     const ParcelRecord &parcel = m_board.parcel(index.row());
-    if (role == filterRole)
+    switch (role) {
+    case Qt::DisplayRole:
+        return shown(parcel, index.column());
+    case Qt::EditRole:
+        return index.column() == Note ? QVariant(parcel.note) : QVariant();
+    case Qt::ToolTipRole:
+        return toolTip(parcel, index.column());
+    case sortRole:
+        return sortValue(parcel, index.column());
+    case filterRole:
         return parcel.key.number + u'\n' + parcel.note + u'\n' + parcel.key.company;
-    if (role == archivedRole)
+    case archivedRole:
         return m_board.isArchived(index.row());
-    if (role == Qt::ForegroundRole) { // archived parcels, shown when asked, greyed; the mark red
+    case Qt::ForegroundRole: // archived parcels, shown when asked, greyed; the mark red
         if (m_board.isArchived(index.row()))
             return QColor(Qt::gray);
         return index.column() == Marked ? QVariant(QColor(Qt::red)) : QVariant();
-    }
-    if (role == Qt::FontRole && index.column() == Marked && parcel.marked) { // seen at a glance
-        QFont font;
-        font.setBold(true);
-        font.setPointSizeF(font.pointSizeF() * 1.3);
-        return font;
-    }
-    if (role == Qt::EditRole && index.column() == Note)
-        return parcel.note;
-    const auto newest = [&parcel] {
-        // Cut before the tags go, so that a huge step costs no more than a shown one on each repaint.
-        return plainText(cutAtWholeCharacter(parcel.newestTime + u' ' + parcel.newestStep, shownTextLength));
-    };
-    if (role == sortRole) {
-        switch (index.column()) {
-        case Steps:
-            return parcel.stepCount;
-        case AskedAt:
-            return parcel.askedAt;
-        case Marked:
-            return parcel.marked;
-        default:
-            return data(index, Qt::DisplayRole);
+    case Qt::FontRole:
+        if (index.column() == Marked && parcel.marked) { // seen at a glance
+            QFont font;
+            font.setBold(true);
+            font.setPointSizeF(font.pointSizeF() * 1.3);
+            return font;
         }
-    }
-    if (role == Qt::ToolTipRole) {
-        if (index.column() == Newest)
-            return newest();
-        if (index.column() == Note && !parcel.note.isEmpty()) // whole, where the column cuts it
-            return parcel.note;
-        if (index.column() == Status && !parcel.failureCause.isEmpty())
-            return parcel.failureCause + (parcel.goodStatus.isEmpty()
-                                              ? QString()
-                                              : QStringLiteral("\n上次结果：") + parcel.goodStatus);
-        return QVariant();
-    }
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    switch (index.column()) {
-    case Number:
-        return parcel.key.number;
-    case Note:
-        return parcel.note;
-    case Company:
-        return parcel.key.company;
-    case Status:
-        return parcel.status;
-    case Newest:
-        return newest();
-    case Steps:
-        return parcel.askedAt.isValid() ? QString::number(parcel.stepCount) : QString();
-    case AskedAt:
-        return parcel.askedAt.isValid() ? parcel.askedAt.toLocalTime().toString(QStringLiteral("MM-dd HH:mm"))
-                                        : QString();
-    case Marked:
-        return parcel.marked ? QStringLiteral("●") : QString();
     }
     return QVariant();
 }

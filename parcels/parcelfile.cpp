@@ -340,6 +340,22 @@ private:
     QByteArray m_withEnd;
 };
 
+// The fields of a record as text; fewer than the record's when they are not UTF-8 after all.
+template <typename Records>
+Problem decodeRecord(const Records &records, FieldText &decoded, QStringList &fields)
+{
+    fields.clear();
+    for (qsizetype at = 0; at < records.fields.size(); ++at) {
+        Problem problem = Problem::None;
+        const bool last = records.reachesEnd && at == records.fields.size() - 1;
+        std::optional<QString> text = decoded(records.fields.at(at), last, problem);
+        if (!text)
+            return problem;
+        fields.append(*std::move(text));
+    }
+    return Problem::None;
+}
+
 bool isBlank(const QStringList &fields)
 {
     return fields.size() == 1 && fields.first().trimmed().isEmpty();
@@ -348,6 +364,29 @@ bool isBlank(const QStringList &fields)
 QString skippedLine(int line, const QString &what, const QString &why)
 {
     return QStringLiteral("第%1行 %2：%3").arg(line).arg(cutAtWholeCharacter(what, 20), why);
+}
+// A row's parcel, from its fields by column.
+template <typename Field> ParcelRecord parcelFrom(const Field &field, const QTimeZone &zone)
+{
+    ParcelRecord parcel;
+    parcel.key = {field(Number), field(Company)};
+    parcel.note = ParcelRecord::noteFrom(field(Note));
+    if (const QString status = field(Status); !status.isEmpty()) {
+        parcel.status = cutAtWholeCharacter(status, shownTextLength);
+        const bool good = status != ParcelRecord::failedStatus() && status != ParcelRecord::notAskedStatus();
+        parcel.goodStatus = good ? parcel.status : QString();
+    }
+    parcel.newestTime = cutAtWholeCharacter(field(NewestTime), shownTextLength);
+    parcel.newestStep = cutAtWholeCharacter(field(NewestStep), shownTextLength);
+    parcel.stepCount = qMax(0, field(Steps).toInt());
+    parcel.askedAt = timeFrom(field(AskedAt), zone);
+    parcel.marked = field(Marked) == yes;
+    parcel.signedAt = timeFrom(field(SignedAt), zone);
+    const QString archived = field(Archived);
+    parcel.archive = archived == yes  ? ParcelRecord::Archive::ByHand
+                     : archived == no ? ParcelRecord::Archive::Back
+                                      : ParcelRecord::Archive::ByTime;
+    return parcel;
 }
 } // namespace
 
@@ -464,17 +503,8 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
             return failed(source.problem());
         if (next == RecordReader::Next::CutOff)
             return failed(Problem::CutOff);
-        fields.clear();
-        for (qsizetype at = 0; at < records.fields.size(); ++at) {
-            Problem problem = Problem::None;
-            const bool last = records.reachesEnd && at == records.fields.size() - 1;
-            std::optional<QString> text = decoded(records.fields.at(at), last, problem);
-            if (!text && problem != Problem::None)
-                return failed(problem);
-            if (!text)
-                break; // not UTF-8 after all
-            fields.append(*std::move(text));
-        }
+        if (const Problem problem = decodeRecord(records, decoded, fields); problem != Problem::None)
+            return failed(problem);
         if (fields.size() < records.fields.size()) { // GBK: every line again, as GBK
             reading = Reading();
             columns.reset();
@@ -511,25 +541,7 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
             reading.skipped.append(skippedLine(records.line, number, QStringLiteral("不是单号")));
             continue;
         }
-        ParcelRecord parcel;
-        parcel.key = {number, field(Company)};
-        parcel.note = ParcelRecord::noteFrom(field(Note));
-        if (const QString status = field(Status); !status.isEmpty()) {
-            parcel.status = cutAtWholeCharacter(status, shownTextLength);
-            const bool good =
-                status != ParcelRecord::failedStatus() && status != ParcelRecord::notAskedStatus();
-            parcel.goodStatus = good ? parcel.status : QString();
-        }
-        parcel.newestTime = cutAtWholeCharacter(field(NewestTime), shownTextLength);
-        parcel.newestStep = cutAtWholeCharacter(field(NewestStep), shownTextLength);
-        parcel.stepCount = qMax(0, field(Steps).toInt());
-        parcel.askedAt = timeFrom(field(AskedAt), zone);
-        parcel.marked = field(Marked) == yes;
-        parcel.signedAt = timeFrom(field(SignedAt), zone);
-        const QString archived = field(Archived);
-        parcel.archive = archived == yes  ? ParcelRecord::Archive::ByHand
-                         : archived == no ? ParcelRecord::Archive::Back
-                                          : ParcelRecord::Archive::ByTime;
+        ParcelRecord parcel = parcelFrom(field, zone);
         reading.rows.append({records.line, std::move(parcel)});
     }
     if (source.problem() != Problem::None)

@@ -1,6 +1,6 @@
-#include "app/aboutdialog.h"
+#include "about/aboutdialog.h"
 
-#include "app/appinfo.h"
+#include "about/appinfo.h"
 #include "common/layoutfit.h"
 #include "common/version.h"
 #include "platform/shell.h"

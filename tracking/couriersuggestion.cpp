@@ -1,4 +1,4 @@
-#include "app/couriersuggestion.h"
+#include "tracking/couriersuggestion.h"
 
 #include "tracking/courierguess.h"
 
