@@ -393,12 +393,20 @@ void BM_BareImportInsert(benchmark::State &state)
             query.prepare(
                 QStringLiteral("INSERT INTO bare VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
             for (const ParcelRecord &parcel : parcels) {
-                const QVariantList values{
-                    parcel.key.number, parcel.key.company,  parcel.status,
-                    parcel.goodStatus, parcel.failureCause, parcel.stepCount,
-                    parcel.newestTime, parcel.newestStep,   parcel.askedAt.toSecsSinceEpoch(),
-                    QVariant(),        int(parcel.marked),  parcel.note,
-                    QVariant(),        int(parcel.archive)};
+                const QVariantList values{parcel.key.number,
+                                          parcel.key.company,
+                                          int(parcel.state.outcome),
+                                          int(parcel.state.delivery),
+                                          parcel.state.reason,
+                                          parcel.stepCount,
+                                          parcel.newestTime,
+                                          parcel.newestStep,
+                                          parcel.askedAt.toSecsSinceEpoch(),
+                                          QVariant(),
+                                          int(parcel.marked),
+                                          parcel.note,
+                                          QVariant(),
+                                          int(parcel.archive)};
                 for (int i = 0; i < values.size(); ++i)
                     query.bindValue(i, values[i]);
                 query.exec();

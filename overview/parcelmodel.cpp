@@ -2,6 +2,7 @@
 
 #include "common/textrules.h"
 #include "parcels/parcelboard.h"
+#include "parcels/parcelwords.h"
 
 #include <QColor>
 #include <QFont>
@@ -68,7 +69,7 @@ QVariant shown(const ParcelRecord &parcel, int column)
     case ParcelModel::Company:
         return parcel.key.company;
     case ParcelModel::Status:
-        return parcel.status;
+        return ParcelWords::status(parcel.state);
     case ParcelModel::Newest:
         return newestOf(parcel);
     case ParcelModel::Steps:
@@ -102,9 +103,9 @@ QVariant toolTip(const ParcelRecord &parcel, int column)
         return newestOf(parcel);
     if (column == ParcelModel::Note && !parcel.note.isEmpty()) // whole, where the column cuts it
         return parcel.note;
-    if (column == ParcelModel::Status && !parcel.failureCause.isEmpty())
-        return parcel.failureCause +
-               (parcel.goodStatus.isEmpty() ? QString() : QStringLiteral("\n上次结果：") + parcel.goodStatus);
+    if (const QString good = ParcelWords::delivery(parcel.state.delivery);
+        column == ParcelModel::Status && !parcel.state.reason.isEmpty())
+        return parcel.state.reason + (good.isEmpty() ? QString() : QStringLiteral("\n上次结果：") + good);
     return QVariant();
 }
 } // namespace

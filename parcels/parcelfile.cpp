@@ -4,6 +4,7 @@
 #include "common/textrules.h"
 #include "parcels/numberbatch.h"
 #include "parcels/parcelboard.h"
+#include "parcels/parcelwords.h"
 #include "tracking/catalogue.h"
 #include "tracking/companykeys.h"
 #include "tracking/courierguess.h"
@@ -371,11 +372,9 @@ template <typename Field> ParcelRecord parcelFrom(const Field &field, const QTim
     ParcelRecord parcel;
     parcel.key = {field(Number), field(Company)};
     parcel.note = ParcelRecord::noteFrom(field(Note));
-    if (const QString status = field(Status); !status.isEmpty()) {
-        parcel.status = cutAtWholeCharacter(status, shownTextLength);
-        const bool good = status != ParcelRecord::failedStatus() && status != ParcelRecord::notAskedStatus();
-        parcel.goodStatus = good ? parcel.status : QString();
-    }
+    // A status a file may say is a state's, or else the service's words of a refusal.
+    const QString status = cutAtWholeCharacter(field(Status), shownTextLength);
+    parcel.state = ParcelWords::read(status, status, QString());
     parcel.newestTime = cutAtWholeCharacter(field(NewestTime), shownTextLength);
     parcel.newestStep = cutAtWholeCharacter(field(NewestStep), shownTextLength);
     parcel.stepCount = qMax(0, field(Steps).toInt());
@@ -402,7 +401,7 @@ QByteArray ParcelFile::write(const QList<ParcelRecord> &parcels)
         QStringList fields{parcel.key.number,
                            parcel.key.company,
                            parcel.note,
-                           parcel.status,
+                           ParcelWords::status(parcel.state),
                            parcel.newestTime,
                            parcel.newestStep,
                            QString::number(parcel.stepCount),
@@ -594,8 +593,6 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
             continue;
         }
         seen.insert(key.number);
-        if (parcel.status.isEmpty())
-            parcel.status = ParcelRecord::notAskedStatus();
         const int known = board.rowOf(key);
         const ParcelRecord *stored = known >= 0 ? &board.parcel(known) : nullptr;
         const bool record = stored && !stored->askedAt.isValid() && parcel.askedAt.isValid();

@@ -1,12 +1,14 @@
 #include "parcels/parcelrecord.h"
 
+#include "parcels/parcelwords.h"
 #include "tracking/catalogue.h"
 
 ParcelRecord ParcelRecord::fresh(const ParcelKey &key)
 {
     ParcelRecord record;
     record.key = key;
-    record.status = Catalogue::isName(key.company) ? notAskedStatus() : unsupportedCompanyStatus();
+    record.state.outcome =
+        Catalogue::isName(key.company) ? ParcelState::Outcome::NotAsked : ParcelState::Outcome::Unsupported;
     return record;
 }
 
@@ -46,12 +48,6 @@ bool ParcelRecord::askable() const
     return Catalogue::isName(key.company);
 }
 
-// The word the delivery rule gives a signed step.
-bool ParcelRecord::signedFor() const
-{
-    return goodStatus == QueryOutcome::deliveryWord(QStringLiteral("签"));
-}
-
 bool ParcelRecord::archived(const QDateTime &now, int afterDays) const
 {
     switch (archive) {
@@ -65,25 +61,41 @@ bool ParcelRecord::archived(const QDateTime &now, int afterDays) const
     return afterDays >= 0 && signedAt.isValid() && signedAt.addDays(afterDays) <= now;
 }
 
+namespace {
+ParcelState::Delivery deliveryOf(QueryOutcome::Delivery delivery)
+{
+    switch (delivery) {
+    case QueryOutcome::Delivery::InTransit:
+        break;
+    case QueryOutcome::Delivery::OutForDelivery:
+        return ParcelState::Delivery::OutForDelivery;
+    case QueryOutcome::Delivery::Signed:
+        return ParcelState::Delivery::Signed;
+    }
+    return ParcelState::Delivery::InTransit;
+}
+} // namespace
+
 ParcelRecord::Learnt ParcelRecord::learn(const QueryOutcome &outcome, const QDateTime &now)
 {
     askedAt = now;
     const qsizetype count = outcome.rows.size();
     if (outcome.kind == QueryOutcome::Kind::Answered && count == 0 && stepCount > 0) {
-        status = failedStatus();
-        failureCause = noStepsInAnswerCause();
+        state.outcome = ParcelState::Outcome::Failed;
+        state.reason = ParcelWords::noStepsInAnswer();
         return Learnt::Failed;
     }
     if (outcome.kind != QueryOutcome::Kind::Answered) {
         const bool failed = outcome.kind == QueryOutcome::Kind::Failed;
-        status = failed ? failedStatus() : outcome.message();
-        failureCause = failed ? outcome.cause : outcome.message();
+        state.outcome = failed ? ParcelState::Outcome::Failed : ParcelState::Outcome::Refused;
+        state.reason = failed ? outcome.cause : outcome.message();
         return failed ? Learnt::Failed : Learnt::Kept;
     }
     const bool grew = count > stepCount && stepCount > 0;
     const ResultRow newest = newestRow(outcome.rows);
-    status = goodStatus = count > 0 ? QueryOutcome::deliveryWord(newest.progress) : noStepsStatus();
-    failureCause.clear();
+    state = {ParcelState::Outcome::Answered,
+             count > 0 ? deliveryOf(QueryOutcome::delivery(newest.progress)) : ParcelState::Delivery::NoSteps,
+             QString()};
     stepCount = int(count);
     newestTime = newest.time;
     newestStep = newest.progress;

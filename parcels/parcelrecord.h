@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/parcelkey.h"
+#include "parcels/parcelstate.h"
 #include "tracking/queryoutcome.h"
 
 #include <QDateTime>
@@ -9,11 +10,9 @@
 // What was learnt about one parcel. The steps themselves are kept apart (ParcelStore::steps).
 struct ParcelRecord {
     ParcelKey key;
-    QString status;       // what the 快件状态 column shows
-    QString goodStatus;   // the status of the last good answer; empty before one
-    QString failureCause; // why the latest answer was refused or failed; empty after a good one
-    int stepCount = 0;    // of the last good answer
-    QString newestTime;   // the newest step of the last good answer
+    ParcelState state;
+    int stepCount = 0;  // of the last good answer
+    QString newestTime; // the newest step of the last good answer
     QString newestStep;
     QDateTime askedAt;   // when the service was last asked; invalid before that
     QDateTime grewAt;    // when a refresh last found more steps
@@ -31,12 +30,6 @@ struct ParcelRecord {
     // to noteLength characters, never inside one.
     static QString noteFrom(const QString &typed);
 
-    static QString notAskedStatus() { return QStringLiteral("未查询"); }
-    static QString noStepsStatus() { return QStringLiteral("暂无物流信息"); }
-    static QString failedStatus() { return QStringLiteral("查询失败"); }
-    static QString unsupportedCompanyStatus() { return QStringLiteral("系统问题,暂不支持当前快递公司!"); }
-    static QString noStepsInAnswerCause() { return QStringLiteral("答案中没有物流信息"); }
-
     // What an answer came to for the parcel.
     enum class Learnt {
         Failed, // no usable answer, or a page without steps for a parcel that has some
@@ -48,7 +41,7 @@ struct ParcelRecord {
     static ParcelRecord fresh(const ParcelKey &key);
     static QDateTime stepTime(const QString &time, const QDateTime &now);
     bool askable() const;
-    bool signedFor() const; // by the last good answer
+    bool signedFor() const { return state.signedFor(); } // by the last good answer
     // Whether the parcel is archived at `now`, with the setting's `afterDays` (negative: never):
     // out of the list unless asked for, and never refreshed.
     bool archived(const QDateTime &now, int afterDays) const;

@@ -1,5 +1,6 @@
 #include "parcels/parcelstore.h"
 
+#include "parcels/parcelwords.h"
 #include "platform/clock.h"
 
 #include <QFile>
@@ -13,7 +14,7 @@ namespace {
 Q_LOGGING_CATEGORY(storeLog, "quillon.store", QtInfoMsg)
 
 const QString driverName = QStringLiteral("QSQLITE");
-const QString parcelColumns = QStringLiteral("number, company, status, good_status, failure, step_count, "
+const QString parcelColumns = QStringLiteral("number, company, outcome, delivery, reason, step_count, "
                                              "newest_time, newest_step, asked_at, grew_at, marked, note, "
                                              "signed_at, archive");
 
@@ -54,8 +55,8 @@ bool saveRecords(QSqlQuery &query, const QList<ParcelRecord> &records)
                 .arg(parcelColumns)))
         return false;
     for (const ParcelRecord &record : records) {
-        const QVariantList values{record.key.number,          record.key.company,  record.status,
-                                  record.goodStatus,          record.failureCause, record.stepCount,
+        const QVariantList values{record.key.number,          record.key.company,  int(record.state.outcome),
+                                  int(record.state.delivery), record.state.reason, record.stepCount,
                                   record.newestTime,          record.newestStep,   timeValue(record.askedAt),
                                   timeValue(record.grewAt),   int(record.marked),  record.note,
                                   timeValue(record.signedAt), int(record.archive)};
@@ -65,6 +66,45 @@ bool saveRecords(QSqlQuery &query, const QList<ParcelRecord> &records)
             return false;
     }
     return true;
+}
+
+// A state as the record keeps it; a code no state has reads as the first.
+ParcelState stateOf(int outcome, int delivery, const QString &reason)
+{
+    const bool known = outcome >= 0 && outcome <= int(ParcelState::Outcome::Failed) && delivery >= 0 &&
+                       delivery <= int(ParcelState::Delivery::Signed);
+    return known ? ParcelState{ParcelState::Outcome(outcome), ParcelState::Delivery(delivery), reason}
+                 : ParcelState{};
+}
+
+// 2 to 3: the state kept as the words shown (status, the last good status, why it failed) becomes
+// codes and the reason, read once through the words' table.
+bool stateAsCodes(QSqlQuery &query)
+{
+    if (!run(query, QStringLiteral("SELECT number, company, status, good_status, failure FROM parcels")))
+        return false;
+    QList<std::pair<ParcelKey, ParcelState>> states;
+    while (query.next())
+        states.append({{query.value(0).toString(), query.value(1).toString()},
+                       ParcelWords::read(query.value(2).toString(), query.value(3).toString(),
+                                         query.value(4).toString())});
+    if (!run(query, QStringLiteral("ALTER TABLE parcels ADD COLUMN outcome INTEGER NOT NULL DEFAULT 0")) ||
+        !run(query, QStringLiteral("ALTER TABLE parcels ADD COLUMN delivery INTEGER NOT NULL DEFAULT 0")) ||
+        !run(query, QStringLiteral("ALTER TABLE parcels ADD COLUMN reason TEXT")) ||
+        !query.prepare(QStringLiteral(
+            "UPDATE parcels SET outcome = ?, delivery = ?, reason = ? WHERE number = ? AND company = ?")))
+        return false;
+    for (const auto &[key, state] : states) {
+        const QVariantList values{int(state.outcome), int(state.delivery), state.reason, key.number,
+                                  key.company};
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        if (!query.exec())
+            return false;
+    }
+    return run(query, QStringLiteral("ALTER TABLE parcels DROP COLUMN status")) &&
+           run(query, QStringLiteral("ALTER TABLE parcels DROP COLUMN good_status")) &&
+           run(query, QStringLiteral("ALTER TABLE parcels DROP COLUMN failure"));
 }
 } // namespace
 
@@ -220,8 +260,9 @@ bool ParcelStore::createSchema()
     return write([](QSqlQuery &query) {
         return run(query, QStringLiteral("PRAGMA encoding = 'UTF-16'")) &&
                run(query,
-                   QStringLiteral("CREATE TABLE parcels (number TEXT, company TEXT, status TEXT, "
-                                  "good_status TEXT, failure TEXT, step_count INTEGER, newest_time TEXT, "
+                   QStringLiteral("CREATE TABLE parcels (number TEXT, company TEXT, outcome INTEGER NOT NULL "
+                                  "DEFAULT 0, delivery INTEGER NOT NULL DEFAULT 0, reason TEXT, "
+                                  "step_count INTEGER, newest_time TEXT, "
                                   "newest_step TEXT, asked_at INTEGER, grew_at INTEGER, marked INTEGER, "
                                   "note TEXT NOT NULL DEFAULT '', signed_at INTEGER, archive INTEGER NOT "
                                   "NULL DEFAULT 0, "
@@ -244,6 +285,7 @@ bool ParcelStore::upgradeFrom(int version)
                  run(query, QStringLiteral("ALTER TABLE parcels ADD COLUMN signed_at INTEGER")) &&
                  run(query,
                      QStringLiteral("ALTER TABLE parcels ADD COLUMN archive INTEGER NOT NULL DEFAULT 0")))) &&
+               (version >= 3 || stateAsCodes(query)) &&
                run(query, QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
     });
 }
@@ -287,9 +329,7 @@ QList<ParcelRecord> ParcelStore::parcels() const
     while (query.next()) {
         ParcelRecord record;
         record.key = {query.value(0).toString(), query.value(1).toString()};
-        record.status = query.value(2).toString();
-        record.goodStatus = query.value(3).toString();
-        record.failureCause = query.value(4).toString();
+        record.state = stateOf(query.value(2).toInt(), query.value(3).toInt(), query.value(4).toString());
         record.stepCount = query.value(5).toInt();
         record.newestTime = query.value(6).toString();
         record.newestStep = query.value(7).toString();

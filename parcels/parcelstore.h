@@ -30,7 +30,8 @@ public:
         WriteFailed, // a write failed (a full disk): written no more, its steps still read
         NoDriver,    // Qt has no QSQLITE driver here
     };
-    static constexpr int schemaVersion = 2; // 2: a note on each parcel, and its archiving
+    // 2: a note on each parcel, and its archiving; 3: a parcel's state as codes, not as the words shown
+    static constexpr int schemaVersion = 3;
     static constexpr const char *fileName = "quillon.sqlite";
 
     // `clock` names a file moved aside; `busyTimeoutMs`: how long a write waits for a lock.

@@ -6,6 +6,7 @@
 #include "demoservice.h"
 #include "fakeplatform.h"
 #include "parcels/parcelfile.h"
+#include "parcels/parcelwords.h"
 #include "parcels/refreshengine.h"
 #include "platform/qtwebfetch.h"
 #include "steps.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <csignal>
@@ -81,7 +83,8 @@ class TestOverview : public QObject {
     //                             without steps in the main window
     //   open | close | restart    the book opens the record; the program's part made anew, closed
     //                             or opened
-    //   spoil HOW                 the file: newer (a version above ours), version1 (the last release's,
+    //   spoil HOW                 the file: newer (a version above ours), version2 (the last
+    //                             release's, the state in words), version1 (an earlier one's,
     //                             without notes), corrupt (table pages), text (and
     //                             its -wal, -shm, -journal), folder (in its place), immutable (the
     //                             folder), held (by another store), full (files cannot grow)
@@ -204,6 +207,45 @@ class TestOverview : public QObject {
         }
     }
 
+    // The file as an earlier release wrote it, with what it holds: the state as the words shown
+    // (version 2), and no notes nor archiving (version 1).
+    void writeEarlierSchema(int version)
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"earlier"_s);
+            db.setDatabaseName(file());
+            QList<QStringList> words;
+            QSqlQuery query(db);
+            bool done =
+                db.open() && query.exec(u"SELECT number, company, outcome, delivery, reason FROM parcels"_s);
+            while (done && query.next()) {
+                const ParcelState state{ParcelState::Outcome(query.value(2).toInt()),
+                                        ParcelState::Delivery(query.value(3).toInt()),
+                                        query.value(4).toString()};
+                words.append({ParcelWords::status(state), ParcelWords::delivery(state.delivery), state.reason,
+                              query.value(0).toString(), query.value(1).toString()});
+            }
+            QStringList sql{u"ALTER TABLE parcels ADD COLUMN status TEXT"_s,
+                            u"ALTER TABLE parcels ADD COLUMN good_status TEXT"_s,
+                            u"ALTER TABLE parcels ADD COLUMN failure TEXT"_s};
+            for (const QStringList &row : words)
+                sql << u"UPDATE parcels SET status = '%1', good_status = '%2', failure = '%3' "
+                       "WHERE number = '%4' AND company = '%5'"_s.arg(
+                           QString(row[0]).replace(u'\'', u"''"_s), row[1],
+                           QString(row[2]).replace(u'\'', u"''"_s), row[3], row[4]);
+            for (const QString &column :
+                 QStringList{u"outcome"_s, u"delivery"_s, u"reason"_s} +
+                     (version == 1 ? QStringList{u"note"_s, u"signed_at"_s, u"archive"_s} : QStringList()))
+                sql << u"ALTER TABLE parcels DROP COLUMN "_s + column;
+            sql << u"PRAGMA user_version = %1"_s.arg(version);
+            for (const QString &statement : sql)
+                done = done && query.exec(statement);
+            if (!done)
+                m_notes << u"cannot make a version %1 file: "_s.arg(version) + query.lastError().text();
+        }
+        QSqlDatabase::removeDatabase(u"earlier"_s);
+    }
+
     void spoil(const QString &how)
     {
         const qint64 at = how == u"newer" ? 60 : how == u"corrupt" ? 4096 : 0;
@@ -218,18 +260,8 @@ class TestOverview : public QObject {
             if (!spoilt.open(QIODevice::ReadWrite) || !spoilt.seek(at) || spoilt.write(bytes) != bytes.size())
                 m_notes << u"cannot spoil "_s + name;
         }
-        if (how == u"version1") { // as the last release wrote it: no notes
-            {
-                QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"version1"_s);
-                db.setDatabaseName(file());
-                if (!db.open() || !QSqlQuery(u"ALTER TABLE parcels DROP COLUMN note"_s, db).isActive() ||
-                    !QSqlQuery(u"ALTER TABLE parcels DROP COLUMN signed_at"_s, db).isActive() ||
-                    !QSqlQuery(u"ALTER TABLE parcels DROP COLUMN archive"_s, db).isActive() ||
-                    !QSqlQuery(u"PRAGMA user_version = 1"_s, db).isActive())
-                    m_notes << u"cannot make a version 1 file"_s;
-            }
-            QSqlDatabase::removeDatabase(u"version1"_s);
-        }
+        if (how == u"version1" || how == u"version2")
+            writeEarlierSchema(how.back().digitValue());
         if (how == u"folder")
             QDir().mkpath(file());
         // As root, only an immutable folder refuses new files.
@@ -250,11 +282,12 @@ class TestOverview : public QObject {
         QStringList parcels, missed;
         for (int row = 0; row < board().count(); ++row) {
             const ParcelRecord &parcel = board().parcel(row);
-            const QString failure = u'(' + parcel.failureCause + u"; "_s + parcel.goodStatus + u')';
+            const ParcelState &state = parcel.state;
+            const QString failure =
+                u'(' + state.reason + u"; "_s + ParcelWords::delivery(state.delivery) + u')';
             parcels << parcel.key.number + (parcel.note.isEmpty() ? u""_s : u'[' + parcel.note + u']') +
-                           u'=' + parcel.status + u'/' + QString::number(parcel.stepCount) +
-                           (parcel.marked ? u"*"_s : u""_s) +
-                           (parcel.failureCause.isEmpty() ? u""_s : failure);
+                           u'=' + ParcelWords::status(state) + u'/' + QString::number(parcel.stepCount) +
+                           (parcel.marked ? u"*"_s : u""_s) + (state.reason.isEmpty() ? u""_s : failure);
             if (!m_asked.contains(parcel.key.number))
                 missed << parcel.key.number;
         }
@@ -309,7 +342,10 @@ private slots:
     {
         tableRows(R"(
 new, version 0: open ; close ; open ; show status,files => status= | files=quillon.sqlite, quillon.sqlite-wal
-the last release's file upgraded in place, notes kept: history 7770001 ; open ; all ; answer ; close ; spoil version1 ; open
+the last release's file upgraded in place, the state kept: history 5550001111,000,7770001 ; open ; all ; answer ; next ;
+  next ; serve e500 ; all ; answer ; stop ; close ; spoil version2 ; open ; show parcels,status =>
+  parcels=7770001=查询失败/2(服务器返回HTTP错误500; 运送中), 000=单号格式错误!请检查!/0(单号格式错误!请检查!; ), 5550001111=运送中/3 | status=
+an earlier release's file upgraded in place, notes kept: history 7770001 ; open ; all ; answer ; close ; spoil version1 ; open
   ; note 7770001=新手机\r\n盒 ; restart ; show parcels,steps,status => parcels=7770001[新手机 盒]=运送中/2 | steps=2 | status=
 newer left alone: open ; close ; spoil newer ; open ; auto 30 ; show status,files ; close ; open ; show status =>
   status=快件记录由更新版本的程序写成，本次仅保存在内存中 | files=quillon.sqlite | status=快件记录由更新版本的程序写成，本次仅保存在内存中

@@ -54,14 +54,27 @@ bool QueryOutcome::emptiesNumber() const
 
 QString QueryOutcome::deliveryStatus(const QString &top)
 {
-    return QStringLiteral("快件状态：") + deliveryWord(top);
+    return QStringLiteral("快件状态：") + deliveryWord(delivery(top));
 }
 
-QString QueryOutcome::deliveryWord(const QString &top)
+QueryOutcome::Delivery QueryOutcome::delivery(const QString &top)
 {
     if (top.contains(u'签') || top.contains(u'妥'))
-        return QStringLiteral("已签收");
+        return Delivery::Signed;
     if (top.contains(u'派'))
+        return Delivery::OutForDelivery;
+    return Delivery::InTransit;
+}
+
+QString QueryOutcome::deliveryWord(Delivery delivery)
+{
+    switch (delivery) {
+    case Delivery::InTransit:
+        break;
+    case Delivery::OutForDelivery:
         return QStringLiteral("派件中");
+    case Delivery::Signed:
+        return QStringLiteral("已签收");
+    }
     return QStringLiteral("运送中");
 }

@@ -23,8 +23,11 @@ struct QueryOutcome {
     QString message() const;
     // A refusal that blames the number: the number box is emptied for a new one.
     bool emptiesNumber() const;
+    // Where the newest step says the parcel is.
+    enum class Delivery { InTransit, OutForDelivery, Signed };
+    static Delivery delivery(const QString &topProgress);
     // The delivery status caption for the progress text of the newest step.
     static QString deliveryStatus(const QString &topProgress);
-    // The caption's word alone: 已签收, 派件中 or 运送中.
-    static QString deliveryWord(const QString &topProgress);
+    // The caption's word alone: 运送中, 派件中 or 已签收.
+    static QString deliveryWord(Delivery delivery);
 };

@@ -1,0 +1,92 @@
+#include "parcels/parcelwords.h"
+
+#include "tracking/queryoutcome.h"
+
+#include <iterator>
+
+namespace {
+using Outcome = ParcelState::Outcome;
+using Delivery = ParcelState::Delivery;
+
+QString notAsked()
+{
+    return QStringLiteral("未查询");
+}
+QString unsupported()
+{
+    return QStringLiteral("系统问题,暂不支持当前快递公司!");
+}
+QString failed()
+{
+    return QStringLiteral("查询失败");
+}
+
+constexpr Delivery deliveries[] = {Delivery::NoSteps, Delivery::InTransit, Delivery::OutForDelivery,
+                                   Delivery::Signed};
+} // namespace
+
+QString ParcelWords::delivery(Delivery delivery)
+{
+    switch (delivery) {
+    case Delivery::Unknown:
+        break;
+    case Delivery::NoSteps:
+        return QStringLiteral("暂无物流信息");
+    case Delivery::InTransit:
+        return QueryOutcome::deliveryWord(QueryOutcome::Delivery::InTransit);
+    case Delivery::OutForDelivery:
+        return QueryOutcome::deliveryWord(QueryOutcome::Delivery::OutForDelivery);
+    case Delivery::Signed:
+        return QueryOutcome::deliveryWord(QueryOutcome::Delivery::Signed);
+    }
+    return QString();
+}
+
+QString ParcelWords::status(const ParcelState &state)
+{
+    switch (state.outcome) {
+    case Outcome::NotAsked:
+        return notAsked();
+    case Outcome::Unsupported:
+        return unsupported();
+    case Outcome::Answered:
+        return delivery(state.delivery);
+    case Outcome::Refused:
+        return state.reason;
+    case Outcome::Failed:
+        break;
+    }
+    return failed();
+}
+
+QString ParcelWords::noStepsInAnswer()
+{
+    return QStringLiteral("答案中没有物流信息");
+}
+
+ParcelState ParcelWords::read(const QString &status, const QString &goodStatus, const QString &failure)
+{
+    ParcelState state;
+    const auto deliveryOf = [](const QString &words) {
+        for (Delivery delivery : deliveries)
+            if (words == ParcelWords::delivery(delivery))
+                return delivery;
+        return Delivery::Unknown;
+    };
+    state.delivery = deliveryOf(goodStatus);
+    if (status.isEmpty() || status == notAsked()) {
+        state.outcome = Outcome::NotAsked;
+    } else if (status == unsupported()) {
+        state.outcome = Outcome::Unsupported;
+    } else if (status == failed()) {
+        state.outcome = Outcome::Failed;
+        state.reason = failure;
+    } else if (failure.isEmpty() && deliveryOf(status) != Delivery::Unknown) {
+        state.outcome = Outcome::Answered;
+        state.delivery = deliveryOf(status);
+    } else {
+        state.outcome = Outcome::Refused;
+        state.reason = status;
+    }
+    return state;
+}
