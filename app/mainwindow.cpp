@@ -174,8 +174,9 @@ void MainWindow::showEvent(QShowEvent *event)
 
 QString MainWindow::whyNoParcelNow() const
 {
-    return busy()                         ? QStringLiteral("主窗口正在查询，请稍后再打开")
-           : !m_updateChecker->hasEnded() ? QStringLiteral("程序检测更新中，请稍后再打开")
+    return busy() ? QStringLiteral("主窗口正在查询，请稍后再打开")
+           : m_updateChecker->state() != UpdateChecker::State::Ended
+               ? QStringLiteral("程序检测更新中，请稍后再打开")
            : m_panels->isArmed() ? QStringLiteral("主窗口正在定时或循环查询，请先停止再打开")
                                  : QString();
 }
@@ -346,12 +347,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::isWaiting() const
 {
-    return m_queryState == QueryState::Waiting || m_updateChecker->isWaiting();
+    return m_queryState == QueryState::Waiting || m_updateChecker->state() == UpdateChecker::State::Waiting;
 }
 
 bool MainWindow::busy() const
 {
-    return m_queryState == QueryState::Waiting || m_updateChecker->isRunning();
+    return isWaiting() || m_updateChecker->state() == UpdateChecker::State::Answered;
 }
 
 void MainWindow::waitChanged()

@@ -17,9 +17,9 @@ class UpdateChecker : public QObject {
 public:
     UpdateChecker(ReentryGuard &guard, const Platform &platform, const Endpoints &endpoints, QObject *parent);
     void startSoon();
-    bool isWaiting() const { return m_state == State::Waiting; } // for its answer
-    bool isRunning() const { return m_state == State::Waiting || m_state == State::Answered; }
-    bool hasEnded() const { return m_state == State::Ended; }
+    // Due until its request goes out; Waiting for the answer; Answered while its box is open; Ended.
+    enum class State { Due, Waiting, Answered, Ended };
+    State state() const { return m_state; }
 
 signals:
     void message(const QString &text, const QString &cause); // for the message line
@@ -27,7 +27,6 @@ signals:
     void ended();                                            // the window may take queries
 
 private:
-    enum class State { Due, Waiting, Answered, Ended };
     void check();
     void answered(const FetchResult &answer);
 
