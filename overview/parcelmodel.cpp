@@ -2,6 +2,7 @@
 
 #include "common/textrules.h"
 #include "parcels/parcelboard.h"
+#include "parcels/parcelfields.h"
 #include "parcels/parcelwords.h"
 
 #include <QColor>
@@ -43,13 +44,13 @@ int ParcelModel::columnCount(const QModelIndex &parent) const
 
 QVariant ParcelModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QString titles[] = {QStringLiteral("单号"),     QStringLiteral("备注"),
-                                     QStringLiteral("快递公司"), QStringLiteral("快件状态"),
-                                     QStringLiteral("最新进度"), QStringLiteral("步数"),
-                                     QStringLiteral("上次查询"), QStringLiteral("有更新")};
+    // Each column is titled as the list's file titles the field it shows.
+    using Id = ParcelFields::Id;
+    static constexpr Id shown[] = {Id::Number,     Id::Note,  Id::Company, Id::Status,
+                                   Id::NewestStep, Id::Steps, Id::AskedAt, Id::Marked};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return titles[section];
+    return ParcelFields::title(shown[section]);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "common/textrules.h"
 #include "parcels/numberbatch.h"
 #include "parcels/parcelboard.h"
+#include "parcels/parcelfields.h"
 #include "parcels/parcelwords.h"
 #include "tracking/catalogue.h"
 #include "tracking/companykeys.h"
@@ -21,26 +22,9 @@
 #include <optional>
 
 namespace {
-enum Column {
-    Number,
-    Company,
-    Note,
-    Status,
-    NewestTime,
-    NewestStep,
-    Steps,
-    AskedAt,
-    Marked,
-    SignedAt,
-    Archived
-};
-const QString columnNames[] = {
-    QStringLiteral("单号"),     QStringLiteral("快递公司"), QStringLiteral("备注"),
-    QStringLiteral("快件状态"), QStringLiteral("最新时间"), QStringLiteral("最新进度"),
-    QStringLiteral("步数"),     QStringLiteral("上次查询"), QStringLiteral("有更新"),
-    QStringLiteral("签收时间"), QStringLiteral("归档")};
-const QString timeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-const QString yes = QStringLiteral("是"), no = QStringLiteral("否");
+// The header's titles, and the first columns of a list without one: the number, the company, the
+// note.
+enum Column { Number, Company, Note };
 constexpr qsizetype shownSkipped = 10;
 using Problem = ParcelFile::Reading::Problem;
 
@@ -79,23 +63,6 @@ QString numberField(const QString &number)
     static const QRegularExpression quantityLike(QStringLiteral("^(0[0-9]*|[0-9]{12,})$"));
     return quantityLike.match(number).hasMatch() ? quoted(QStringLiteral("=\"%1\"").arg(number))
                                                  : csvField(number);
-}
-
-// Times are written in the zone of the machine, as a person reads them. They are converted through
-// one QTimeZone for a whole file, which reads the zone's rules once, and not through the C
-// library's local time, which looks at the zone's file again for every time.
-QString timeText(const QDateTime &time, const QTimeZone &zone)
-{
-    return time.isValid() ? time.toTimeZone(zone).toString(timeFormat) : QString();
-}
-
-QDateTime timeFrom(const QString &text, const QTimeZone &zone)
-{
-    const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
-    const QTime time = QTime::fromString(text.sliced(qMin(text.size(), 11)), Qt::ISODate);
-    if (text.size() != timeFormat.size() || text.at(10) != u' ' || !date.isValid() || !time.isValid())
-        return QDateTime();
-    return QDateTime(date, time, zone).toUTC();
 }
 
 // A file's bytes as far as they have been read, read on as the records ask for more: a file past
@@ -366,25 +333,13 @@ QString skippedLine(int line, const QString &what, const QString &why)
 {
     return QStringLiteral("第%1行 %2：%3").arg(line).arg(cutAtWholeCharacter(what, 20), why);
 }
-// A row's parcel, from its fields by column.
-template <typename Field> ParcelRecord parcelFrom(const Field &field, const QTimeZone &zone)
+// A row's parcel, from its text by the file's fields.
+template <typename Text> ParcelRecord parcelFrom(const Text &text, const QTimeZone &zone)
 {
     ParcelRecord parcel;
-    parcel.key = {field(Number), field(Company)};
-    parcel.note = ParcelRecord::noteFrom(field(Note));
-    // A status a file may say is a state's, or else the service's words of a refusal.
-    const QString status = cutAtWholeCharacter(field(Status), shownTextLength);
-    parcel.state = ParcelWords::read(status, status, QString());
-    parcel.newestTime = cutAtWholeCharacter(field(NewestTime), shownTextLength);
-    parcel.newestStep = cutAtWholeCharacter(field(NewestStep), shownTextLength);
-    parcel.stepCount = qMax(0, field(Steps).toInt());
-    parcel.askedAt = timeFrom(field(AskedAt), zone);
-    parcel.marked = field(Marked) == yes;
-    parcel.signedAt = timeFrom(field(SignedAt), zone);
-    const QString archived = field(Archived);
-    parcel.archive = archived == yes  ? ParcelRecord::Archive::ByHand
-                     : archived == no ? ParcelRecord::Archive::Back
-                                      : ParcelRecord::Archive::ByTime;
+    const QList<const ParcelFields::Field *> fields = ParcelFields::filed();
+    for (qsizetype at = 0; at < fields.size(); ++at)
+        fields[at]->read(parcel, text(at), zone);
     return parcel;
 }
 } // namespace
@@ -393,25 +348,15 @@ QByteArray ParcelFile::write(const QList<ParcelRecord> &parcels)
 {
     const QLatin1String lineEnd("\r\n");
     const QTimeZone zone = QTimeZone::systemTimeZone();
-    QString text = QStringList(std::begin(columnNames), std::end(columnNames)).join(u',') + lineEnd;
+    QString text = ParcelFields::titles().join(u',') + lineEnd;
+    const QList<const ParcelFields::Field *> fields = ParcelFields::filed();
+    QStringList line(fields.size());
     for (const ParcelRecord &parcel : parcels) {
-        const QString archived = parcel.archive == ParcelRecord::Archive::ByHand ? yes
-                                 : parcel.archive == ParcelRecord::Archive::Back ? no
-                                                                                 : QString();
-        QStringList fields{parcel.key.number,
-                           parcel.key.company,
-                           parcel.note,
-                           ParcelWords::status(parcel.state),
-                           parcel.newestTime,
-                           parcel.newestStep,
-                           QString::number(parcel.stepCount),
-                           timeText(parcel.askedAt, zone),
-                           parcel.marked ? yes : QString(),
-                           timeText(parcel.signedAt, zone),
-                           archived};
-        for (qsizetype at = 0; at < fields.size(); ++at)
-            fields[at] = at == Number ? numberField(fields[at]) : csvField(fields[at]);
-        text += fields.join(u',') + lineEnd;
+        for (qsizetype at = 0; at < fields.size(); ++at) {
+            const QString value = fields[at]->written(parcel, zone);
+            line[at] = at == Number ? numberField(value) : csvField(value);
+        }
+        text += line.join(u',') + lineEnd;
     }
     return "\xEF\xBB\xBF" + text.toUtf8();
 }
@@ -515,7 +460,7 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
         const bool blank = isBlank(fields);
         if (!columns && !blank) {
             columns.emplace();
-            for (const QString &name : columnNames)
+            for (const QString &name : ParcelFields::titles())
                 columns->append(fields.indexOf(name));
             headed = columns->at(Number) >= 0;
             headerSize = fields.size();
@@ -527,8 +472,8 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
             return failed(Problem::TooMany);
         if (blank)
             continue;
-        const auto field = [&](Column column) {
-            const qsizetype at = headed ? columns->at(column) : qsizetype(column);
+        const auto field = [&](qsizetype column) {
+            const qsizetype at = headed ? columns->at(column) : column;
             return at >= 0 && at < fields.size() ? fromField(fields.at(at).trimmed()) : QString();
         };
         const QString number = field(Number);

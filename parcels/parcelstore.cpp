@@ -1,5 +1,6 @@
 #include "parcels/parcelstore.h"
 
+#include "parcels/parcelfields.h"
 #include "parcels/parcelwords.h"
 #include "platform/clock.h"
 
@@ -14,27 +15,11 @@ namespace {
 Q_LOGGING_CATEGORY(storeLog, "quillon.store", QtInfoMsg)
 
 const QString driverName = QStringLiteral("QSQLITE");
-const QString parcelColumns = QStringLiteral("number, company, outcome, delivery, reason, step_count, "
-                                             "newest_time, newest_step, asked_at, grew_at, marked, note, "
-                                             "signed_at, archive");
-
 // SQLITE_CORRUPT and SQLITE_NOTADB, as Qt SQL reports SQLite's result codes.
 bool saysBroken(const QSqlError &error)
 {
     const QString code = error.nativeErrorCode();
     return code == u"11" || code == u"26";
-}
-
-// Times are kept as seconds since the epoch, which read back far faster than text, and come back
-// in UTC: a time in local time would look up the time zone for each parcel.
-QVariant timeValue(const QDateTime &time)
-{
-    return time.isValid() ? QVariant(time.toSecsSinceEpoch()) : QVariant();
-}
-
-QDateTime timeOf(const QVariant &value)
-{
-    return value.isNull() ? QDateTime() : QDateTime::fromSecsSinceEpoch(value.toLongLong(), Qt::UTC);
 }
 
 bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
@@ -49,32 +34,17 @@ bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
 // Each record put in place of the stored one, through one prepared statement.
 bool saveRecords(QSqlQuery &query, const QList<ParcelRecord> &records)
 {
-    if (!query.prepare(
-            QStringLiteral(
-                "INSERT OR REPLACE INTO parcels (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                .arg(parcelColumns)))
+    const QList<const ParcelFields::Field *> fields = ParcelFields::stored();
+    if (!query.prepare(QStringLiteral("INSERT OR REPLACE INTO parcels (%1) VALUES (?%2)")
+                           .arg(ParcelFields::columns(), QStringLiteral(", ?").repeated(fields.size() - 1))))
         return false;
     for (const ParcelRecord &record : records) {
-        const QVariantList values{record.key.number,          record.key.company,  int(record.state.outcome),
-                                  int(record.state.delivery), record.state.reason, record.stepCount,
-                                  record.newestTime,          record.newestStep,   timeValue(record.askedAt),
-                                  timeValue(record.grewAt),   int(record.marked),  record.note,
-                                  timeValue(record.signedAt), int(record.archive)};
-        for (int i = 0; i < values.size(); ++i)
-            query.bindValue(i, values[i]);
+        for (int i = 0; i < fields.size(); ++i)
+            query.bindValue(i, fields[i]->stored(record));
         if (!query.exec())
             return false;
     }
     return true;
-}
-
-// A state as the record keeps it; a code no state has reads as the first.
-ParcelState stateOf(int outcome, int delivery, const QString &reason)
-{
-    const bool known = outcome >= 0 && outcome <= int(ParcelState::Outcome::Failed) && delivery >= 0 &&
-                       delivery <= int(ParcelState::Delivery::Signed);
-    return known ? ParcelState{ParcelState::Outcome(outcome), ParcelState::Delivery(delivery), reason}
-                 : ParcelState{};
 }
 
 // 2 to 3: the state kept as the words shown (status, the last good status, why it failed) becomes
@@ -260,13 +230,8 @@ bool ParcelStore::createSchema()
     return write([](QSqlQuery &query) {
         return run(query, QStringLiteral("PRAGMA encoding = 'UTF-16'")) &&
                run(query,
-                   QStringLiteral("CREATE TABLE parcels (number TEXT, company TEXT, outcome INTEGER NOT NULL "
-                                  "DEFAULT 0, delivery INTEGER NOT NULL DEFAULT 0, reason TEXT, "
-                                  "step_count INTEGER, newest_time TEXT, "
-                                  "newest_step TEXT, asked_at INTEGER, grew_at INTEGER, marked INTEGER, "
-                                  "note TEXT NOT NULL DEFAULT '', signed_at INTEGER, archive INTEGER NOT "
-                                  "NULL DEFAULT 0, "
-                                  "PRIMARY KEY (number, company)) WITHOUT ROWID")) &&
+                   QStringLiteral("CREATE TABLE parcels (%1, PRIMARY KEY (number, company)) WITHOUT ROWID")
+                       .arg(ParcelFields::columnTypes())) &&
                run(query, QStringLiteral("CREATE TABLE steps (number TEXT, company TEXT, position INTEGER, "
                                          "time TEXT, progress TEXT, PRIMARY KEY (number, company, position)) "
                                          "WITHOUT ROWID")) &&
@@ -324,21 +289,13 @@ QList<ParcelRecord> ParcelStore::parcels() const
         return records;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!run(query, QStringLiteral("SELECT %1 FROM parcels").arg(parcelColumns)))
+    if (!run(query, QStringLiteral("SELECT %1 FROM parcels").arg(ParcelFields::columns())))
         return records;
+    const QList<const ParcelFields::Field *> fields = ParcelFields::stored();
     while (query.next()) {
         ParcelRecord record;
-        record.key = {query.value(0).toString(), query.value(1).toString()};
-        record.state = stateOf(query.value(2).toInt(), query.value(3).toInt(), query.value(4).toString());
-        record.stepCount = query.value(5).toInt();
-        record.newestTime = query.value(6).toString();
-        record.newestStep = query.value(7).toString();
-        record.askedAt = timeOf(query.value(8));
-        record.grewAt = timeOf(query.value(9));
-        record.marked = query.value(10).toBool();
-        record.note = query.value(11).toString();
-        record.signedAt = timeOf(query.value(12));
-        record.archive = ParcelRecord::Archive(query.value(13).toInt());
+        for (int i = 0; i < fields.size(); ++i)
+            fields[i]->restore(record, query.value(i));
         records.append(std::move(record));
     }
     return records;
