@@ -15,6 +15,16 @@ QString GbText::decode(const QByteArray &bytes)
     return text;
 }
 
+GbText::Guess GbText::guess(QByteArrayView bytes)
+{
+    return bytes.isValidUtf8() ? Guess::Utf8 : Guess::Gbk;
+}
+
+QString GbText::decodeGuessed(const QByteArray &bytes)
+{
+    return guess(bytes) == Guess::Utf8 ? QString::fromUtf8(bytes) : decode(bytes);
+}
+
 std::optional<QByteArray> GbText::encode(QStringView text)
 {
     QStringEncoder encoder = newEncoder();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -13,6 +14,12 @@ inline constexpr const char *encoding = "GB18030";
 
 // Every byte that forms no character, a cut-off last one included, becomes U+FFFD.
 QString decode(const QByteArray &bytes);
+
+// The one rule for text that does not say how it is written, a server's answer or a file: UTF-8
+// when its bytes are valid UTF-8, otherwise GBK, read as GB18030, which holds it.
+enum class Guess { Utf8, Gbk };
+Guess guess(QByteArrayView bytes);
+QString decodeGuessed(const QByteArray &bytes); // as guess() says
 
 // None when the encoder cannot be had: then nothing may be written, as an empty file would
 // replace the whole content.

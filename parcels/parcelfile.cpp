@@ -262,7 +262,7 @@ public:
     std::optional<QString> operator()(const QByteArray &bytes, bool last, Problem &problem)
     {
         QString text;
-        if (m_encoding != Encoding::Gbk && !QByteArrayView(bytes).isValidUtf8()) {
+        if (m_encoding != Encoding::Gbk && GbText::guess(bytes) == GbText::Guess::Gbk) {
             for (qsizetype cut = 1; last && cut <= 3 && cut < bytes.size(); ++cut) {
                 if (uchar(bytes.at(bytes.size() - cut)) >= 0xC0 &&
                     QByteArrayView(bytes).chopped(cut).isValidUtf8()) {

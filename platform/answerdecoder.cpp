@@ -15,16 +15,13 @@ bool isGbFamily(const QByteArray &charset)
            charset == "cp936";
 }
 
-QString decodeUtf8(const QByteArray &bytes, bool *valid = nullptr)
+QString decodeUtf8(const QByteArray &bytes)
 {
     // Stateless so that a sequence cut off at the end counts as an error instead of being held back;
     // the caller has already taken off the one byte order mark to skip.
     QStringDecoder decoder(QStringDecoder::Utf8,
                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = decoder(bytes);
-    if (valid)
-        *valid = !decoder.hasError();
-    return text;
+    return decoder(bytes);
 }
 
 } // namespace
@@ -44,9 +41,7 @@ QString AnswerDecoder::decode(const QByteArray &body, const QByteArray &contentT
             return declared(bytes);
     }
 
-    bool valid = false;
-    QString text = decodeUtf8(bytes, &valid);
-    return valid ? text : GbText::decode(bytes);
+    return GbText::decodeGuessed(bytes);
 }
 
 QByteArray AnswerDecoder::declaredCharset(const QByteArray &contentType)
