@@ -7,7 +7,6 @@
 #include "overview/addnumbersdialog.h"
 #include "overview/parcelfilter.h"
 #include "overview/parcelmodel.h"
-#include "parcels/numberbatch.h"
 #include "parcels/parcelbook.h"
 #include "parcels/refreshengine.h"
 #include "platform/filedialogs.h"
@@ -28,7 +27,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -168,7 +166,17 @@ void OverviewWindow::followRefresh()
 {
     connect(m_refreshAll, &QPushButton::clicked, &m_refresh, &RefreshEngine::refreshAll);
     connect(m_stop, &QPushButton::clicked, &m_refresh, &RefreshEngine::stop);
-    connect(&m_refresh, &RefreshEngine::newNumberAnswered, this, &OverviewWindow::numberAnswered);
+    connect(&m_refresh, &RefreshEngine::newNumberAnswered, this,
+            [this](const ParcelKey &key, const QueryOutcome &outcome) {
+                if (m_addDialog)
+                    m_addDialog->setOutcome(key.number, outcome.kind == QueryOutcome::Kind::Answered
+                                                            ? QString()
+                                                            : outcome.message());
+            });
+    connect(&m_refresh, &RefreshEngine::newNumbersEnded, this, [this](const QString &summary) {
+        if (m_addDialog)
+            m_addDialog->setSummary(summary);
+    });
     showRunning(m_refresh.isRunning());
     connect(&m_refresh, &RefreshEngine::started, this, [this] {
         showRunning(true);
@@ -184,9 +192,6 @@ void OverviewWindow::followRefresh()
                 showRunning(false);
                 lookAgain(); // parcels kept in view until now may be archived
                 setStatus(RefreshEngine::endingText(ending, grown.size()));
-                if (m_addDialog && m_adding > 0)
-                    m_addDialog->setSummary(NumberBatch::summary(m_addOutcomes, std::exchange(m_adding, 0) -
-                                                                                    m_addOutcomes.size()));
             });
 }
 
@@ -196,15 +201,6 @@ void OverviewWindow::showRunning(bool running)
     m_stop->setEnabled(running);
     if (m_addDialog)
         m_addDialog->setRunning(running);
-}
-
-void OverviewWindow::numberAnswered(const ParcelKey &key, const QueryOutcome &outcome)
-{
-    const bool added = outcome.kind == QueryOutcome::Kind::Answered;
-    m_addOutcomes.append(
-        added ? QString() : key.number + QStringLiteral("（") + outcome.message() + QStringLiteral("）"));
-    if (m_addDialog)
-        m_addDialog->setOutcome(key.number, added ? QString() : outcome.message());
 }
 
 void OverviewWindow::buildTable()
@@ -265,12 +261,10 @@ void OverviewWindow::layOut()
          std::initializer_list<QWidget *>{m_filter, m_refreshAll, m_stop, m_addNumbers, m_listFile})
         controls->addWidget(control);
     controls->addStretch();
-    settings->addWidget(m_progress);
-    settings->addWidget(new QLabel(QStringLiteral("自动查询"), this));
-    settings->addWidget(m_automatic);
-    settings->addWidget(new QLabel(QStringLiteral("归档"), this));
-    settings->addWidget(m_archiveAfter);
-    settings->addWidget(m_showArchived);
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             m_progress, new QLabel(QStringLiteral("自动查询"), this), m_automatic,
+             new QLabel(QStringLiteral("归档"), this), m_archiveAfter, m_showArchived})
+        settings->addWidget(control);
     settings->addStretch();
     m_split = new QSplitter(Qt::Vertical, this);
     named(m_split, "overviewSplit");
@@ -290,14 +284,14 @@ void OverviewWindow::layOut()
 void OverviewWindow::restoreLayout()
 {
     ensurePolished(); // the skin's fonts and frames
-    const QString typical[ParcelModel::ColumnCount] = {QStringLiteral("123456789012345"),
-                                                       QStringLiteral("妈妈的茶叶"),
-                                                       QStringLiteral("宅急送快递"),
-                                                       QStringLiteral("暂无物流信息"),
-                                                       QString(),
-                                                       QString(),
-                                                       QStringLiteral("12-31 23:59"),
-                                                       QString()};
+    const QStringList typical{QStringLiteral("123456789012345"),
+                              QStringLiteral("妈妈的茶叶"),
+                              QStringLiteral("宅急送快递"),
+                              QStringLiteral("暂无物流信息"),
+                              {},
+                              {},
+                              QStringLiteral("12-31 23:59"),
+                              {}};
     const QFontMetrics metrics = m_view->fontMetrics();
     for (int column = 0; column < ParcelModel::ColumnCount; ++column)
         m_view->setColumnWidth(
@@ -358,25 +352,19 @@ void OverviewWindow::lookAgain()
 
 void OverviewWindow::countArchived()
 {
-    int archived = 0;
-    for (int row = 0; row < m_book.board().count(); ++row)
-        archived += m_book.board().isArchived(row);
+    const int archived = m_book.board().archivedCount();
     m_showArchived->setText(archived ? QStringLiteral("显示已归档（%1）").arg(archived)
                                      : QStringLiteral("显示已归档"));
 }
 
-void OverviewWindow::saveLayout()
+// The window's, the table's and the split's layout is kept as the window closes.
+void OverviewWindow::closeEvent(QCloseEvent *event)
 {
     ListSettings settings = m_book.settings();
     settings.geometry = saveGeometry();
     settings.header = m_view->horizontalHeader()->saveState();
     settings.split = m_split->saveState();
     m_book.setSettings(settings);
-}
-
-void OverviewWindow::closeEvent(QCloseEvent *event)
-{
-    saveLayout();
     QWidget::closeEvent(event);
 }
 
@@ -467,11 +455,9 @@ void OverviewWindow::openAddNumbers()
 
 void OverviewWindow::addNumbers(const QList<ParcelKey> &parcels)
 {
-    m_addOutcomes.clear();
-    if (!m_refresh.askNewNumbers(parcels))
-        return m_addDialog->setSummary(QStringLiteral("正在查询，请稍后再添加"));
-    m_adding = parcels.size();
-    m_addDialog->setSummary(QStringLiteral("正在查询 %1 个单号...").arg(m_adding));
+    m_addDialog->setSummary(m_refresh.askNewNumbers(parcels)
+                                ? QStringLiteral("正在查询 %1 个单号...").arg(parcels.size())
+                                : QStringLiteral("正在查询，请稍后再添加"));
 }
 
 void OverviewWindow::showSteps()

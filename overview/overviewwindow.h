@@ -53,10 +53,8 @@ private:
     void followRefresh();
     void layOut();
     void showRunning(bool running);
-    void numberAnswered(const ParcelKey &key, const QueryOutcome &outcome); // of 添加单号
     void restoreLayout();
     void restoreColumns();
-    void saveLayout();
     void lookAgain();     // time may have archived parcels
     void countArchived(); // on the toggle that shows them
     void showContextMenu(const QPoint &position);
@@ -84,8 +82,6 @@ private:
     QPushButton *m_addNumbers = nullptr;
     QPushButton *m_listFile = nullptr;
     QPointer<AddNumbersDialog> m_addDialog;
-    QStringList m_addOutcomes; // of the numbers added in the run under way: "number（why not）", or ""
-    qsizetype m_adding = 0;    // how many that run asks
     QProgressBar *m_progress = nullptr;
     QComboBox *m_automatic = nullptr;
     QComboBox *m_archiveAfter = nullptr;

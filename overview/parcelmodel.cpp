@@ -1,7 +1,6 @@
 #include "overview/parcelmodel.h"
 
 #include "common/textrules.h"
-#include "parcels/parcelboard.h"
 #include "parcels/parcelfields.h"
 #include "parcels/parcelwords.h"
 
@@ -30,16 +29,6 @@ ParcelModel::ParcelModel(const ParcelBoard &board, QObject *parent)
         else
             emit dataChanged(index(change.first, 0), index(change.last, ColumnCount - 1));
     });
-}
-
-int ParcelModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_board.count();
-}
-
-int ParcelModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant ParcelModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -104,9 +93,8 @@ QVariant toolTip(const ParcelRecord &parcel, int column)
         return newestOf(parcel);
     if (column == ParcelModel::Note && !parcel.note.isEmpty()) // whole, where the column cuts it
         return parcel.note;
-    if (const QString good = ParcelWords::delivery(parcel.state.delivery);
-        column == ParcelModel::Status && !parcel.state.reason.isEmpty())
-        return parcel.state.reason + (good.isEmpty() ? QString() : QStringLiteral("\n上次结果：") + good);
+    if (column == ParcelModel::Status && !parcel.state.reason.isEmpty())
+        return ParcelWords::why(parcel.state);
     return QVariant();
 }
 } // namespace
@@ -142,12 +130,6 @@ QVariant ParcelModel::data(const QModelIndex &index, int role) const
         }
     }
     return QVariant();
-}
-
-Qt::ItemFlags ParcelModel::flags(const QModelIndex &index) const
-{
-    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    return index.column() == Note ? flags | Qt::ItemIsEditable : flags;
 }
 
 bool ParcelModel::setData(const QModelIndex &index, const QVariant &value, int role)

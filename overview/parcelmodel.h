@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include "parcels/parcelboard.h"
 
-class ParcelBoard;
-struct ParcelKey;
+#include <QAbstractTableModel>
 
 // The overview's table: one row per parcel of the board, in its order (the history's,
 // newest entry on top). Sorting goes through a proxy on sortRole, the value each column is
@@ -20,11 +19,21 @@ public:
 
     explicit ParcelModel(const ParcelBoard &board, QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : m_board.count();
+    }
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        return QAbstractTableModel::flags(index) |
+               (index.column() == Note ? Qt::ItemIsEditable : Qt::NoItemFlags);
+    }
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
 signals:

@@ -235,6 +235,14 @@ bool ParcelBoard::isArchived(int row) const
     return parcel.archived(m_clock.now(), m_keptInView.contains(parcel.key) ? -1 : m_settings.archiveDays);
 }
 
+int ParcelBoard::archivedCount() const
+{
+    int archived = 0;
+    for (int row = 0; row < count(); ++row)
+        archived += isArchived(row);
+    return archived;
+}
+
 void ParcelBoard::keepInView(const ParcelKey &key)
 {
     m_keptInView.insert(key, m_roundsStarted);

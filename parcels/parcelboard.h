@@ -65,6 +65,7 @@ public:
     void setNote(const ParcelKey &key, const QString &typed); // kept as ParcelRecord::noteFrom makes it
     void setArchive(const ParcelKey &key, ParcelRecord::Archive archive);
     bool isArchived(int row) const;
+    int archivedCount() const;
     // A parcel the user just queried, imported or added, or first learnt to be signed for, is not
     // archived by time until the refresh round after the one under way (or the next) has ended:
     // each is seen once in the list before it leaves it.

@@ -59,6 +59,12 @@ QString ParcelWords::status(const ParcelState &state)
     return failed();
 }
 
+QString ParcelWords::why(const ParcelState &state)
+{
+    const QString good = delivery(state.delivery);
+    return state.reason + (good.isEmpty() ? QString() : QStringLiteral("\n上次结果：") + good);
+}
+
 QString ParcelWords::noStepsInAnswer()
 {
     return QStringLiteral("答案中没有物流信息");

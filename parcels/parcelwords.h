@@ -10,6 +10,8 @@ namespace ParcelWords {
 
 QString status(const ParcelState &state);
 QString delivery(ParcelState::Delivery delivery); // empty for Unknown
+// Why it was refused or failed, and what the last good answer said, when one did.
+QString why(const ParcelState &state);
 // A state from the words an earlier record kept: the status shown, the last good answer's status
 // and why the latest answer was refused or failed. A status no state has is taken as the
 // service's words of a refusal.

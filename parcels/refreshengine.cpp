@@ -1,5 +1,6 @@
 #include "parcels/refreshengine.h"
 
+#include "parcels/numberbatch.h"
 #include "tracking/catalogue.h"
 #include "tracking/queryoutcome.h"
 #include "tracking/trackingrequest.h"
@@ -44,6 +45,8 @@ bool RefreshEngine::askNewNumbers(const QList<ParcelKey> &keys)
     if (m_running || !m_book.board().isOpen())
         return false;
     m_newNumbers = QSet<ParcelKey>(keys.begin(), keys.end());
+    m_newAsked = keys.size();
+    m_newOutcomes.clear();
     start(keys, false);
     return true;
 }
@@ -127,8 +130,13 @@ void RefreshEngine::answered(const ParcelKey &key, const FetchResult &fetched)
     const bool added = m_newNumbers.remove(key);
     const ParcelRecord::Learnt learnt =
         m_book.recordRefresh(key, outcome, added ? ParcelBook::Asked::Added : ParcelBook::Asked::Listed);
-    if (added)
+    if (added) {
+        const bool answered = outcome.kind == QueryOutcome::Kind::Answered;
+        m_newOutcomes.append(answered ? QString()
+                                      : key.number + QStringLiteral("（") + outcome.message() +
+                                            QStringLiteral("）"));
         emit newNumberAnswered(key, outcome);
+    }
     if (learnt == ParcelRecord::Learnt::Grew)
         m_grown.append(key);
     m_failuresInRow = learnt == ParcelRecord::Learnt::Failed ? m_failuresInRow + 1 : 0;
@@ -151,6 +159,9 @@ void RefreshEngine::finish(Ending ending)
     m_queue.clear();
     m_book.roundEnded();
     emit ended(ending, std::exchange(m_grown, {}));
+    if (m_newAsked > 0)
+        emit newNumbersEnded(
+            NumberBatch::summary(m_newOutcomes, std::exchange(m_newAsked, 0) - m_newOutcomes.size()));
 }
 
 void RefreshEngine::checkAutomatic()

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QSet>
+#include <QStringList>
 #include <QTimer>
 #include <optional>
 
@@ -56,6 +57,7 @@ signals:
     void started(bool automatic);
     void progressChanged(int done, int total);
     void newNumberAnswered(const ParcelKey &key, const QueryOutcome &outcome); // once the book has it
+    void newNumbersEnded(const QString &summary); // what became of the numbers of askNewNumbers
     // `grown`: the parcels that grew in this refresh, in the order they were asked.
     void ended(RefreshEngine::Ending ending, const QList<ParcelKey> &grown);
 
@@ -76,6 +78,8 @@ private:
     QList<ParcelKey> m_queue; // still to ask in this refresh
     QList<ParcelKey> m_grown;
     QSet<ParcelKey> m_newNumbers; // of an askNewNumbers run, not answered yet
+    qsizetype m_newAsked = 0;     // how many that run asks
+    QStringList m_newOutcomes;    // of those answered: "" when added, else "number（why not）"
     bool m_running = false;
     bool m_automatic = false;
     bool m_asking = false; // a request is in flight
