@@ -85,7 +85,10 @@ const ParcelFields::Field fields[] = {
     // A status a file may say is a state's, or else the service's words of a refusal.
     {Id::Status, nullptr, nullptr, "快件状态", nullptr, nullptr,
      [](const Record &r, const Zone &) { return ParcelWords::status(r.state); },
-     [](Record &r, const QString &t, const Zone &) { r.state = ParcelWords::read(shown(t), shown(t), QString()); }},
+     [](Record &r, const QString &t, const Zone &) {
+         const QString status = shown(t);
+         r.state = ParcelWords::read(status, status, QString());
+     }},
     {Id::NewestTime, "newest_time", "TEXT", "最新时间",
      [](const Record &r) { return QVariant(r.newestTime); }, [](Record &r, const QVariant &v) { r.newestTime = v.toString(); },
      [](const Record &r, const Zone &) { return r.newestTime; }, [](Record &r, const QString &t, const Zone &) { r.newestTime = shown(t); }},

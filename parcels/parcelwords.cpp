@@ -73,10 +73,13 @@ QString ParcelWords::noStepsInAnswer()
 ParcelState ParcelWords::read(const QString &status, const QString &goodStatus, const QString &failure)
 {
     ParcelState state;
-    const auto deliveryOf = [](const QString &words) {
-        for (Delivery delivery : deliveries)
-            if (words == ParcelWords::delivery(delivery))
-                return delivery;
+    static const QString words[] = {delivery(deliveries[0]), delivery(deliveries[1]), delivery(deliveries[2]),
+                                    delivery(deliveries[3])};
+    static_assert(std::size(words) == std::size(deliveries));
+    const auto deliveryOf = [](const QString &text) {
+        for (std::size_t at = 0; at < std::size(deliveries); ++at)
+            if (text == words[at])
+                return deliveries[at];
         return Delivery::Unknown;
     };
     state.delivery = deliveryOf(goodStatus);
