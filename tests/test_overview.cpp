@@ -46,6 +46,7 @@ class TestOverview : public QObject {
     QStringList m_asked, m_notes;
     QString m_ended, m_progress, m_summary;
     QByteArray m_exported;
+    const Verbs m_verbs = overviewVerbs();
 
     QString file(const QString &name = u"quillon.sqlite"_s) const { return m_dir.filePath(name); }
     QString historyFile() const { return m_historyDir.filePath(u"wlnum.ini"_s); }
@@ -110,77 +111,116 @@ class TestOverview : public QObject {
 
     void perform(const QString &step)
     {
-        const Step parsed(step);
-        const QString &verb = parsed.verb, &arg = parsed.arg;
-        QTimer *pause = m_engine->findChild<QTimer *>(u"refreshPauseTimer"_s);
-        if (verb == u"history")
-            writeHistory(arg);
-        else if (verb == u"open" || verb == u"close" || verb == u"restart") {
-            if (verb != u"open")
-                make();
-            if (verb != u"close")
-                m_book->openRecord();
-        } else if (verb == u"spoil")
-            spoil(arg);
-        else if (verb == u"grow")
-            m_service.setStartTime(QDateTime::currentDateTime().addSecs(-60 * arg.toInt() - 30));
-        else if (verb == u"serve" && DemoService::behaviourNamed(arg))
-            m_service.setTrackingBehaviour(*DemoService::behaviourNamed(arg));
-        else if (verb == u"all") {
-            if (!m_engine->refreshAll())
-                m_notes << u"all refused"_s;
-        } else if (verb == u"stop" || verb == u"abort")
-            verb == u"stop" ? m_engine->stop() : m_fetch.abortResponsive();
-        else if ((verb == u"next" && pause->isActive()) || (verb == u"answer" && !pause->isActive())) {
-            if (verb == u"next") { // as the single shot does when it fires, a second later
-                pause->stop();
-                m_clock.passTo(m_clock.current.addSecs(1));
-                QMetaObject::invokeMethod(pause, "timeout");
-            }
-            QEventLoop loop; // the fetch's own deadline ends a request that hangs
-            connect(m_engine.get(), &RefreshEngine::progressChanged, &loop, &QEventLoop::quit);
-            if (m_engine->isRunning() && !pause->isActive())
-                loop.exec();
-            else
-                m_notes << u"no request in flight"_s;
-        } else if (verb == u"auto")
-            m_engine->setAutomaticMinutes(arg.toInt());
-        else if (verb == u"checked")
-            m_engine->updateCheckEnded();
-        else if (verb == u"due")
-            QMetaObject::invokeMethod(m_engine->findChild<QTimer *>(u"automaticRefreshTimer"_s), "timeout");
-        else if (verb == u"at")
-            m_clock.passTo(QDateTime(m_clock.current.date(), QTime::fromString(arg, u"H:mm"_s)));
-        else if (verb == u"archive") // the 归档 setting's days
-            m_book->setSetting(&ListSettings::archiveDays, arg.toInt());
-        else if (verb == u"back") // 取消归档 on NUMBER's parcel
-            m_book->setArchive({arg, u"顺丰快递"_s}, ParcelRecord::Archive::Back);
-        else if (verb == u"note") // "note NUMBER=TEXT", the parcel of 顺丰快递
-            m_book->setNote({parsed.key, u"顺丰快递"_s}, parsed.value);
-        else if (verb == u"export")
-            m_exported = ParcelFile::write(board().oldestFirst());
-        else if (verb == u"wipe") { // the record deleted, the history kept
-            m_engine.reset();
-            m_book.reset();
-            for (const QString &name : {u""_s, u"-wal"_s, u"-shm"_s})
-                QFile::remove(file() + name);
-            make();
-        } else if (verb == u"import") { // the file's text, or "exported"; what a yes to its summary does
-            const ParcelFile::Import import =
-                ParcelFile::plan(ParcelFile::read(arg == u"exported" ? m_exported : arg.toUtf8()), board());
-            m_summary = import.summary();
-            if (!m_book->applyImport(import))
-                m_notes << u"import: the history not written"_s;
-        } else if (verb == u"shift") // the clock set forward or back by so many days
-            m_clock.current = m_clock.current.addDays(arg.toInt());
-        else if (verb == u"zone") { // the machine's time zone, as POSIX writes it
-            qputenv("TZ", arg.toLatin1());
-            tzset();
-        } else if (verb == u"show") {
-            for (const QString &what : arg.split(u','))
-                m_notes << what + u'=' + shown(what);
-        } else
+        if (!::perform(m_verbs, step))
             m_notes << u"cannot "_s + step;
+    }
+
+    Verbs overviewVerbs()
+    {
+        const auto remake = [this](const Step &step) {
+            if (step.verb != u"open")
+                make();
+            if (step.verb != u"close")
+                m_book->openRecord();
+        };
+        const auto await = [this](const Step &step) { awaitAnswer(step.verb == u"next", step); };
+        return {
+            {u"history"_s, [this](const Step &step) { writeHistory(step.arg); }},
+            {u"open"_s, remake},
+            {u"close"_s, remake},
+            {u"restart"_s, remake},
+            {u"spoil"_s, [this](const Step &step) { spoil(step.arg); }},
+            {u"grow"_s,
+             [this](const Step &step) {
+                 m_service.setStartTime(QDateTime::currentDateTime().addSecs(-60 * step.arg.toInt() - 30));
+             }},
+            {u"serve"_s,
+             [this](const Step &step) {
+                 if (const auto behaviour = DemoService::behaviourNamed(step.arg))
+                     m_service.setTrackingBehaviour(*behaviour);
+                 else
+                     m_notes << u"no such behaviour: "_s + step.arg;
+             }},
+            {u"all"_s,
+             [this](const Step &) {
+                 if (!m_engine->refreshAll())
+                     m_notes << u"all refused"_s;
+             }},
+            {u"stop"_s, [this](const Step &) { m_engine->stop(); }},
+            {u"abort"_s, [this](const Step &) { m_fetch.abortResponsive(); }},
+            {u"next"_s, await},
+            {u"answer"_s, await},
+            {u"auto"_s, [this](const Step &step) { m_engine->setAutomaticMinutes(step.arg.toInt()); }},
+            {u"checked"_s, [this](const Step &) { m_engine->updateCheckEnded(); }},
+            {u"due"_s,
+             [this](const Step &) {
+                 QMetaObject::invokeMethod(m_engine->findChild<QTimer *>(u"automaticRefreshTimer"_s),
+                                           "timeout");
+             }},
+            {u"at"_s,
+             [this](const Step &step) {
+                 m_clock.passTo(QDateTime(m_clock.current.date(), QTime::fromString(step.arg, u"H:mm"_s)));
+             }},
+            {u"archive"_s, // the 归档 setting's days
+             [this](const Step &step) { m_book->setSetting(&ListSettings::archiveDays, step.arg.toInt()); }},
+            {u"back"_s, // 取消归档 on NUMBER's parcel
+             [this](const Step &step) {
+                 m_book->setArchive({step.arg, u"顺丰快递"_s}, ParcelRecord::Archive::Back);
+             }},
+            {u"note"_s, // "note NUMBER=TEXT", the parcel of 顺丰快递
+             [this](const Step &step) {
+                 m_book->setNote({step.key, u"顺丰快递"_s}, step.value);
+             }},
+            {u"export"_s, [this](const Step &) { m_exported = ParcelFile::write(board().oldestFirst()); }},
+            {u"wipe"_s, // the record deleted, the history kept
+             [this](const Step &) {
+                 m_engine.reset();
+                 m_book.reset();
+                 for (const QString &name : {u""_s, u"-wal"_s, u"-shm"_s})
+                     QFile::remove(file() + name);
+                 make();
+             }},
+            {u"import"_s, // the file's text, or "exported"; what a yes to its summary does
+             [this](const Step &step) {
+                 const QByteArray bytes = step.arg == u"exported" ? m_exported : step.arg.toUtf8();
+                 const ParcelFile::Import import = ParcelFile::plan(ParcelFile::read(bytes), board());
+                 m_summary = import.summary();
+                 if (!m_book->applyImport(import))
+                     m_notes << u"import: the history not written"_s;
+             }},
+            {u"shift"_s, // the clock set forward or back by so many days
+             [this](const Step &step) { m_clock.current = m_clock.current.addDays(step.arg.toInt()); }},
+            {u"zone"_s, // the machine's time zone, as POSIX writes it
+             [](const Step &step) {
+                 qputenv("TZ", step.arg.toLatin1());
+                 tzset();
+             }},
+            {u"show"_s,
+             [this](const Step &step) {
+                 for (const QString &what : step.arg.split(u','))
+                     m_notes << what + u'=' + shown(what);
+             }},
+        };
+    }
+
+    // "answer": the request in flight answered; "next": the pause's tick (and a second on the clock),
+    // then that. The fetch's own deadline ends a request that hangs.
+    void awaitAnswer(bool next, const Step &step)
+    {
+        QTimer *pause = m_engine->findChild<QTimer *>(u"refreshPauseTimer"_s);
+        if (next != pause->isActive())
+            return void(m_notes << u"cannot "_s + step.verb);
+        if (next) { // as the single shot does when it fires, a second later
+            pause->stop();
+            m_clock.passTo(m_clock.current.addSecs(1));
+            QMetaObject::invokeMethod(pause, "timeout");
+        }
+        QEventLoop loop;
+        connect(m_engine.get(), &RefreshEngine::progressChanged, &loop, &QEventLoop::quit);
+        if (m_engine->isRunning() && !pause->isActive())
+            loop.exec();
+        else
+            m_notes << u"no request in flight"_s;
     }
 
     void writeHistory(const QString &arg)

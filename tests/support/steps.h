@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
+#include <functional>
 
 // A scenario's steps, as the window's and the overview's tables write them: separated by " ; ",
 // each a verb, a blank and its argument, the argument often KEY=VALUE (cut at the first "="); a
@@ -19,4 +21,18 @@ inline QStringList stepsOf(const QString &row)
         for (int i = 0, times = step.section(QStringLiteral(" x"), -1).toInt(); i < std::max(times, 1); ++i)
             steps << (times ? step.section(QStringLiteral(" x"), 0, -2) : step);
     return steps;
+}
+
+// A runner's verbs: what each does with its step.
+using Verbs = QHash<QString, std::function<void(const Step &)>>;
+
+// Does the step; false, with nothing done, for a verb the runner does not know, which fails its row.
+inline bool perform(const Verbs &verbs, const QString &text)
+{
+    const Step step(text);
+    const auto found = verbs.constFind(step.verb);
+    if (found == verbs.cend())
+        return false;
+    found.value()(step);
+    return true;
 }
