@@ -130,13 +130,10 @@ void WindowHarness::perform(const QString &step)
         throw Unknown{u"no answer came to "_s + step};
 }
 
-void WindowHarness::act(const QString &step)
+// What each step does to the window, the service or the fakes around them.
+Verbs WindowHarness::windowVerbs()
 {
-    const Step parsed(step);
-    const QString &verb = parsed.verb, &arg = parsed.arg, &key = parsed.key, &value = parsed.value;
-    const QByteArray name = arg.toLatin1();
-    auto *list = m_window ? find<QTreeView>("resultView") : nullptr;
-    if (verb == u"start" || verb == u"ready") {
+    const auto startOrReady = [this](const Step &step) {
         m_window.reset(); // a restart: the one before lets go of its files first
         m_window = std::make_unique<MainWindow>(
             Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier, files}, m_endpoints,
@@ -144,278 +141,373 @@ void WindowHarness::act(const QString &step)
         m_window->show();
         if (!QTest::qWaitForWindowActive(m_window.get()))
             throw Unknown{u"the window did not become active"_s};
-        if (verb == u"ready")
+        if (step.verb == u"ready")
             tick("updateCheckTimer");
-    } else if (verb == u"put" || verb == u"block") {
-        if (verb == u"put" ? !saveWholeFile(path(key), GbText::encode(value).value())
-                           : !QDir().mkdir(path(arg)))
-            throw Unknown{u"cannot make "_s + arg};
-    } else if (verb == u"answer" && value.startsWith(u"rows:")) {
-        QString table = u"<table>"_s;
-        for (int row = 1; row <= value.sliced(5).toInt(); ++row)
-            table += u"<tr><td>T%1</td><td>P%1</td></tr>"_s.arg(row);
-        m_service.setTrackingAnswer(key, table + u"</table>"_s);
-    } else if (verb == u"answer")
-        m_service.setTrackingAnswer(key, value);
-    else if (verb == u"update")
-        m_service.setUpdateAnswer(arg.toUtf8());
-    else if (verb == u"serve") { // "drip": a byte every 50 ms
-        const std::optional<DemoService::Behaviour> behaviour = DemoService::behaviourNamed(value);
-        const QStringList routes{u"tracking"_s, u"update"_s, u"outlet"_s};
-        if (!behaviour || !routes.contains(key))
-            throw Unknown{u"no route or behaviour: "_s + arg};
-        m_service.setDripInterval(50);
-        key == u"tracking" ? m_service.setTrackingBehaviour(*behaviour)
-        : key == u"update" ? m_service.setUpdateBehaviour(*behaviour)
-                           : m_service.setOutletBehaviour(*behaviour);
-    } else if (verb == u"query") {
-        perform(u"pick "_s + arg.section(u' ', 0, 0));
-        perform(u"type "_s + arg.section(u' ', 1));
-        perform(u"click queryButton"_s);
-        tick("showRowsTimer");
-    } else if (verb == u"pick") {
-        auto *companies = find<QComboBox>("companyBox");
-        const int position = arg == u"-" ? -1 : companies->findText(arg, Qt::MatchExactly);
-        if (position < 0 && arg != u"-")
-            throw Unknown{u"no company named "_s + arg};
-        companies->setCurrentIndex(position);
-    } else if (verb == u"type")
-        find<QComboBox>("numberBox")->setEditText(arg);
-    else if (verb == u"mnemonic") { // as a platform theme may mark one in a caption
-        auto *button = find<QPushButton>(name.constData());
-        button->setText(u'&' + button->text());
-    } else if (verb == u"click")
-        find<QAbstractButton>(name.constData())
-            ->click(); // as a click does: nothing when the button is disabled
-    else if (verb == u"select")
-        find<QComboBox>(key.toLatin1().constData())->setCurrentIndex(value.toInt());
-    else if (verb == u"at")
-        clock.passTo(QDateTime(clock.current.date(),
-                               QTime::fromString(arg, arg.size() > 5 ? u"H:mm:ss"_s : u"H:mm"_s)));
-    else if (verb == u"tick")
-        tick(name.constData());
-    else if (verb == u"reply") { // Ok, Yes, No or Cancel: the bits of BoxButton in turn
-        const qsizetype bit = QStringList{u"Ok"_s, u"Yes"_s, u"No"_s, u"Cancel"_s}.indexOf(arg);
-        if (bit < 0)
-            throw Unknown{u"no button "_s + arg};
-        boxes.answers << BoxButton(1 << bit);
-    } else if (verb == u"focus")
-        find(name.constData())->setFocus();
-    else if (verb == u"open") {
-        find<QComboBox>(name.constData())->showPopup();
-        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 1000);
-    } else if (verb == u"key") {
-        // As the application delivers keys: to the open popup's focus, else to the window's.
-        QWidget *popup = QApplication::activePopupWidget(), *target = QApplication::focusWidget();
-        if (popup)
-            target = popup->focusWidget() ? popup->focusWidget() : popup;
-        if (!target)
-            throw Unknown{u"no window takes the keys "_s + arg};
-        const QKeyCombination keys = QKeySequence::fromString(arg)[0];
-        QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
-    } else if (verb == u"keys") { // typed into the control with the focus
-        if (!QApplication::focusWidget())
-            throw Unknown{u"no control takes the keys "_s + arg};
-        QTest::keyClicks(QApplication::focusWidget(), arg);
-    } else if (verb == u"press") { // a click where a control's centre is, on whatever lies on top there
-        QWidget *control = find(name.constData());
-        const QPoint at = control->mapTo(m_window.get(), control->rect().center());
-        QWidget *top = m_window->childAt(at);
-        QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(m_window.get(), at));
-    } else if (verb == u"typein") { // TEXT typed into a control, then committed by an input method
-        QTest::keyClicks(find(key.toLatin1().constData()), value);
-        QInputMethodEvent commit;
-        commit.setCommitString(value);
-        QApplication::sendEvent(find(key.toLatin1().constData()), &commit);
-    } else if (verb == u"copy")
-        QGuiApplication::clipboard()->setText(arg);
-    else if (verb == u"close")
-        arg == u"overview" ? void(find("overviewWindow")->close()) : void(m_window->close());
-    else if (verb == u"closing") // while a fetch waits: from the window system, or by code
-        QTimer::singleShot(20, m_window.get(), [this, arg] {
-            arg == u"window"_s ? void(QWindowSystemInterface::handleCloseEvent(m_window->windowHandle()))
-                               : void(m_window->close());
-        });
-    else if (verb == u"inside")
-        m_inside << arg;
-    else if (verb == u"during")
-        m_during << arg;
-    else if (verb == u"elsewhere") {
-        m_elsewhere.show();
-        m_elsewhere.activateWindow();
-        QTRY_VERIFY(m_elsewhere.isActiveWindow());
-    } else if (verb == u"minimize")
-        m_window->showMinimized();
-    else if (verb == u"activate" && (arg.isEmpty() || arg == u"other")) {
-        emit notifier.activated(u"1\n顺丰快递"_s, arg.isEmpty() ? m_window.get() : &m_elsewhere);
-        if (arg.isEmpty())
-            QTRY_VERIFY(m_window->isActiveWindow());
-    } else if (verb == u"events")
-        for (int round = 0; round < 3; ++round) // posted ones run: a close asked for meanwhile
-            QCoreApplication::processEvents();
-    else if (verb == u"about")
-        inDialog("aboutButton", [&](QWidget *dialog) {
-            const auto label = [&](const char *name) {
-                return dialog->findChild<QLabel *>(QLatin1String(name));
-            };
-            QString note = dialog->windowTitle() + u'=' + label("versionLabel")->text();
-            for (const char *name :
-                 {"wrongNumberNote", "wrongNumberReason", "outOfStepNote", "outOfStepReason"})
-                note += u' ' + label(name)->palette().color(QPalette::WindowText).name();
-            m_notes << note;
-            for (const char *name : {"voiceContact", "qqLink", "emailLink", "forumLink",
-                                     "qqLink"}) // links open at each left click
-                QTest::mouseClick(label(name), Qt::LeftButton);
-            QTest::mouseClick(label("forumLink"), Qt::RightButton);
-            QTest::mousePress(label("emailLink"), Qt::LeftButton); // and not at a release beside them
-            QTest::mouseRelease(label("emailLink"), Qt::LeftButton, {},
-                                QPoint(label("emailLink")->width() + 5, 3));
-            dialog->close();
-        });
-    else if (verb == u"row") {
-        const QModelIndex index = list->model()->index(arg.toInt(), 1);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          index.isValid() ? list->visualRect(index).center()
-                                          : QPoint(20, list->viewport()->height() - 5));
-    } else if (verb == u"resize") {
-        QWidget *header = list->header()->viewport();
-        const QPoint divider(list->header()->sectionViewportPosition(1) - 1, header->height() / 2);
-        QTest::mousePress(header, Qt::LeftButton, {}, divider);
-        QTest::mouseMove(header, divider + QPoint(60, 0));
-        QTest::mouseRelease(header, Qt::LeftButton, {}, divider + QPoint(60, 0));
-        QTest::mouseDClick(header, Qt::LeftButton, {}, divider);
-    } else if (verb == u"search" || verb == u"popular")
+    };
+    const auto putOrBlock = [this](const Step &step) {
+        if (step.verb == u"put" ? !saveWholeFile(path(step.key), GbText::encode(step.value).value())
+                                : !QDir().mkdir(path(step.arg)))
+            throw Unknown{u"cannot make "_s + step.arg};
+    };
+    const auto searchCompany = [this](const Step &step) {
         inDialog("companySearchButton", [&](QWidget *dialog) {
-            dialog->findChild<QLineEdit *>(u"keywordBox"_s)->setText(arg);
-            dialog->findChild<QPushButton *>(verb == u"search" ? u"searchButton"_s : arg)->click();
+            dialog->findChild<QLineEdit *>(u"keywordBox"_s)->setText(step.arg);
+            dialog->findChild<QPushButton *>(step.verb == u"search" ? u"searchButton"_s : step.arg)->click();
         });
-    else if (verb == u"outlet")
-        inDialog("outletButton", [&](QWidget *dialog) {
-            const bool leaving = arg.startsWith(u'!'); // the dialog closes while its page is awaited
-            auto *query = dialog->findChild<QPushButton *>(u"lookUpButton"_s);
-            dialog->findChild<QLineEdit *>(u"nameBox"_s)->setText(arg.sliced(leaving));
-            if (leaving)
-                QTimer::singleShot(0, dialog, [&, dialog] {
-                    m_notes << (query->isEnabled() ? u"查询 enabled"_s : u"查询 disabled"_s);
-                    dialog->close();
-                });
-            query->click();
-            QStringList values;
-            for (const char *label : {"outletNameValue", "managerValue", "secondNameValue", "phoneValue",
-                                      "areaValue", "noDeliveryValue"})
-                values << dialog->findChild<QLabel *>(QLatin1String(label))->text();
-            m_notes << dialog->windowTitle() + u'=' + values.join(u',') + u" / "_s +
-                           dialog->findChild<StatusBar *>()->text(2);
-            QTest::mouseClick(dialog->findChild<QLabel *>(u"areaValue"_s), Qt::LeftButton);
-            dialog->close();
-        });
-    else if (verb == u"limit") {
-        std::signal(SIGXFSZ, SIG_IGN); // an oversized write() then fails with EFBIG
-        const rlimit limit{arg == u"0" ? RLIM_INFINITY : arg.toULong(), RLIM_INFINITY};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    } else if (verb == u"batch" &&
-               key == u"company") { // line N's company: "batch company=N=NAME", or letters typed
-        auto *table = find<QTableView>("numbersTable");
-        const QModelIndex company = table->model()->index(value.section(u'=', 0, 0).toInt(), 1);
-        table->setCurrentIndex(company);
-        QTest::keyClick(table, Qt::Key_F2);
-        auto *list = qobject_cast<QComboBox *>(table->indexWidget(company));
-        const QString chosen = value.section(u'=', 1);
-        if (list && chosen.front().isLower()) // letters typed to the closed list
-            QTest::keyClicks(list, chosen);
-        else if (list && list->findText(chosen) >= 0)
-            list->setCurrentIndex(list->findText(chosen));
-        else
-            throw Unknown{u"no line or company "_s + value};
-    } else if (verb == u"batch") { // 添加单号 opened, the numbers pasted, the pause after them
-        find<QPushButton>("addNumbersButton")->click();
-        QApplication::setActiveWindow(find("addNumbersDialog")); // as the window system would
-        find<QPlainTextEdit>("numbersText")->setPlainText(arg);
-        tick("readNumbersTimer");
-    } else if (verb == u"refresh") { // 全部查询 (or 添加 of 添加单号), each answer awaited and each pause
-                                     // ticked through
-        find<QPushButton>(arg == u"add" ? "addButton" : "refreshAllButton")->click();
-        if (arg == u"stop") // while the first request is in flight
-            find<QPushButton>("stopButton")->click();
-        auto *engine = find<RefreshEngine>("refreshEngine");
-        while (engine->isRunning()) {
-            if (!QTest::qWaitFor(
-                    [&] { return !engine->isRunning() || find<QTimer>("refreshPauseTimer")->isActive(); }))
-                throw Unknown{u"the refresh got no answer"_s};
-            auto *pause = find<QTimer>("refreshPauseTimer");
-            if (pause->isActive()) { // a single shot, over once it has ticked
-                pause->stop();
-                QMetaObject::invokeMethod(pause, "timeout");
-            }
-        }
-    } else if (verb == u"sort") { // a click on the title of the overview's column N
-        QHeaderView *header = find<QTableView>("parcelView")->horizontalHeader();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(arg.toInt()) + 5, header->height() / 2));
-    } else if (verb == u"widen") { // the overview N px wider: what its newest step and filter gained
-        auto *overview = find("overviewWindow");
-        auto *header = find<QTableView>("parcelView")->horizontalHeader();
-        const int newest = header->sectionSize(ParcelModel::Newest), filter = find("filterBox")->width();
-        overview->resize(overview->width() + arg.toInt(), overview->height());
-        QCoreApplication::processEvents();
-        m_notes << u"newest +%1, filter +%2, narrowest %3 px"_s
-                       .arg(header->sectionSize(ParcelModel::Newest) - newest)
-                       .arg(find("filterBox")->width() - filter)
-                       .arg(overview->minimumSizeHint().width() <= 660 ? u"≤ 660"_s : u"> 660"_s);
-    } else if (verb == u"filter")
-        find<QLineEdit>("filterBox")->setText(arg);
-    else if (verb == u"note" || verb == u"typing") { // F2 on row N of the overview, TEXT pasted, Enter
+    };
+    const auto noteOrTyping = [this](const Step &step) {
+        // F2 on row N of the overview, TEXT pasted, Enter
         auto *table = find<QTableView>("parcelView");
-        table->setCurrentIndex(table->model()->index(key.toInt(), ParcelModel::Status));
+        table->setCurrentIndex(table->model()->index(step.key.toInt(), ParcelModel::Status));
         QApplication::setActiveWindow(table->window());
         table->setFocus();
         QTest::keyClick(table, Qt::Key_F2);
         auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
         if (!editor)
             throw Unknown{u"no note editor after F2"_s};
-        editor->insert(value); // as a paste: keyClicks types ASCII alone
-        if (verb == u"note")
+        editor->insert(step.value); // as a paste: keyClicks types ASCII alone
+        if (step.verb == u"note")
             QTest::keyClick(editor, Qt::Key_Return);
-    } else if (verb == u"list") { // "list export NAME" (Ctrl+E), "list import NAME" (Ctrl+I): NAME picked
-        files.paths.enqueue(path(arg.section(u' ', 1)));
-        auto *overview = find<QWidget>("overviewWindow");
-        QApplication::setActiveWindow(overview); // the keys belong to the window that has them
-        QTest::keyClick(overview->focusWidget() ? overview->focusWidget() : overview,
-                        arg.startsWith(u"export "_s) ? Qt::Key_E : Qt::Key_I, Qt::ControlModifier);
-        if (!files.paths.isEmpty())
-            throw Unknown{u"no file dialog after the keys of "_s + arg};
-    } else if (verb == u"enter") {
-        auto *table = find<QTableView>("parcelView");
-        table->setCurrentIndex(table->model()->index(arg.toInt(), 0));
-        QTest::keyClick(table, Qt::Key_Return);
-    } else if (verb == u"menu") {
-        auto *table = find<QTableView>("parcelView");
-        const QModelIndex index = table->model()->index(key.toInt(), 0);
-        bool chosen = false;
-        QTimer::singleShot(0, table, [&] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            for (QAction *action : menu ? menu->actions() : QList<QAction *>())
-                if (action->text() == value && !std::exchange(chosen, true)) {
-                    menu->close();
-                    action->trigger();
-                }
-            if (menu)
-                menu->close();
-        });
-        if (index.isValid())
-            emit table->customContextMenuRequested(table->visualRect(index).center());
-        if (!chosen)
-            throw Unknown{u"no menu item "_s + arg};
-    } else if (verb == u"activate" && arg == u"refresh") { // the notification the refresh posted last
-        if (notifier.posted.isEmpty())
-            throw Unknown{u"no notification to activate"_s};
-        const QString &last = notifier.posted.constLast();
-        emit notifier.activated(last.sliced(1, last.indexOf(u"] "_s) - 1),
-                                find<RefreshEngine>("refreshEngine"));
-    } else if (verb == u"show") {
-        for (const QString &what : arg.split(u','))
-            m_notes << what.trimmed() + u'=' + shown(what.trimmed());
-    } else
+    };
+    return {
+        {u"start"_s, startOrReady},
+        {u"ready"_s, startOrReady},
+        {u"put"_s, putOrBlock},
+        {u"block"_s, putOrBlock},
+        {u"answer"_s,
+         [this](const Step &step) {
+             if (step.value.startsWith(u"rows:")) {
+                 QString table = u"<table>"_s;
+                 for (int row = 1; row <= step.value.sliced(5).toInt(); ++row)
+                     table += u"<tr><td>T%1</td><td>P%1</td></tr>"_s.arg(row);
+                 m_service.setTrackingAnswer(step.key, table + u"</table>"_s);
+             } else {
+                 m_service.setTrackingAnswer(step.key, step.value);
+             }
+         }},
+        {u"update"_s, [this](const Step &step) { m_service.setUpdateAnswer(step.arg.toUtf8()); }},
+        {u"serve"_s, // "drip": a byte every 50 ms
+         [this](const Step &step) {
+             // "drip": a byte every 50 ms
+             const std::optional<DemoService::Behaviour> behaviour = DemoService::behaviourNamed(step.value);
+             const QStringList routes{u"tracking"_s, u"update"_s, u"outlet"_s};
+             if (!behaviour || !routes.contains(step.key))
+                 throw Unknown{u"no route or behaviour: "_s + step.arg};
+             m_service.setDripInterval(50);
+             step.key == u"tracking" ? m_service.setTrackingBehaviour(*behaviour)
+             : step.key == u"update" ? m_service.setUpdateBehaviour(*behaviour)
+                                     : m_service.setOutletBehaviour(*behaviour);
+         }},
+        {u"query"_s,
+         [this](const Step &step) {
+             perform(u"pick "_s + step.arg.section(u' ', 0, 0));
+             perform(u"type "_s + step.arg.section(u' ', 1));
+             perform(u"click queryButton"_s);
+             tick("showRowsTimer");
+         }},
+        {u"pick"_s,
+         [this](const Step &step) {
+             auto *companies = find<QComboBox>("companyBox");
+             const int position = step.arg == u"-" ? -1 : companies->findText(step.arg, Qt::MatchExactly);
+             if (position < 0 && step.arg != u"-")
+                 throw Unknown{u"no company named "_s + step.arg};
+             companies->setCurrentIndex(position);
+         }},
+        {u"type"_s, [this](const Step &step) { find<QComboBox>("numberBox")->setEditText(step.arg); }},
+        {u"mnemonic"_s, // as a platform theme may mark one in a caption
+         [this](const Step &step) {
+             // as a platform theme may mark one in a caption
+             auto *button = find<QPushButton>(qPrintable(step.arg));
+             button->setText(u'&' + button->text());
+         }},
+        {u"click"_s, [this](const Step &step) { find<QAbstractButton>(qPrintable(step.arg))->click(); }},
+        {u"select"_s,
+         [this](const Step &step) {
+             find<QComboBox>(step.key.toLatin1().constData())->setCurrentIndex(step.value.toInt());
+         }},
+        {u"at"_s,
+         [this](const Step &step) {
+             clock.passTo(
+                 QDateTime(clock.current.date(),
+                           QTime::fromString(step.arg, step.arg.size() > 5 ? u"H:mm:ss"_s : u"H:mm"_s)));
+         }},
+        {u"tick"_s, [this](const Step &step) { tick(qPrintable(step.arg)); }},
+        {u"reply"_s, // Ok, Yes, No or Cancel: the bits of BoxButton in turn
+         [this](const Step &step) {
+             // Ok, Yes, No or Cancel: the bits of BoxButton in turn
+             const qsizetype bit = QStringList{u"Ok"_s, u"Yes"_s, u"No"_s, u"Cancel"_s}.indexOf(step.arg);
+             if (bit < 0)
+                 throw Unknown{u"no button "_s + step.arg};
+             boxes.answers << BoxButton(1 << bit);
+         }},
+        {u"focus"_s, [this](const Step &step) { find(qPrintable(step.arg))->setFocus(); }},
+        {u"open"_s,
+         [this](const Step &step) {
+             find<QComboBox>(qPrintable(step.arg))->showPopup();
+             QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 1000);
+         }},
+        {u"key"_s,
+         [this](const Step &step) {
+             // As the application delivers keys: to the open popup's focus, else to the window's.
+             QWidget *popup = QApplication::activePopupWidget(), *target = QApplication::focusWidget();
+             if (popup)
+                 target = popup->focusWidget() ? popup->focusWidget() : popup;
+             if (!target)
+                 throw Unknown{u"no window takes the keys "_s + step.arg};
+             const QKeyCombination keys = QKeySequence::fromString(step.arg)[0];
+             QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
+         }},
+        {u"keys"_s, // typed into the control with the focus
+         [this](const Step &step) {
+             // typed into the control with the focus
+             if (!QApplication::focusWidget())
+                 throw Unknown{u"no control takes the keys "_s + step.arg};
+             QTest::keyClicks(QApplication::focusWidget(), step.arg);
+         }},
+        {u"press"_s, // a click where a control's centre is, on whatever lies on top there
+         [this](const Step &step) {
+             // a click where a control's centre is, on whatever lies on top there
+             QWidget *control = find(qPrintable(step.arg));
+             const QPoint at = control->mapTo(m_window.get(), control->rect().center());
+             QWidget *top = m_window->childAt(at);
+             QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(m_window.get(), at));
+         }},
+        {u"typein"_s, // TEXT typed into a control, then committed by an input method
+         [this](const Step &step) {
+             // TEXT typed into a control, then committed by an input method
+             QTest::keyClicks(find(step.key.toLatin1().constData()), step.value);
+             QInputMethodEvent commit;
+             commit.setCommitString(step.value);
+             QApplication::sendEvent(find(step.key.toLatin1().constData()), &commit);
+         }},
+        {u"copy"_s, [this](const Step &step) { QGuiApplication::clipboard()->setText(step.arg); }},
+        {u"close"_s,
+         [this](const Step &step) {
+             step.arg == u"overview" ? void(find("overviewWindow")->close()) : void(m_window->close());
+         }},
+        {u"closing"_s, // while a fetch waits: from the window system, or by code
+         [this](const Step &step) {
+             QTimer::singleShot(20, m_window.get(), [this, arg = step.arg] {
+                 arg == u"window"_s ? void(QWindowSystemInterface::handleCloseEvent(m_window->windowHandle()))
+                                    : void(m_window->close());
+             });
+         }},
+        {u"inside"_s, [this](const Step &step) { m_inside << step.arg; }},
+        {u"during"_s, [this](const Step &step) { m_during << step.arg; }},
+        {u"elsewhere"_s,
+         [this](const Step &) {
+             m_elsewhere.show();
+             m_elsewhere.activateWindow();
+             QTRY_VERIFY(m_elsewhere.isActiveWindow());
+         }},
+        {u"minimize"_s, [this](const Step &) { m_window->showMinimized(); }},
+        {u"activate"_s, // the main window's notification (or another window's), or the refresh's last
+         [this](const Step &step) {
+             if (step.arg.isEmpty() || step.arg == u"other") {
+                 emit notifier.activated(u"1\n顺丰快递"_s,
+                                         step.arg.isEmpty() ? m_window.get() : &m_elsewhere);
+                 if (step.arg.isEmpty())
+                     QTRY_VERIFY(m_window->isActiveWindow());
+             } else if (step.arg == u"refresh") {
+                 // the notification the refresh posted last
+                 if (notifier.posted.isEmpty())
+                     throw Unknown{u"no notification to activate"_s};
+                 const QString &last = notifier.posted.constLast();
+                 emit notifier.activated(last.sliced(1, last.indexOf(u"] "_s) - 1),
+                                         find<RefreshEngine>("refreshEngine"));
+             } else
+                 throw Unknown{u"unknown step: "_s + step.verb + u' ' + step.arg};
+         }},
+        {u"events"_s,
+         [this](const Step &) {
+             for (int round = 0; round < 3; ++round) // posted ones run: a close asked for meanwhile
+                 QCoreApplication::processEvents();
+         }},
+        {u"about"_s,
+         [this](const Step &) {
+             inDialog("aboutButton", [&](QWidget *dialog) {
+                 const auto label = [&](const char *name) {
+                     return dialog->findChild<QLabel *>(QLatin1String(name));
+                 };
+                 QString note = dialog->windowTitle() + u'=' + label("versionLabel")->text();
+                 for (const char *name :
+                      {"wrongNumberNote", "wrongNumberReason", "outOfStepNote", "outOfStepReason"})
+                     note += u' ' + label(name)->palette().color(QPalette::WindowText).name();
+                 m_notes << note;
+                 for (const char *name : {"voiceContact", "qqLink", "emailLink", "forumLink",
+                                          "qqLink"}) // links open at each left click
+                     QTest::mouseClick(label(name), Qt::LeftButton);
+                 QTest::mouseClick(label("forumLink"), Qt::RightButton);
+                 QTest::mousePress(label("emailLink"), Qt::LeftButton); // and not at a release beside them
+                 QTest::mouseRelease(label("emailLink"), Qt::LeftButton, {},
+                                     QPoint(label("emailLink")->width() + 5, 3));
+                 dialog->close();
+             });
+         }},
+        {u"row"_s,
+         [this](const Step &step) {
+             auto *list = find<QTreeView>("resultView");
+             const QModelIndex index = list->model()->index(step.arg.toInt(), 1);
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                               index.isValid() ? list->visualRect(index).center()
+                                               : QPoint(20, list->viewport()->height() - 5));
+         }},
+        {u"resize"_s,
+         [this](const Step &) {
+             auto *list = find<QTreeView>("resultView");
+             QWidget *header = list->header()->viewport();
+             const QPoint divider(list->header()->sectionViewportPosition(1) - 1, header->height() / 2);
+             QTest::mousePress(header, Qt::LeftButton, {}, divider);
+             QTest::mouseMove(header, divider + QPoint(60, 0));
+             QTest::mouseRelease(header, Qt::LeftButton, {}, divider + QPoint(60, 0));
+             QTest::mouseDClick(header, Qt::LeftButton, {}, divider);
+         }},
+        {u"search"_s, searchCompany},
+        {u"popular"_s, searchCompany},
+        {u"outlet"_s,
+         [this](const Step &step) {
+             inDialog("outletButton", [&](QWidget *dialog) {
+                 const bool leaving =
+                     step.arg.startsWith(u'!'); // the dialog closes while its page is awaited
+                 auto *query = dialog->findChild<QPushButton *>(u"lookUpButton"_s);
+                 dialog->findChild<QLineEdit *>(u"nameBox"_s)->setText(step.arg.sliced(leaving));
+                 if (leaving)
+                     QTimer::singleShot(0, dialog, [&, dialog] {
+                         m_notes << (query->isEnabled() ? u"查询 enabled"_s : u"查询 disabled"_s);
+                         dialog->close();
+                     });
+                 query->click();
+                 QStringList values;
+                 for (const char *label : {"outletNameValue", "managerValue", "secondNameValue", "phoneValue",
+                                           "areaValue", "noDeliveryValue"})
+                     values << dialog->findChild<QLabel *>(QLatin1String(label))->text();
+                 m_notes << dialog->windowTitle() + u'=' + values.join(u',') + u" / "_s +
+                                dialog->findChild<StatusBar *>()->text(2);
+                 QTest::mouseClick(dialog->findChild<QLabel *>(u"areaValue"_s), Qt::LeftButton);
+                 dialog->close();
+             });
+         }},
+        {u"limit"_s,
+         [this](const Step &step) {
+             std::signal(SIGXFSZ, SIG_IGN); // an oversized write() then fails with EFBIG
+             const rlimit limit{step.arg == u"0" ? RLIM_INFINITY : step.arg.toULong(), RLIM_INFINITY};
+             setrlimit(RLIMIT_FSIZE, &limit);
+         }},
+        {u"batch"_s, // 添加单号 opened, the numbers pasted, the pause after them
+         [this](const Step &step) {
+             if (step.key == u"company") { // line N's company: "batch company=N=NAME", or letters typed
+                 auto *table = find<QTableView>("numbersTable");
+                 const QModelIndex company = table->model()->index(step.value.section(u'=', 0, 0).toInt(), 1);
+                 table->setCurrentIndex(company);
+                 QTest::keyClick(table, Qt::Key_F2);
+                 auto *list = qobject_cast<QComboBox *>(table->indexWidget(company));
+                 const QString chosen = step.value.section(u'=', 1);
+                 if (list && chosen.front().isLower()) // letters typed to the closed list
+                     QTest::keyClicks(list, chosen);
+                 else if (list && list->findText(chosen) >= 0)
+                     list->setCurrentIndex(list->findText(chosen));
+                 else
+                     throw Unknown{u"no line or company "_s + step.value};
+             } else {
+                 // 添加单号 opened, the numbers pasted, the pause after them
+                 find<QPushButton>("addNumbersButton")->click();
+                 QApplication::setActiveWindow(find("addNumbersDialog")); // as the window system would
+                 find<QPlainTextEdit>("numbersText")->setPlainText(step.arg);
+                 tick("readNumbersTimer");
+             }
+         }},
+        {u"refresh"_s, // 全部查询 (or 添加 of 添加单号), each answer awaited and each pause
+         [this](const Step &step) {
+             // 全部查询 (or 添加 of 添加单号), each answer awaited and each pause
+             // ticked through
+             find<QPushButton>(step.arg == u"add" ? "addButton" : "refreshAllButton")->click();
+             if (step.arg == u"stop") // while the first request is in flight
+                 find<QPushButton>("stopButton")->click();
+             auto *engine = find<RefreshEngine>("refreshEngine");
+             while (engine->isRunning()) {
+                 if (!QTest::qWaitFor([&] {
+                         return !engine->isRunning() || find<QTimer>("refreshPauseTimer")->isActive();
+                     }))
+                     throw Unknown{u"the refresh got no answer"_s};
+                 auto *pause = find<QTimer>("refreshPauseTimer");
+                 if (pause->isActive()) { // a single shot, over once it has ticked
+                     pause->stop();
+                     QMetaObject::invokeMethod(pause, "timeout");
+                 }
+             }
+         }},
+        {u"sort"_s, // a click on the title of the overview's column N
+         [this](const Step &step) {
+             // a click on the title of the overview's column N
+             QHeaderView *header = find<QTableView>("parcelView")->horizontalHeader();
+             QTest::mouseClick(
+                 header->viewport(), Qt::LeftButton, {},
+                 QPoint(header->sectionViewportPosition(step.arg.toInt()) + 5, header->height() / 2));
+         }},
+        {u"widen"_s, // the overview N px wider: what its newest step and filter gained
+         [this](const Step &step) {
+             // the overview N px wider: what its newest step and filter gained
+             auto *overview = find("overviewWindow");
+             auto *header = find<QTableView>("parcelView")->horizontalHeader();
+             const int newest = header->sectionSize(ParcelModel::Newest), filter = find("filterBox")->width();
+             overview->resize(overview->width() + step.arg.toInt(), overview->height());
+             QCoreApplication::processEvents();
+             m_notes << u"newest +%1, filter +%2, narrowest %3 px"_s
+                            .arg(header->sectionSize(ParcelModel::Newest) - newest)
+                            .arg(find("filterBox")->width() - filter)
+                            .arg(overview->minimumSizeHint().width() <= 660 ? u"≤ 660"_s : u"> 660"_s);
+         }},
+        {u"filter"_s, [this](const Step &step) { find<QLineEdit>("filterBox")->setText(step.arg); }},
+        {u"note"_s, noteOrTyping},
+        {u"typing"_s, noteOrTyping},
+        {u"list"_s, // "list export NAME" (Ctrl+E), "list import NAME" (Ctrl+I): NAME picked
+         [this](const Step &step) {
+             // "list export NAME" (Ctrl+E), "list import NAME" (Ctrl+I): NAME picked
+             files.paths.enqueue(path(step.arg.section(u' ', 1)));
+             auto *overview = find<QWidget>("overviewWindow");
+             QApplication::setActiveWindow(overview); // the keys belong to the window that has them
+             QTest::keyClick(overview->focusWidget() ? overview->focusWidget() : overview,
+                             step.arg.startsWith(u"export "_s) ? Qt::Key_E : Qt::Key_I, Qt::ControlModifier);
+             if (!files.paths.isEmpty())
+                 throw Unknown{u"no file dialog after the keys of "_s + step.arg};
+         }},
+        {u"enter"_s,
+         [this](const Step &step) {
+             auto *table = find<QTableView>("parcelView");
+             table->setCurrentIndex(table->model()->index(step.arg.toInt(), 0));
+             QTest::keyClick(table, Qt::Key_Return);
+         }},
+        {u"menu"_s,
+         [this](const Step &step) {
+             auto *table = find<QTableView>("parcelView");
+             const QModelIndex index = table->model()->index(step.key.toInt(), 0);
+             bool chosen = false;
+             QTimer::singleShot(0, table, [&] {
+                 auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                 for (QAction *action : menu ? menu->actions() : QList<QAction *>())
+                     if (action->text() == step.value && !std::exchange(chosen, true)) {
+                         menu->close();
+                         action->trigger();
+                     }
+                 if (menu)
+                     menu->close();
+             });
+             if (index.isValid())
+                 emit table->customContextMenuRequested(table->visualRect(index).center());
+             if (!chosen)
+                 throw Unknown{u"no menu item "_s + step.arg};
+         }},
+        {u"show"_s,
+         [this](const Step &step) {
+             for (const QString &what : step.arg.split(u','))
+                 m_notes << what.trimmed() + u'=' + shown(what.trimmed());
+         }},
+    };
+}
+
+void WindowHarness::act(const QString &step)
+{
+    if (!::perform(m_verbs, step))
         throw Unknown{u"unknown step: "_s + step};
 }
 

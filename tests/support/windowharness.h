@@ -74,7 +74,8 @@ public:
 
 private:
     void perform(const QString &step); // acts, then waits for an answer the step awaits
-    void act(const QString &step);
+    void act(const QString &step);     // by the step's verb, from the table of them
+    Verbs windowVerbs();
     void watchModels();
     QString shown(const QString &what) const;
     void inDialog(const char *button, const std::function<void(QWidget *)> &act);
@@ -112,4 +113,5 @@ private:
     QStringList m_inside;           // steps for the next box to run while it is open
     QStringList m_during;           // steps to run while the next answer is awaited
     QWidget m_elsewhere;            // another window, to take the activation
+    const Verbs m_verbs = windowVerbs();
 };
