@@ -1,65 +1,51 @@
 #include "parcels/numberbatch.h"
 
-#include "tracking/courierguess.h"
+#include "parcels/numberplan.h"
 
 #include <QRegularExpression>
 
 QList<NumberBatch::Line> NumberBatch::read(const QString &text, const Marks &marks)
 {
     static const QRegularExpression separators(QStringLiteral("[\\s\\x{3000}\\x{00A0},，、;；]+"));
-    QSet<QString> seen;
+    NumberPlan plan(NumberPlan::Couriers::SureOrLikely, NumberPlan::Source::Pasted);
     QList<Line> lines;
     for (const QString &token : text.split(separators, Qt::SkipEmptyParts)) {
         Line line;
         line.number = token.toUpper();
         const bool chosen = marks.chosen.contains(line.number);
-        line.company = marks.chosen.value(line.number);
-        bool likely = false;
-        if (!chosen) {
-            const QList<CourierGuess::Candidate> candidates = CourierGuess::of(line.number);
-            if (!candidates.isEmpty()) {
-                line.company = candidates.first().company;
-                likely = candidates.first().confidence != CourierGuess::Confidence::Sure;
-            }
-        }
-        line.skip = !isNumber(line.number)                ? Skip::NotANumber
-                    : seen.contains(line.number)          ? Skip::Repeated
+        const NumberPlan::Courier courier =
+            chosen ? NumberPlan::Courier{marks.chosen.value(line.number)} : plan.courierOf(line.number);
+        line.company = courier.company;
+        line.skip = !NumberPlan::isNumber(line.number)    ? Skip::NotANumber
+                    : plan.repeated(line.number)          ? Skip::Repeated
                     : marks.added.contains(line.number)   ? Skip::Added
                     : marks.history.contains(line.number) ? Skip::Known
                     : line.company.isEmpty()              ? Skip::NoCompany
-                    : likely                              ? Skip::Unconfirmed
+                    : courier.likely                      ? Skip::Unconfirmed
                                                           : Skip::None;
         line.failure = marks.failed.value(line.number);
-        seen.insert(line.number);
         lines.append(line);
     }
     return lines;
 }
 
-bool NumberBatch::isNumber(const QString &token)
-{
-    const auto allowed = [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'-';
-    };
-    return token.size() >= 4 && token.size() <= 40 && std::ranges::all_of(token, allowed) &&
-           std::ranges::any_of(token, [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 QString NumberBatch::note(const Line &line)
 {
+    using Reason = NumberPlan::Reason;
+    const NumberPlan plan(NumberPlan::Couriers::SureOrLikely, NumberPlan::Source::Pasted);
     switch (line.skip) {
     case Skip::None:
         return line.failure;
     case Skip::NotANumber:
-        return QStringLiteral("不是单号");
+        return plan.why(Reason::NotANumber);
     case Skip::NoCompany:
-        return QStringLiteral("未识别，请选择快递公司");
+        return plan.why(Reason::NoCompany);
     case Skip::Unconfirmed:
-        return QStringLiteral("可能是 %1，请核对").arg(line.company);
+        return plan.why(Reason::Unconfirmed, line.company);
     case Skip::Repeated:
-        return QStringLiteral("重复，跳过");
+        return plan.why(Reason::Repeated);
     case Skip::Known:
-        return QStringLiteral("已在单号记录中，跳过");
+        return plan.why(Reason::Known);
     case Skip::Added:
         return QStringLiteral("已添加");
     }

@@ -35,8 +35,6 @@ struct NumberBatch {
 
     // The lines of `text` in their order.
     static QList<Line> read(const QString &text, const Marks &marks);
-    // The shape every tracking number has: 4 to 40 digits, ASCII letters and "-", a digit among them.
-    static bool isNumber(const QString &token);
     static QString note(const Line &line); // what the dialog says of a line
     // What became of the numbers asked: each "" when recorded, else "number（why not）"; and how
     // many were not asked, the run stopped before them.

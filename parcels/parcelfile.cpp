@@ -2,13 +2,12 @@
 
 #include "common/gbtext.h"
 #include "common/textrules.h"
-#include "parcels/numberbatch.h"
+#include "parcels/numberplan.h"
 #include "parcels/parcelboard.h"
 #include "parcels/parcelfields.h"
 #include "parcels/parcelwords.h"
 #include "tracking/catalogue.h"
 #include "tracking/companykeys.h"
-#include "tracking/courierguess.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -481,8 +480,10 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
             reading.skipped.append(skippedLine(records.line, fields.join(u','), QStringLiteral("栏数不对")));
             continue;
         }
-        if (!NumberBatch::isNumber(number)) {
-            reading.skipped.append(skippedLine(records.line, number, QStringLiteral("不是单号")));
+        if (!NumberPlan::isNumber(number)) {
+            const NumberPlan plan(NumberPlan::Couriers::SureOnly, NumberPlan::Source::Imported);
+            reading.skipped.append(
+                skippedLine(records.line, number, plan.why(NumberPlan::Reason::NotANumber)));
             continue;
         }
         ParcelRecord parcel = parcelFrom(field, zone);
@@ -502,12 +503,13 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
 
 ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
 {
+    using Reason = NumberPlan::Reason;
     Import import;
     import.skipped = std::move(reading.skipped);
     QHash<QString, QString> companyOf; // of the numbers on the board
     for (int row = 0; row < board.count(); ++row)
         companyOf.insert(board.parcel(row).key.number, board.parcel(row).key.company);
-    QSet<QString> seen;
+    NumberPlan numbers(NumberPlan::Couriers::SureOnly, NumberPlan::Source::Imported);
     import.added.reserve(reading.rows.size());
     for (Reading::Row &row : reading.rows) {
         ParcelRecord parcel = std::move(row.record);
@@ -515,13 +517,11 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
         const auto skip = [&](const QString &why) {
             import.skipped.append(skippedLine(row.line, key.number, why));
         };
+        if (key.company.isEmpty()) // none written: the courier the number's shape surely names
+            key.company = numbers.courierOf(key.number).company;
         if (key.company.isEmpty()) {
-            const QList<CourierGuess::Candidate> guessed = CourierGuess::of(key.number);
-            if (guessed.isEmpty() || guessed.first().confidence != CourierGuess::Confidence::Sure) {
-                skip(QStringLiteral("未注明快递公司"));
-                continue;
-            }
-            key.company = guessed.first().company;
+            skip(numbers.why(Reason::NoCompany));
+            continue;
         }
         if (!Catalogue::isName(key.company)) { // 顺丰, sf or yto, as a list kept by hand writes it
             const QList<int> named = CompanyKeys::named(key.company);
@@ -533,21 +533,18 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
             }
             key.company = Catalogue::names().at(named.first());
         }
-        if (seen.contains(key.number)) {
-            skip(QStringLiteral("文件中重复"));
+        if (numbers.repeated(key.number)) {
+            skip(numbers.why(Reason::Repeated));
             continue;
         }
-        seen.insert(key.number);
         const int known = board.rowOf(key);
         const ParcelRecord *stored = known >= 0 ? &board.parcel(known) : nullptr;
         const bool record = stored && !stored->askedAt.isValid() && parcel.askedAt.isValid();
         if (record || (stored && stored->note.isEmpty() && !parcel.note.isEmpty())) {
             import.knownRecords += record;
             import.known.append(parcel);
-        } else if (stored)
-            skip(QStringLiteral("已在列表中"));
-        else if (companyOf.contains(key.number))
-            skip(QStringLiteral("已在列表中（%1）").arg(companyOf.value(key.number)));
+        } else if (stored || companyOf.contains(key.number))
+            skip(numbers.why(Reason::Known, stored ? QString() : companyOf.value(key.number)));
         else
             import.added.append(std::move(parcel));
     }

@@ -428,6 +428,9 @@ an import held against the list: history 7770001,5555,6666|中通快递 ; open ;
   ; restart ; show summary,parcels => summary=将新增 3 件，补充备注 1 件，跳过 6 件：\n第2行 5555：已在列表中\n第4行 x y：不是单号\n第6行
   1234567890：未注明快递公司\n第7行 9999：无此快递公司「无名快递」\n第9行 8888：文件中重复\n第10行 6666：已在列表中（中通快递） | parcels=8888=未查询/0, SF1234567890123=未查询/0,
   5550001111=未查询/0, 6666=未查询/0, 5555[旧]=未查询/0, 7770001[新手机]=未查询/0
+a number without a company takes the courier its shape surely names, not a likely one: history 1234567890 ; open
+  ; import 75123456789012\nSF1234567890123 ; show summary,history => summary=将新增 1 件，跳过 1 件：\n第1行 75123456789012：未注明快递公司
+  | history=1234567890|顺丰快递, SF1234567890123|顺丰快递
 companies written as lists kept by hand write them: history 1234567890 ; open
   ; import 7770001,顺丰\n5550001111,yto\n7771111,db\n7772222,zt\n7773333,无名\n7774444,sfkd ; show summary,history
   => summary=将新增 4 件，跳过 2 件：\n第4行 7772222：快递公司「zt」可指多家\n第5行 7773333：无此快递公司「无名」

@@ -1,0 +1,53 @@
+#include "parcels/numberplan.h"
+
+#include "tracking/courierguess.h"
+
+#include <algorithm>
+
+bool NumberPlan::isNumber(const QString &token)
+{
+    const auto allowed = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'-';
+    };
+    return token.size() >= 4 && token.size() <= 40 && std::ranges::all_of(token, allowed) &&
+           std::ranges::any_of(token, [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+NumberPlan::Courier NumberPlan::courierOf(const QString &number) const
+{
+    const QList<CourierGuess::Candidate> candidates = CourierGuess::of(number);
+    if (candidates.isEmpty())
+        return {};
+    const bool likely = candidates.first().confidence != CourierGuess::Confidence::Sure;
+    if (likely && m_couriers == Couriers::SureOnly)
+        return {};
+    return {candidates.first().company, likely};
+}
+
+bool NumberPlan::repeated(const QString &number)
+{
+    if (m_seen.contains(number))
+        return true;
+    m_seen.insert(number);
+    return false;
+}
+
+QString NumberPlan::why(Reason reason, const QString &company) const
+{
+    const bool pasted = m_source == Source::Pasted;
+    switch (reason) {
+    case Reason::NotANumber:
+        return QStringLiteral("不是单号");
+    case Reason::NoCompany:
+        return pasted ? QStringLiteral("未识别，请选择快递公司") : QStringLiteral("未注明快递公司");
+    case Reason::Unconfirmed:
+        return QStringLiteral("可能是 %1，请核对").arg(company);
+    case Reason::Repeated:
+        return pasted ? QStringLiteral("重复，跳过") : QStringLiteral("文件中重复");
+    case Reason::Known:
+        break;
+    }
+    return pasted              ? QStringLiteral("已在单号记录中，跳过")
+           : company.isEmpty() ? QStringLiteral("已在列表中")
+                               : QStringLiteral("已在列表中（%1）").arg(company);
+}
