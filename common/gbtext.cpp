@@ -1,7 +1,5 @@
 #include "common/gbtext.h"
 
-#include "common/gbtextencoder.h"
-
 #include <QStringDecoder>
 
 QString GbText::decode(const QByteArray &bytes)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/gbtextencoder.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -9,8 +11,6 @@
 // The program's text files (wlnum.ini, the export) are GB18030: the same bytes as GBK for every
 // GBK character, and room for any other, so nothing typed is lost.
 namespace GbText {
-
-inline constexpr const char *encoding = "GB18030";
 
 // Every byte that forms no character, a cut-off last one included, becomes U+FFFD.
 QString decode(const QByteArray &bytes);

@@ -1,7 +1,5 @@
 #include "common/gbtextencoder.h"
 
-#include "common/gbtext.h"
-
 QStringEncoder GbText::newEncoder()
 {
     return QStringEncoder(encoding, QStringEncoder::Flag::Stateless);
