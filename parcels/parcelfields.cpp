@@ -141,27 +141,26 @@ QString ParcelFields::title(Id id)
     return QString::fromUtf8(field(id).title);
 }
 
+namespace {
+QList<const ParcelFields::Field *> fieldsWith(const char *ParcelFields::Field::*name)
+{
+    QList<const ParcelFields::Field *> kept;
+    for (const ParcelFields::Field &field : fields)
+        if (field.*name)
+            kept.append(&field);
+    return kept;
+}
+} // namespace
+
 QList<const ParcelFields::Field *> ParcelFields::stored()
 {
-    static const QList<const Field *> kept = [] {
-        QList<const Field *> kept;
-        for (const Field &field : fields)
-            if (field.column)
-                kept.append(&field);
-        return kept;
-    }();
+    static const QList<const Field *> kept = fieldsWith(&Field::column);
     return kept;
 }
 
 QList<const ParcelFields::Field *> ParcelFields::filed()
 {
-    static const QList<const Field *> kept = [] {
-        QList<const Field *> kept;
-        for (const Field &field : fields)
-            if (field.title)
-                kept.append(&field);
-        return kept;
-    }();
+    static const QList<const Field *> kept = fieldsWith(&Field::title);
     return kept;
 }
 
