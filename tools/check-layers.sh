@@ -42,5 +42,17 @@ if ! rings=$(tsort <<<"$edges" 2>&1 >/dev/null); then
          END { print "   " ring " " first }' <<<"$rings"
     failed=1
 fi
+# Within and across folders, no two files reach each other: a file's header and source are one
+# part, and no parts include each other in a ring either.
+parts=$(for file in $(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' |
+    grep -v -E '^(tests|fuzz|bench|tools)/'); do
+    { grep -o -E '^#include "[a-z]+/[a-z0-9_]+\.h"' "$file" || true; } |
+        sed -E 's/#include "(.*)\.h"/\1/' | grep -v -x "${file%.*}" | sed "s|^|${file%.*} |"
+done)
+if ! rings=$(tsort <<<"$parts" 2>&1 >/dev/null); then
+    echo "layers: files include each other in a ring:"
+    grep -v 'contains a loop' <<<"$rings" | sed 's/^tsort: /    /'
+    failed=1
+fi
 [ "$failed" -eq 0 ] && echo "layers: every include looks down"
 exit "$failed"
