@@ -341,6 +341,45 @@ template <typename Text> ParcelRecord parcelFrom(const Text &text, const QTimeZo
         fields[at]->read(parcel, text(at), zone);
     return parcel;
 }
+
+// How a file's lines are laid out: a header names the columns, in any order; without one a line is
+// a number, maybe its company and a note.
+struct Layout {
+    QList<qsizetype> columns; // of each field the file may hold, by title; -1 where it has none
+    qsizetype headerSize = 0;
+    bool headed = false;
+
+    // From the first line that is not blank.
+    static Layout of(const QStringList &first)
+    {
+        Layout layout;
+        for (const QString &name : ParcelFields::titles())
+            layout.columns.append(first.indexOf(name));
+        layout.headed = layout.columns.at(Number) >= 0;
+        layout.headerSize = first.size();
+        return layout;
+    }
+    QString field(const QStringList &fields, qsizetype column) const
+    {
+        const qsizetype at = headed ? columns.at(column) : column;
+        return at >= 0 && at < fields.size() ? fromField(fields.at(at).trimmed()) : QString();
+    }
+};
+
+// A line that is not blank: its parcel, or why it is left out.
+void takeLine(ParcelFile::Reading &reading, int line, const QStringList &fields, const Layout &layout,
+              const QTimeZone &zone)
+{
+    if (layout.headed ? fields.size() < layout.headerSize : fields.size() > 3)
+        return reading.skipped.append(skippedLine(line, fields.join(u','), QStringLiteral("栏数不对")));
+    const QString number = layout.field(fields, Number);
+    if (!NumberPlan::isNumber(number)) {
+        const NumberPlan plan(NumberPlan::Couriers::SureOnly, NumberPlan::Source::Imported);
+        return reading.skipped.append(skippedLine(line, number, plan.why(NumberPlan::Reason::NotANumber)));
+    }
+    reading.rows.append(
+        {line, parcelFrom([&](qsizetype column) { return layout.field(fields, column); }, zone)});
+}
 } // namespace
 
 QByteArray ParcelFile::write(const QList<ParcelRecord> &parcels)
@@ -435,11 +474,9 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
     if (!device.isSequential())
         reading.rows.reserve(qMin(device.size() / 100, qint64(maxRows)));
     QStringList fields;
-    // A header names the columns, in any order; without one a line is a number, maybe its company
-    // and a note.
-    std::optional<QList<qsizetype>> columns; // found at the first line that is not blank
-    qsizetype headerSize = 0, counted = 0;
-    bool headed = false, ended = true;
+    std::optional<Layout> layout; // found at the first line that is not blank
+    qsizetype counted = 0;
+    bool ended = true;
     const QTimeZone zone = QTimeZone::systemTimeZone();
     for (RecordReader::Next next; (next = records.next()) != RecordReader::Next::End;) {
         if (source.problem() != Problem::None)
@@ -450,51 +487,27 @@ ParcelFile::Reading ParcelFile::read(QIODevice &device)
             return failed(problem);
         if (fields.size() < records.fields.size()) { // GBK: every line again, as GBK
             reading = Reading();
-            columns.reset();
+            layout.reset();
             counted = 0;
             records.restart();
             continue;
         }
         ended = records.ended;
         const bool blank = isBlank(fields);
-        if (!columns && !blank) {
-            columns.emplace();
-            for (const QString &name : ParcelFields::titles())
-                columns->append(fields.indexOf(name));
-            headed = columns->at(Number) >= 0;
-            headerSize = fields.size();
-            if (headed)
-                continue;
-        }
+        if (!layout && !blank && (layout = Layout::of(fields))->headed)
+            continue;
         // Counted as they come, blank ones too, so that a huge file is refused at its limit.
         if (++counted > maxRows)
             return failed(Problem::TooMany);
-        if (blank)
-            continue;
-        const auto field = [&](qsizetype column) {
-            const qsizetype at = headed ? columns->at(column) : column;
-            return at >= 0 && at < fields.size() ? fromField(fields.at(at).trimmed()) : QString();
-        };
-        const QString number = field(Number);
-        if (headed ? fields.size() < headerSize : fields.size() > 3) {
-            reading.skipped.append(skippedLine(records.line, fields.join(u','), QStringLiteral("栏数不对")));
-            continue;
-        }
-        if (!NumberPlan::isNumber(number)) {
-            const NumberPlan plan(NumberPlan::Couriers::SureOnly, NumberPlan::Source::Imported);
-            reading.skipped.append(
-                skippedLine(records.line, number, plan.why(NumberPlan::Reason::NotANumber)));
-            continue;
-        }
-        ParcelRecord parcel = parcelFrom(field, zone);
-        reading.rows.append({records.line, std::move(parcel)});
+        if (!blank)
+            takeLine(reading, records.line, fields, *layout, zone);
     }
     if (source.problem() != Problem::None)
         return failed(source.problem());
-    if (!columns)
+    if (!layout)
         return failed(Problem::Empty);
     // What this program writes ends every line: a last one without its end was cut.
-    if (headed && !ended)
+    if (layout->headed && !ended)
         return failed(Problem::CutOff);
     if (reading.rows.isEmpty() && reading.skipped.isEmpty())
         reading.problem = Problem::NoParcels;

@@ -65,33 +65,12 @@ void settle(QPalette &palette, QPalette::ColorRole role)
         palette.setColor(group, role, colour);
 }
 
-// The panel is filled up to the middle of its frame line, under a gradient between the line's
-// middles; the line is four 1px edges between the corners, and each corner two antialiased eighths
-// of a circle through the line's middle, one for each edge that meets there.
-void drawButtonPanel(const QStyleOption *option, QPainter *painter)
+// The panel's outline through its frame line's middles, clockwise from the top edge's left end.
+QPainterPath panelOutline(const QRectF &r)
 {
-    const QPalette &palette = option->palette;
-    const bool enabled = option->state & QStyle::State_Enabled;
-    const bool pressed = option->state & QStyle::State_Sunken;
-    const bool lit = option->state & (QStyle::State_MouseOver | QStyle::State_HasFocus);
-    const QRectF r(option->rect);
     const qreal x = r.x(), y = r.y(), w = r.width(), h = r.height();
     const qreal c = cornerRadius, d = 2 * c - 1;
-
-    QBrush fill = active(palette, QPalette::Button);
-    if (enabled) {
-        QLinearGradient gradient(x, y + 0.5, x, y + h - 0.5);
-        gradient.setColorAt(0, active(palette, pressed ? QPalette::Mid : QPalette::Light));
-        gradient.setColorAt(1, active(palette, QPalette::Button));
-        fill = gradient;
-    }
-    const QColor line = active(palette, !enabled ? QPalette::Mid
-                                        : lit    ? QPalette::Highlight
-                                                 : QPalette::Dark);
-
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    QPainterPath outline; // clockwise from the top edge's left end
+    QPainterPath outline;
     outline.moveTo(x + c, y + 0.5);
     outline.lineTo(x + w - c, y + 0.5);
     outline.arcTo(x + w - 0.5 - d, y + 0.5, d, d, 90, -90);
@@ -102,12 +81,15 @@ void drawButtonPanel(const QStyleOption *option, QPainter *painter)
     outline.lineTo(x + 0.5, y + c);
     outline.arcTo(x + 0.5, y + 0.5, d, d, 180, -90);
     outline.closeSubpath();
-    painter->setClipPath(outline, Qt::IntersectClip);
-    painter->fillRect(r, fill);
-    painter->restore();
+    return outline;
+}
 
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
+// The frame line: four 1px edges between the corners, and each corner two antialiased eighths of a
+// circle through the line's middle, one for each edge that meets there.
+void drawPanelLine(QPainter *painter, const QRectF &r, const QColor &line)
+{
+    const qreal x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    const qreal c = cornerRadius, d = 2 * c - 1;
     const QRectF topLeft(x + 0.5, y + 0.5, d, d), topRight(x + w - 0.5 - d, y + 0.5, d, d);
     const QRectF bottomLeft(x + 0.5, y + h - 0.5 - d, d, d),
         bottomRight(x + w - 0.5 - d, y + h - 0.5 - d, d, d);
@@ -129,6 +111,37 @@ void drawButtonPanel(const QStyleOption *option, QPainter *painter)
     edge(QRectF(x + w - 1, y + c, 1, h - 2 * c), topRight, eighth, -eighth, bottomRight, 7 * eighth, eighth);
     edge(QRectF(x, y + c, 1, h - 2 * c), topLeft, 3 * eighth, eighth, bottomLeft, 4 * eighth, eighth);
     edge(QRectF(x + c, y, w - 2 * c, 1), topLeft, 3 * eighth, -eighth, topRight, eighth, eighth);
+}
+
+// The panel is filled up to the middle of its frame line, under a gradient between the line's
+// middles, and the line drawn over it.
+void drawButtonPanel(const QStyleOption *option, QPainter *painter)
+{
+    const QPalette &palette = option->palette;
+    const bool enabled = option->state & QStyle::State_Enabled;
+    const bool pressed = option->state & QStyle::State_Sunken;
+    const bool lit = option->state & (QStyle::State_MouseOver | QStyle::State_HasFocus);
+    const QRectF r(option->rect);
+
+    QBrush fill = active(palette, QPalette::Button);
+    if (enabled) {
+        QLinearGradient gradient(r.x(), r.y() + 0.5, r.x(), r.y() + r.height() - 0.5);
+        gradient.setColorAt(0, active(palette, pressed ? QPalette::Mid : QPalette::Light));
+        gradient.setColorAt(1, active(palette, QPalette::Button));
+        fill = gradient;
+    }
+    const QColor line = active(palette, !enabled ? QPalette::Mid
+                                        : lit    ? QPalette::Highlight
+                                                 : QPalette::Dark);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setClipPath(panelOutline(r), Qt::IntersectClip);
+    painter->fillRect(r, fill);
+    painter->restore();
+
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    drawPanelLine(painter, r, line);
     painter->restore();
 }
 
