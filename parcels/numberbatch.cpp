@@ -7,7 +7,7 @@
 QList<NumberBatch::Line> NumberBatch::read(const QString &text, const Marks &marks)
 {
     static const QRegularExpression separators(QStringLiteral("[\\s\\x{3000}\\x{00A0},，、;；]+"));
-    NumberPlan plan(NumberPlan::Couriers::SureOrLikely, NumberPlan::Source::Pasted);
+    NumberPlan plan(NumberPlan::Couriers::SureOrLikely);
     QList<Line> lines;
     for (const QString &token : text.split(separators, Qt::SkipEmptyParts)) {
         Line line;
@@ -32,20 +32,22 @@ QList<NumberBatch::Line> NumberBatch::read(const QString &text, const Marks &mar
 QString NumberBatch::note(const Line &line)
 {
     using Reason = NumberPlan::Reason;
-    const NumberPlan plan(NumberPlan::Couriers::SureOrLikely, NumberPlan::Source::Pasted);
+    const auto why = [](Reason reason, const QString &company = QString()) {
+        return NumberPlan::why(NumberPlan::Source::Pasted, reason, company);
+    };
     switch (line.skip) {
     case Skip::None:
         return line.failure;
     case Skip::NotANumber:
-        return plan.why(Reason::NotANumber);
+        return why(Reason::NotANumber);
     case Skip::NoCompany:
-        return plan.why(Reason::NoCompany);
+        return why(Reason::NoCompany);
     case Skip::Unconfirmed:
-        return plan.why(Reason::Unconfirmed, line.company);
+        return why(Reason::Unconfirmed, line.company);
     case Skip::Repeated:
-        return plan.why(Reason::Repeated);
+        return why(Reason::Repeated);
     case Skip::Known:
-        return plan.why(Reason::Known);
+        return why(Reason::Known);
     case Skip::Added:
         return QStringLiteral("已添加");
     }

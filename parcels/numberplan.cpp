@@ -32,9 +32,9 @@ bool NumberPlan::repeated(const QString &number)
     return false;
 }
 
-QString NumberPlan::why(Reason reason, const QString &company) const
+QString NumberPlan::why(Source source, Reason reason, const QString &company)
 {
-    const bool pasted = m_source == Source::Pasted;
+    const bool pasted = source == Source::Pasted;
     switch (reason) {
     case Reason::NotANumber:
         return QStringLiteral("不是单号");

@@ -13,7 +13,7 @@ public:
     enum class Source { Pasted, Imported }; // whose words say why
     enum class Reason { NotANumber, NoCompany, Unconfirmed, Repeated, Known };
 
-    NumberPlan(Couriers couriers, Source source) : m_couriers(couriers), m_source(source) {}
+    explicit NumberPlan(Couriers couriers) : m_couriers(couriers) {}
 
     // 4 to 40 digits, ASCII letters and "-", a digit among them.
     static bool isNumber(const QString &token);
@@ -27,10 +27,9 @@ public:
     bool repeated(const QString &number);
     // Why a number is left out, in the words of its source; `company` is the one it would have, or
     // the one the list has it with.
-    QString why(Reason reason, const QString &company = QString()) const;
+    static QString why(Source source, Reason reason, const QString &company = QString());
 
 private:
     Couriers m_couriers;
-    Source m_source;
     QSet<QString> m_seen;
 };

@@ -374,8 +374,8 @@ void takeLine(ParcelFile::Reading &reading, int line, const QStringList &fields,
         return reading.skipped.append(skippedLine(line, fields.join(u','), QStringLiteral("栏数不对")));
     const QString number = layout.field(fields, Number);
     if (!NumberPlan::isNumber(number)) {
-        const NumberPlan plan(NumberPlan::Couriers::SureOnly, NumberPlan::Source::Imported);
-        return reading.skipped.append(skippedLine(line, number, plan.why(NumberPlan::Reason::NotANumber)));
+        return reading.skipped.append(skippedLine(
+            line, number, NumberPlan::why(NumberPlan::Source::Imported, NumberPlan::Reason::NotANumber)));
     }
     reading.rows.append(
         {line, parcelFrom([&](qsizetype column) { return layout.field(fields, column); }, zone)});
@@ -522,7 +522,10 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
     QHash<QString, QString> companyOf; // of the numbers on the board
     for (int row = 0; row < board.count(); ++row)
         companyOf.insert(board.parcel(row).key.number, board.parcel(row).key.company);
-    NumberPlan numbers(NumberPlan::Couriers::SureOnly, NumberPlan::Source::Imported);
+    NumberPlan numbers(NumberPlan::Couriers::SureOnly);
+    const auto why = [](Reason reason, const QString &company = QString()) {
+        return NumberPlan::why(NumberPlan::Source::Imported, reason, company);
+    };
     import.added.reserve(reading.rows.size());
     for (Reading::Row &row : reading.rows) {
         ParcelRecord parcel = std::move(row.record);
@@ -533,7 +536,7 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
         if (key.company.isEmpty()) // none written: the courier the number's shape surely names
             key.company = numbers.courierOf(key.number).company;
         if (key.company.isEmpty()) {
-            skip(numbers.why(Reason::NoCompany));
+            skip(why(Reason::NoCompany));
             continue;
         }
         if (!Catalogue::isName(key.company)) { // 顺丰, sf or yto, as a list kept by hand writes it
@@ -547,7 +550,7 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
             key.company = Catalogue::names().at(named.first());
         }
         if (numbers.repeated(key.number)) {
-            skip(numbers.why(Reason::Repeated));
+            skip(why(Reason::Repeated));
             continue;
         }
         const int known = board.rowOf(key);
@@ -557,7 +560,7 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
             import.knownRecords += record;
             import.known.append(parcel);
         } else if (stored || companyOf.contains(key.number))
-            skip(numbers.why(Reason::Known, stored ? QString() : companyOf.value(key.number)));
+            skip(why(Reason::Known, stored ? QString() : companyOf.value(key.number)));
         else
             import.added.append(std::move(parcel));
     }
