@@ -32,8 +32,10 @@ public:
         bool guarded = false;     // a time or counter of its own that fails the program when missed
     };
 
-    explicit RatioReporter(std::vector<Goal> goals)
-        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular), m_goals(std::move(goals))
+    // whole: every benchmark runs (no filter), so every goal must find its runs.
+    RatioReporter(std::vector<Goal> goals, bool whole)
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular), m_goals(std::move(goals)),
+          m_whole(whole)
     {
     }
 
@@ -50,10 +52,10 @@ public:
             for (const auto &[name, counter] : run.counters)
                 counters[name] = counter.value;
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                m_medians[run.run_name.str()] = {msPerIteration(run), run.repetitions >= minimumRepetitions,
-                                                 counters};
+                m_medians[nameOf(run)] = {msPerIteration(run), run.repetitions >= minimumRepetitions,
+                                          counters};
             else if (run.run_type == Run::RT_Iteration)
-                m_runs[run.run_name.str()] = {msPerIteration(run), false, counters};
+                m_runs[nameOf(run)] = {msPerIteration(run), false, counters};
         }
     }
 
@@ -66,8 +68,13 @@ public:
         for (const Goal &goal : m_goals) {
             const auto top = m_runs.find(goal.numerator);
             const auto bottom = m_runs.find(goal.denominator);
-            if (top == m_runs.end() || (!goal.denominator.empty() && bottom == m_runs.end()))
-                continue; // filtered out of this run
+            if (top == m_runs.end() || (!goal.denominator.empty() && bottom == m_runs.end())) {
+                // Filtered out of this run; in a whole run, a goal that names no benchmark fails.
+                m_failed = m_failed || m_whole;
+                if (m_whole)
+                    std::printf("| %s | not measured | GUARD FAILED |\n", goal.what.c_str());
+                continue;
+            }
             const bool ratio = !goal.denominator.empty();
             const auto counter = top->second.counters.find(goal.counter);
             if (!goal.counter.empty() && counter == top->second.counters.end())
@@ -102,6 +109,13 @@ private:
         std::map<std::string, double> counters;
     };
 
+    // A run is named by its function and arguments: a minimum time set on it is not part of its name.
+    static std::string nameOf(const Run &run)
+    {
+        const auto &name = run.run_name;
+        return name.args.empty() ? name.function_name : name.function_name + "/" + name.args;
+    }
+
     static double msPerIteration(const Run &run)
     {
         // CPU time, whatever unit the benchmark reports in.
@@ -111,5 +125,6 @@ private:
     std::vector<Goal> m_goals;
     std::map<std::string, Figure> m_runs;
     std::map<std::string, Figure> m_medians;
+    bool m_whole;
     bool m_failed = false;
 };
