@@ -452,7 +452,8 @@ automatic skips signed, at most 50, longest ago first: history #25,1234567890,#2
   answer ; stop ; history #25,1234567890,#26,#1 ; auto 30 ; checked ; at 15:00 ; due ; answer ; next x49 ; show missed,ended,progress
   => missed=100000052, 1234567890, 100000001 | ended=查询完毕 [] | progress=已查询 50/50
 a page without steps keeps them, fails, and news still counts:
-  history 8880001,7770001|中通快递,7770001|圆通快递,5550001111,9876543210,7770001 ; open ; all ; answer ; next x5 ; serve maintenance ; auto 30 ; checked ; at 15:00 ; due ; answer ; next x4 ; show parcels,steps,ended
+  history 8880001,7770001|中通快递,7770001|圆通快递,5550001111,9876543210,7770001 ; open ; all ; answer ; next x5 ; serve maintenance ; auto 30 ; checked
+  ; at 15:00 ; due ; answer ; next x4 ; show parcels,steps,ended
   ; grow 1 ; serve normal ; all ; answer ; show parcels => parcels=7770001=查询失败/2(答案中没有物流信息; 运送中),
   9876543210=查询失败/4(答案中没有物流信息; 派件中), 5550001111=查询失败/3(答案中没有物流信息; 运送中),
   7770001=查询失败/2(答案中没有物流信息; 运送中), 7770001=查询失败/2(答案中没有物流信息; 运送中), 8880001=暂无物流信息/0

@@ -13,7 +13,8 @@ private slots:
     void scenarios_data()
     {
         tableRows(R"(
-start-up: start ; show statusBar,deliveryStatusLabel,changeNoticeLabel,locked,updateCheckTimer,companyBox,range:companyBox,hourBox,range:hourBox,minuteBox,range:minuteBox,intervalBox,
+start-up: start ; show statusBar,deliveryStatusLabel,changeNoticeLabel,locked,updateCheckTimer,companyBox,range:companyBox,
+  hourBox,range:hourBox,minuteBox,range:minuteBox,intervalBox,
   range:intervalBox,panel,inputsFrame,sounds,skin,columns => statusBar=查询提示：,程序检测更新中..,Mirovel出品,14:05 | deliveryStatusLabel=快件状态：未查询
   | changeNoticeLabel=是否更新：未查询 #000000 | locked=numberBox,queryButton | updateCheckTimer=on | companyBox= | range:companyBox=AAE快递..中邮物流 (127)
   | hourBox=0 | range:hourBox=0..23 (24) | minuteBox=0 | range:minuteBox=0..59 (60) | intervalBox= | range:intervalBox=1..360 (360)
@@ -35,7 +36,8 @@ signed for: ready ; query 顺丰快递 5550001111 ; query 顺丰快递 123456789
   | sounds=orvo.mp3,ts.mp3,ts.mp3 | sent=/?com=shunfeng&nu=1234567890&id=3C7E1A90B4D25F6E8A0C19D7E25B4F31&type=html
   | file:wlnum.ini=5550001111|顺丰快递\r\n1234567890|顺丰快递\r\n | entries=5550001111|顺丰快递,1234567890|顺丰快递
 fewer rows: ready ; answer 2=<tr><td>T1</td><td>P1</td></tr><tr><td>T2</td><td>正在派件</td></tr> ; query 顺丰快递 5550001111
-  ; query 顺丰快递 2 ; show deliveryStatusLabel,changeNoticeLabel,sounds => deliveryStatusLabel=快件状态：派件中 | changeNoticeLabel=是否更新：无更新 #000000 | sounds=orvo.mp3,ts.mp3
+  ; query 顺丰快递 2 ; show deliveryStatusLabel,changeNoticeLabel,sounds => deliveryStatusLabel=快件状态：派件中 | changeNoticeLabel=是否更新：无更新 #000000
+  | sounds=orvo.mp3,ts.mp3
 number refused: ready ; query 顺丰快递 5550001111 ; focus exportButton ; query 顺丰快递 000 ; show message,deliveryStatusLabel,changeNoticeLabel,locked,numberBox,focus,
   rows,file:wlnum.ini => message=单号格式错误!请检查! | deliveryStatusLabel=快件状态：未查询 | changeNoticeLabel=是否更新：有更新 #ff0000 | locked=
   | numberBox= | focus=numberBox | rows=0 | file:wlnum.ini=5550001111|顺丰快递\r\n
@@ -110,7 +112,8 @@ loop without a number: ready ; pick 顺丰快递 ; click toLoopButton ; click lo
 loop without an interval: ready ; pick 顺丰快递 ; type 1 ; click toLoopButton ; click loopButton ; show boxes => boxes=请先设定时间!
 schedule armed and disarmed: ready ; pick 顺丰快递 ; type 1 ; select hourBox=7 ; select minuteBox=5 ; mnemonic scheduleButton ; click scheduleButton
   ; show scheduleButton,tip:scheduleButton,clockWatchTimer,locked ; click scheduleButton ; show scheduleButton,tip:scheduleButton,clockWatchTimer,locked,boxes
-  => scheduleButton=关闭定时 | tip:scheduleButton=下次查询：07:05 | clockWatchTimer=on | locked=numberBox,companyBox,deleteNumberButton,clearHistoryButton,companySearchButton,hourBox,minuteBox
+  => scheduleButton=关闭定时 | tip:scheduleButton=下次查询：07:05 | clockWatchTimer=on
+  | locked=numberBox,companyBox,deleteNumberButton,clearHistoryButton,companySearchButton,hourBox,minuteBox
   | scheduleButton=开始定时 | tip:scheduleButton= | clockWatchTimer=off | locked= | boxes=
 loop armed and disarmed: ready ; pick 顺丰快递 ; type 1 ; click toLoopButton ; select intervalBox=4 ; click loopButton ; show loopButton,minuteCountTimer,
   locked ; click loopButton ; show loopButton,minuteCountTimer,locked => loopButton=停止循环 | minuteCountTimer=on
@@ -124,7 +127,8 @@ schedule at its presets, midnight: ready ; pick 顺丰快递 ; type 1234567890 ;
 schedule armed within its minute: ready ; pick 顺丰快递 ; type 1234567890 ; select hourBox=14 ; select minuteBox=5 ; at 14:05:30
   ; click scheduleButton ; tick clockWatchTimer ; show requests => requests=2
 loop every minute, in a box once answered: ready ; pick 顺丰快递 ; type 1234567890 ; click toLoopButton ; select intervalBox=0 ; click loopButton
-  ; tick minuteCountTimer ; tick showRowsTimer ; tick minuteCountTimer ; tick showRowsTimer ; show requests,rows,loopButton,minuteCountTimer ; reply Cancel ; inside tick minuteCountTimer
+  ; tick minuteCountTimer ; tick showRowsTimer ; tick minuteCountTimer ; tick showRowsTimer ; show requests,rows,loopButton,minuteCountTimer
+  ; reply Cancel ; inside tick minuteCountTimer
   ; close ; show requests ; events ; show requests => requests=3 | rows=7 | loopButton=停止循环 | minuteCountTimer=on | requests=3 | requests=4
 loop restarted, and a query by hand: ready ; pick 顺丰快递 ; type 1234567890 ; click toLoopButton ; select intervalBox=2 ; click loopButton
   ; tick minuteCountTimer x2 ; click loopButton ; click loopButton ; tick minuteCountTimer x2 ; show requests ; click queryButton ; tick showRowsTimer
@@ -142,7 +146,8 @@ leave an armed loop, No: ready ; pick 顺丰快递 ; type 1234567890 ; click toL
   ; tick minuteCountTimer x2 ; reply No ; click toScheduleButton ; show box,panel ; tick minuteCountTimer ; show requests
   => box=Orvo系列软件: 当前正在循环查询,是否终止? [icon 0, buttons 6, default 2] | panel=loopPanel at 16,120 | requests=2
 leave an armed loop, Yes: ready ; pick 顺丰快递 ; type 1234567890 ; click toLoopButton ; select intervalBox=2 ; click loopButton
-  ; tick minuteCountTimer x2 ; click toScheduleButton ; show panel,loopButton,minuteCountTimer,locked ; click toLoopButton ; click loopButton ; tick minuteCountTimer x2
+  ; tick minuteCountTimer x2 ; click toScheduleButton ; show panel,loopButton,minuteCountTimer,locked ; click toLoopButton ; click loopButton
+  ; tick minuteCountTimer x2
   ; show requests => panel=schedulePanel at 16,120 | loopButton=开始循环 | minuteCountTimer=off | locked= | requests=1
 search, every match in turn: ready ; pick 中邮物流 ; search 快递 ; show companyBox,message
   => companyBox=忠信达快递 | message=找到【忠信达快递】，是否为您要找的公司?
@@ -166,7 +171,8 @@ outlet without a name: ready ; outlet  ; show boxes,requests
   => 网店信息查询=未查询,未查询,未查询,未查询,未查询,未查询 / 请输入您要查询的站点.. | boxes= | requests=1
 typing picks as a choice does: ready ; type 1 ; focus companyBox ; key S ; key F ; click queryButton ; show companyBox,code
   => companyBox=顺丰快递 | code=shunfeng
-typed letters add up, not as Qt searches; a pause starts over: ready ; focus companyBox ; key F ; key E ; show companyBox ; at 14:05:02 ; key D ; key B ; show companyBox
+typed letters add up, not as Qt searches; a pause starts over: ready ; focus companyBox ; key F ; key E ; show companyBox ; at 14:05:02 ; key D
+  ; key B ; show companyBox
   => companyBox=国际Fedex | companyBox=德邦物流
 typing in the open list: ready ; focus companyBox ; open companyBox ; key Y ; key T ; key Return ; show companyBox => companyBox=圆通快递
 F8 typing goes to the number box once the update check ends, unless the focus moved: start ; show focus ; tick updateCheckTimer
@@ -239,20 +245,24 @@ outlet closed while its page is awaited: ready ; serve outlet=hang ; outlet !浦
   | 网店信息查询=浦东张江营业部,张伟,申通快递上海浦东分公司,021-58951234,张江镇、川沙新镇、唐镇,合庆镇、曹路镇 / 请输入要查询的网点名称
   | boxes=张江镇、川沙新镇、唐镇
 overview, refreshed and filtered: put wlnum.ini=1234567890|顺丰快递\r\n7770001|顺丰快递\r\n\r\n99|无此公司\r\n ; ready ; click overviewButton
-  ; show parcels,fits,onscreen ; widen 400 ; refresh stop ; show parcels,overviewStatus ; refresh ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
+  ; show parcels,fits,onscreen ; widen 400 ; refresh stop ; show parcels,overviewStatus ; refresh
+  ; show parcels,refreshProgress,overviewStatus,requests ; filter 777 ; show parcels
   ; filter 顺丰 ; show parcels ; filter 无此公司 ; show parcels
-  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | fits=yes | onscreen=yes | newest +400, filter +0, narrowest ≤ 660 px | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 未查询
+  => parcels=99 系统问题,暂不支持当前快递公司!,7770001 未查询,1234567890 未查询 | fits=yes | onscreen=yes | newest +400, filter +0, narrowest ≤ 660 px
+  | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 未查询
   | overviewStatus=查询已停止 | parcels=99 系统问题,暂不支持当前快递公司!,7770001 运送中 2,1234567890 已签收 7
   | refreshProgress=已查询 2/2 | overviewStatus=查询完毕 | requests=4 | parcels=7770001 运送中 2
   | parcels=7770001 运送中 2,1234567890 已签收 7 | parcels=99 系统问题,暂不支持当前快递公司!
 overview learns the main window's answers, steps as text: put wlnum.ini=5|顺丰快递\r\n ; answer 5=rows:2 ; ready
-  ; click overviewButton ; refresh ; at 9:30 ; answer 5=<tr><td>T1</td><td>P1</td></tr><tr><td>T2</td><td>P2</td></tr><tr><td>T3</td><td>派件<p>数据&amp;来源</p></div>
+  ; click overviewButton ; refresh ; at 9:30
+  ; answer 5=<tr><td>T1</td><td>P1</td></tr><tr><td>T2</td><td>P2</td></tr><tr><td>T3</td><td>派件<p>数据&amp;来源</p></div>
   ; query 顺丰快递 5 ; show parcel:0 ; serve tracking=e404 ; at 9:40 ; enter 0 ; show parcel:0,overview
   => parcel:0=5//顺丰快递/派件中/T3 派件数据&来源/3/12-06 09:30/ ~  | parcel:0=5//顺丰快递/查询失败/T3 派件数据&来源/3/12-06 09:40/
   ~ 服务器返回HTTP错误404\n上次结果：派件中 | overview=5 派件数据&来源
 numbers added from the list, each line saying what became of it: put wlnum.ini=1234567890|顺丰快递\r\n ; answer SF1234567890123=rows:2
   ; ready ; click overviewButton ; batch SF1234567890123 74123456789012,abc、1234567890 SF1234567890123；sf9876543210987\u300012
-  ; show batch ; focus numbersText ; key Tab ; key Tab ; show focus ; refresh add ; show addSummary ; batch company=1=zt ; refresh add ; show batch,addSummary,parcels,file:wlnum.ini,entries
+  ; show batch ; focus numbersText ; key Tab ; key Tab ; show focus ; refresh add ; show addSummary ; batch company=1=zt ; refresh add
+  ; show batch,addSummary,parcels,file:wlnum.ini,entries
   ; click closeButton ; events ; batch SF1234567890123 ; show batch => batch=SF1234567890123 顺丰快递,74123456789012 中通快递 可能是 中通快递，请核对,ABC 不是单号,1234567890
   已在单号记录中，跳过,SF1234567890123 顺丰快递 重复，跳过,SF9876543210987 顺丰快递,12 不是单号 | focus=addButton | addSummary=已添加 1 个单号；未添加：SF9876543210987（单号不存在!请检查!）
   | batch=SF1234567890123 顺丰快递 已添加,74123456789012 中通快递 单号不存在!请检查!,ABC 不是单号,1234567890 已在单号记录中，跳过,SF1234567890123 顺丰快递
@@ -278,14 +288,16 @@ an import is kept in both files or in neither: put in.txt=7770001,顺丰快递\r
 list imported after a yes, exported: put wlnum.ini=1|顺丰快递\r\n ; put in.txt=7770001,顺丰快递,新\r\n2222,无名快递\r\n
   ; put cut.csv=单号,快递公司\r\n5,顺丰快递 ; ready ; click overviewButton ; list import none.txt ; show box ; list import cut.csv ; reply No
   ; list import in.txt ; show entries ; list import in.txt ; show boxes,entries,parcels,file:wlnum.ini,overviewStatus ; list export out.csv
-  ; show file:out.csv => box=Orvo系列软件: 无法读取文件：none.txt [icon 1, buttons 1, default 0] | entries=1|顺丰快递 | boxes=无法读取文件：none.txt/文件不完整（在中途被截断），未导入任何快件/将新增 1 件，跳过 1 件：\n第2行 2222：无此快递公司「无名快递」\n\n确定导入吗？/将新增 1 件，跳过 1 件：\n第2行 2222：无此快递公司「无名快递」\n\n确定导入吗？
+  ; show file:out.csv => box=Orvo系列软件: 无法读取文件：none.txt [icon 1, buttons 1, default 0] | entries=1|顺丰快递
+  | boxes=无法读取文件：none.txt/文件不完整（在中途被截断），未导入任何快件/将新增 1 件，跳过 1 件：\n第2行 2222：无此快递公司「无名快递」\n\n确定导入吗？/将新增 1 件，跳过 1 件：\n第2行 2222：无此快递公司「无名快递」\n\n确定导入吗？
   | entries=1|顺丰快递,7770001|顺丰快递 | parcels=7770001 未查询,1 未查询 | file:wlnum.ini=1|顺丰快递\r\n7770001|顺丰快递\r\n
   | overviewStatus=已新增 1 件 | file:out.csv=单号,快递公司,备注,快件状态,最新时间,最新进度,步数,上次查询,有更新,签收时间,归档\r\n1,顺丰快递,,未查询,,,0,,,,\r\n7770001,顺丰快递,新,未查询,,,0,,,,\r\n
 overview follows 删, a query and 清: put wlnum.ini=1|顺丰快递\r\n ; ready ; click overviewButton ; query 顺丰快递 5550001111 ; show parcels
   ; type 1 ; click deleteNumberButton ; show parcels ; click clearHistoryButton ; show parcels
   => parcels=5550001111 运送中 3,1 未查询 | parcels=5550001111 运送中 3 | parcels=
 summary opens the overview: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n3|顺丰快递\r\n4|顺丰快递\r\n ; answer 1=rows:2 ; answer 2=rows:2 ; answer 3=rows:2 ; answer 4=rows:2
-  ; ready ; click overviewButton ; refresh ; answer 1=rows:3 ; answer 2=rows:3 ; answer 3=rows:3 ; answer 4=rows:3 ; refresh ; close overview ; activate refresh ; show overview => overview= -
+  ; ready ; click overviewButton ; refresh ; answer 1=rows:3 ; answer 2=rows:3 ; answer 3=rows:3 ; answer 4=rows:3 ; refresh ; close overview
+  ; activate refresh ; show overview => overview= -
 overview sorted, kept through a restart: put wlnum.ini=1|顺丰快递\r\n2|顺丰快递\r\n ; ready ; click overviewButton ; sort 0
   ; close overview ; ready ; click overviewButton ; show parcels => parcels=1 未查询,2 未查询
 the record a folder, why in the status line's tooltip: block quillon.sqlite ; ready ; click overviewButton ; show tip:overviewStatus
