@@ -1,7 +1,6 @@
 #include "app/appfont.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
-#include "common/bringtofront.h"
 #include "common/texts.h"
 #include "common/version.h"
 #include "platform/dbusnotifier.h"
@@ -14,10 +13,12 @@
 #include "platform/qtshell.h"
 #include "platform/qtskin.h"
 #include "platform/qtsound.h"
+#include "platform/qttray.h"
 #include "platform/qtwebfetch.h"
 #include "platform/singleinstance.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QImageReader>
 #include <QScreen>
@@ -58,6 +59,18 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));
     loadQtChinese(app);
     applyApplicationFont();
+    // Options a start may carry; anything else is left alone, as it always was.
+    QCommandLineParser options;
+    const QCommandLineOption hidden(QStringLiteral("hidden"),
+                                    QStringLiteral("窗口不显示，只在托盘中运行（登录时启动所用）"));
+    options.addOption(hidden);
+    const QCommandLineOption help = options.addHelpOption();
+    const QCommandLineOption version = options.addVersionOption();
+    options.parse(QCoreApplication::arguments());
+    if (options.isSet(help))
+        options.showHelp();
+    if (options.isSet(version))
+        options.showVersion();
 
     QtMessageBoxes boxes;
     const ProgramFolders folders =
@@ -88,13 +101,22 @@ int main(int argc, char *argv[])
     QtSkin skin;
     QtAppExit appExit;
     DBusNotifier notifier;
-    const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit, notifier, files};
+    QIcon icon;
+    for (const char *size : {"16", "32", "48", "64"})
+        icon.addFile(QStringLiteral(":/icon-%1.png").arg(QLatin1String(size)));
+    QtTray tray(icon);
+    const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit, notifier, files, tray};
 
     MainWindow window(platform, Endpoints::fromBuild(), folders);
-    QObject::connect(&instance, &SingleInstance::showAsked, &window, [&window] { bringToFront(&window); });
-    sound.startAfterFirstFrame(&window);
+    QObject::connect(&instance, &SingleInstance::showAsked, &window, &MainWindow::showAgain);
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
-    window.show();
+    // --hidden where there is no tray shows the window all the same.
+    if (options.isSet(hidden) && window.startInTray()) {
+        sound.start();
+    } else {
+        sound.startAfterFirstFrame(&window);
+        window.show();
+    }
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "app/queryinputs.h"
 #include "app/sidebuttons.h"
 #include "app/statusline.h"
+#include "app/traylink.h"
 #include "app/updatechecker.h"
 #include "common/bringtofront.h"
 #include "common/firstframe.h"
@@ -125,6 +126,13 @@ void MainWindow::setupOverview()
                                                     m_endpoints.trackingHost, this);
     connect(m_overviewLink.get(), &OverviewLink::openRequested, this, &MainWindow::openParcel);
     connect(ui->overviewButton, &QPushButton::clicked, m_overviewLink.get(), &OverviewLink::showWindow);
+    m_trayLink = std::make_unique<TrayLink>(m_book, *m_overviewLink, m_folders.autostart(), m_platform, this);
+    connect(m_trayLink.get(), &TrayLink::quitAsked, this, [this] {
+        m_quitAsked = true;
+        close();
+    });
+    // Logging off ends the program as it always has, whatever the tray keeps.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { m_quitAsked = true; });
 }
 
 void MainWindow::setupUpdateCheck()
@@ -322,8 +330,26 @@ void MainWindow::playSound(const QString &fileName)
     m_platform.sound.play(m_folders.deliveredFile(fileName));
 }
 
+bool MainWindow::startInTray()
+{
+    if (!m_trayLink->isShown())
+        return false;
+    QTimer::singleShot(0, this, [this] { m_book.openRecord(); }); // no first frame to wait for
+    return true;
+}
+
+void MainWindow::showAgain()
+{
+    bringToFront(this);
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!m_quitAsked && m_trayLink->keepsRunning()) {
+        m_trayLink->hideWindows();
+        event->ignore();
+        return;
+    }
     if (busy()) {
         m_closeAsked = true; // the farewell question once the answer is in, after its box
         event->ignore();
@@ -338,10 +364,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (answer == BoxButton::Yes)
         m_platform.shell.openUrl(m_endpoints.forumUrl);
     const bool leaving = answer == BoxButton::Yes || answer == BoxButton::No;
+    m_quitAsked = m_quitAsked && leaving;
     if (leaving) {
         m_guard->programEnding();      // nothing put off runs then
         m_overviewLink->closeWindow(); // it closes with the main window
     }
+    // A window hidden in the tray that closes is no last window closed: the program ends here.
+    if (leaving && m_trayLink->isShown())
+        m_platform.appExit.exitNow(0);
     event->setAccepted(leaving);
 }
 

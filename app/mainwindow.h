@@ -21,6 +21,7 @@ class OverviewLink;
 class QueryInputs;
 class ResultModel;
 class StatusLine;
+class TrayLink;
 class UpdateChecker;
 struct QueryOutcome;
 
@@ -38,6 +39,11 @@ public:
     ~MainWindow() override;
 
     bool isWaiting() const; // for an answer from the network: a query's or the update check's
+    // Started with --hidden: the window stays in the tray, if the desktop has one. False, and
+    // nothing done, where it has none.
+    bool startInTray();
+    // A later start asked for the window: shown and raised, from the tray too.
+    void showAgain();
 
 protected:
     void closeEvent(QCloseEvent *event) override; // the farewell question
@@ -105,11 +111,13 @@ private:
     int m_previousRowCount = 0;     // rows left by the query before the latest
     int m_currentRowCount = 0;      // rows left by the latest query
     bool m_closeAsked = false;      // while the window waited: asked once the wait is over
+    bool m_quitAsked = false;       // 退出, or the session ends: a close asks the farewell question
     QPointer<QWidget> m_startFocus; // where Qt put the focus as the window first showed
     QMetaObject::Connection m_firstFocusWatch;
 
     QTimer m_showRowsTimer;
 
     std::unique_ptr<OverviewLink> m_overviewLink; // on the book, so it goes first
+    std::unique_ptr<TrayLink> m_trayLink;         // on the list's link, so it goes before it
     UpdateChecker *m_updateChecker = nullptr;
 };

@@ -48,6 +48,18 @@ void OverviewLink::closeWindow()
         m_overview->close();
 }
 
+void OverviewLink::hideWindow()
+{
+    if (m_overview)
+        m_overview->hide();
+}
+
+void OverviewLink::refreshAll()
+{
+    m_book.openRecord();
+    m_refresh->refreshAll();
+}
+
 void OverviewLink::setStatus(const QString &text)
 {
     if (m_overview)
@@ -65,6 +77,8 @@ void OverviewLink::notificationActivated(const QString &key, QObject *poster)
 {
     if (poster != m_refresh.get()) // the main window's own, or another window's
         return;
+    if (m_window->isHidden()) // in the tray: the list comes back over it
+        bringToFront(m_window);
     OverviewWindow *overview = showWindow();
     const ParcelBoard &board = m_book.board();
     for (int row = 0; row < board.count(); ++row) {

@@ -27,6 +27,8 @@ public:
     void updateCheckEnded();
     OverviewWindow *showWindow(); // opened, or raised when open
     void closeWindow();
+    void hideWindow();                   // with the main window, into the tray
+    void refreshAll();                   // 全部查询, from the tray's menu: the list need not be open
     void setStatus(const QString &text); // in the list's status line, when it is open
 
 signals:

@@ -39,6 +39,8 @@ const Field fields[] = {
      [](ListSettings &s, const QVariant &v) { s.header = v.toByteArray(); }},
     {"overviewSplit", [](const ListSettings &s) { return QVariant(s.split); },
      [](ListSettings &s, const QVariant &v) { s.split = v.toByteArray(); }},
+    {"stayInTray", [](const ListSettings &s) { return QVariant(s.stayInTray); },
+     [](ListSettings &s, const QVariant &v) { s.stayInTray = v.toBool(); }},
 };
 
 QList<int> numbersOf(const QVariant &value) // "1,2,3"

@@ -8,7 +8,8 @@
 #include <QString>
 #include <QVariant>
 
-// The list's settings, kept in the record between runs. They are read, written and carried over
+// The list's settings, and the program's one beside them (关闭窗口时留在托盘), kept in the record
+// between runs. They are read, written and carried over
 // from what earlier versions kept here only, each under its name in the record's settings table.
 struct ListSettings {
     static constexpr int archiveChoices[] = {0, 1, 3, 7, -1};        // days; -1: never
@@ -17,7 +18,8 @@ struct ListSettings {
     int archiveDays = 3;      // 归档: days after a parcel was signed for until it is archived
     int automaticMinutes = 0; // 自动查询's interval
     bool showArchived = false;
-    QDateTime lastRefresh; // when the last refresh began, in UTC; invalid before the first
+    bool stayInTray = false; // 关闭窗口时留在托盘: closing the main window hides it in the tray
+    QDateTime lastRefresh;   // when the last refresh began, in UTC; invalid before the first
     // Qt's own states of the window, of the table's header (the columns' widths and the sort) and of
     // the split between the table and the steps; empty until first kept.
     QByteArray geometry;

@@ -8,6 +8,7 @@
 #include "platform/shell.h"
 #include "platform/skin.h"
 #include "platform/sound.h"
+#include "platform/tray.h"
 #include "platform/webfetch.h"
 
 // Everything the program asks of the outside world, handed to the windows in one bundle.
@@ -22,4 +23,5 @@ struct Platform {
     AppExit &appExit;
     Notifier &notifier;
     FileDialogs &files;
+    Tray &tray;
 };

@@ -1,6 +1,8 @@
 #include "platform/programfolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 namespace {
@@ -27,7 +29,12 @@ bool acceptsNewFiles(const QString &folder)
 }
 } // namespace
 
-ProgramFolders::ProgramFolders(const QString &folder) : m_delivered(folder), m_data(folder) {}
+ProgramFolders::ProgramFolders(const QString &folder)
+    : m_delivered(folder), m_data(folder),
+      m_autostartFolder(QDir(folder).filePath(QStringLiteral("autostart"))),
+      m_program(QDir(folder).filePath(QStringLiteral("quillon")))
+{
+}
 
 ProgramFolders::ProgramFolders(QString deliveredFolder, QString dataFolder, QString earlierHistory)
     : m_delivered(std::move(deliveredFolder)), m_data(std::move(dataFolder)),
@@ -41,11 +48,16 @@ ProgramFolders ProgramFolders::decide(const QString &programFolder, const QStrin
     const QDir share(program.filePath(installedDelivered));
     const bool installed = !holdsDeliveredFiles(program) && holdsDeliveredFiles(share);
     const QString delivered = installed ? share.absolutePath() : programFolder;
-    if (!installed && acceptsNewFiles(programFolder))
-        return ProgramFolders(delivered, programFolder);
-    // A failure here shows later as a history that cannot be saved, never silently.
-    QDir().mkpath(userDataFolder);
-    return ProgramFolders(delivered, userDataFolder, program.filePath(historyName));
+    const bool beside = !installed && acceptsNewFiles(programFolder);
+    if (!beside) // a failure here shows later as a history that cannot be saved, never silently
+        QDir().mkpath(userDataFolder);
+    ProgramFolders folders = beside
+                                 ? ProgramFolders(delivered, programFolder)
+                                 : ProgramFolders(delivered, userDataFolder, program.filePath(historyName));
+    folders.m_installed = installed;
+    folders.m_autostartFolder = Autostart::userFolder();
+    folders.m_program = program.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    return folders;
 }
 
 QString ProgramFolders::deliveredFile(const QString &fileName) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/autostart.h"
+
 #include <QString>
 
 // Where the program finds the files it is delivered with (sounds, skin) and where it keeps the
@@ -20,6 +22,11 @@ public:
     QString dataFile(const QString &fileName) const;
     QString historyFile() const; // wlnum.ini in the data folder, where it is written
     const QString &dataFolder() const { return m_data; }
+    // The installed program (its delivered files in <prefix>/share/quillon), not a portable copy.
+    bool isInstalled() const { return m_installed; }
+    // The entry that starts this program at login: in the user's autostart folder for a decided
+    // copy, in "autostart" of the folder for a folder of its own (as tests have).
+    Autostart autostart() const { return Autostart(m_autostartFolder, m_program, m_installed); }
     // The wlnum.ini beside the program when the user's files live elsewhere; else empty.
     const QString &earlierHistoryFile() const { return m_earlierHistory; }
 
@@ -27,4 +34,7 @@ private:
     QString m_delivered;
     QString m_data;
     QString m_earlierHistory;
+    bool m_installed = false;
+    QString m_autostartFolder;
+    QString m_program;
 };

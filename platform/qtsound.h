@@ -21,10 +21,11 @@ public:
 
     // Releases the held sounds once `window` has painted.
     void startAfterFirstFrame(QWidget *window);
+    void start(); // at once, for a start without a window
+
     void play(const QString &path) override;
 
 private:
-    void start();
     void playNow(const QString &path);
     void stopPlaying();
 

@@ -37,8 +37,9 @@ class TestOverview : public QObject {
     FakeAppExit m_exit;
     FakeNotifier m_notifier;
     FakeFileDialogs m_files;
+    FakeTray m_tray;
     const Platform m_platform{m_fetch, m_sound, m_boxes,    m_shell, m_clock,
-                              m_skin,  m_exit,  m_notifier, m_files};
+                              m_skin,  m_exit,  m_notifier, m_files, m_tray};
     // The program's part, made anew by "restart"; the holder holds the file as another program would.
     std::unique_ptr<ParcelStore> m_holder;
     std::unique_ptr<ParcelBook> m_book;

@@ -15,11 +15,11 @@ private slots:
         tableRows(R"(
 start-up: start ; show statusBar,deliveryStatusLabel,changeNoticeLabel,locked,updateCheckTimer,companyBox,range:companyBox,
   hourBox,range:hourBox,minuteBox,range:minuteBox,intervalBox,
-  range:intervalBox,panel,inputsFrame,sounds,skin,columns => statusBar=查询提示：,程序检测更新中..,Mirovel出品,14:05 | deliveryStatusLabel=快件状态：未查询
+  range:intervalBox,panel,inputsFrame,sounds,skin,columns,tray => statusBar=查询提示：,程序检测更新中..,Mirovel出品,14:05 | deliveryStatusLabel=快件状态：未查询
   | changeNoticeLabel=是否更新：未查询 #000000 | locked=numberBox,queryButton | updateCheckTimer=on | companyBox= | range:companyBox=AAE快递..中邮物流 (127)
   | hourBox=0 | range:hourBox=0..23 (24) | minuteBox=0 | range:minuteBox=0..59 (60) | intervalBox= | range:intervalBox=1..360 (360)
   | panel=schedulePanel at 16,120 | inputsFrame=物流信息 [当前支持:127家物流公司]F8快捷粘贴单号 | sounds=orvo.mp3 | skin=skinh.she -157
-  | columns=96,133,347
+  | columns=96,133,347 | tray=none
 columns locked: start ; resize ; show columns => columns=96,133,347
 update current: update V3.0\r\n ; start ; tick updateCheckTimer ; show message,boxes,locked,updateCheckTimer,sent,forum,exit
   => message=程序已加载完毕... | boxes= | locked= | updateCheckTimer=off | sent=/orvoupd/zephyr/jc.txt | forum= | exit=
@@ -314,6 +314,21 @@ overview marks, notifies, opens, deletes: answer 1=rows:2 ; put wlnum.ini=1|顺�
   | parcels=5550001111 运送中 3,1 运送中 4 | numberBox=1 | rows=4 | changeNoticeLabel=是否更新：有更新 #ff0000
   | notified=[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3/[1\n顺丰快递] 快件有更新/顺丰快递 1\nT4 P4 | changeNoticeLabel=是否更新：无更新 #000000 | parcels=1 运送中 4
   | boxes=确定要删除[5550001111]此单号码? | boxOwner=overviewWindow | file:wlnum.ini=1|顺丰快递\r\n
+the tray, a close hides into it and the program runs on: tray on ; put wlnum.ini=1|顺丰快递\r\n ; answer 1=rows:2 ; ready ; show tray
+  ; tray 全部查询 ; tray 关闭窗口时留在托盘 ; click overviewButton ; close ; show window,overview,boxes,exit ; answer 1=rows:3 ; tray 全部查询
+  ; show tray,notified ; activate refresh ; show window,overview ; close ; tray click ; show window ; close ; again ; show window,notified
+  => tray=Quillon 显示主窗口,全部快件,全部查询,-,[ ]关闭窗口时留在托盘,[ ]登录时启动,-,退出 | window=no | overview=closed | boxes= | exit=
+  | tray=Quillon/1件快件有更新 (marked) 显示主窗口,全部快件,全部查询,-,[x]关闭窗口时留在托盘,[ ]登录时启动,-,退出
+  | notified=[tray] Quillon 仍在托盘中运行/单击托盘图标可显示窗口，在它的菜单中选择“退出”结束程序。/[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3
+  | window=yes | overview=1 P3 | window=yes | window=yes
+  | notified=[tray] Quillon 仍在托盘中运行/单击托盘图标可显示窗口，在它的菜单中选择“退出”结束程序。/[1\n顺丰快递] 快件有更新/顺丰快递 1\nT3 P3
+the tray's 退出 asks the farewell question: tray on ; ready ; tray 关闭窗口时留在托盘 ; close ; reply Cancel ; tray 退出 ; show box,window,exit
+  ; reply No ; tray 退出 ; show window,exit => box=Orvo系列软件: 感谢您对Pell、对Orvo系列的软件的支持!\n \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?
+  [icon 0, buttons 14, default 2] | window=no | exit= | window=no | exit=0
+the tray's 登录时启动, and what a restart keeps: tray on ; ready ; tray 关闭窗口时留在托盘 ; tray 登录时启动 ; show autostart ; ready ; show tray
+  ; put autostart/org.example.Quillon.desktop= ; ready ; show tray ; tray 登录时启动 ; show autostart ; tray 登录时启动 ; show autostart
+  => autostart=on | tray=Quillon 显示主窗口,全部快件,全部查询,-,[x]关闭窗口时留在托盘,[x]登录时启动,-,退出
+  | tray=Quillon 显示主窗口,全部快件,全部查询,-,[x]关闭窗口时留在托盘,[ ]登录时启动,-,退出 | autostart=on | autostart=off
 )");
     }
     // A box belongs to the window that asks for it, not to the one active then.

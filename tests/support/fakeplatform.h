@@ -79,6 +79,53 @@ struct FakeNotifier : Notifier {
     QStringList posted;
 };
 
+// A tray where `available` says there is one. choose() picks an item by its text; a check item
+// toggles.
+struct FakeTray : Tray {
+    bool isAvailable() const override { return available; }
+    void show(const QList<Item> &menu) override // as a new start finds it
+    {
+        items = menu;
+        checked.clear();
+        marked = false;
+    }
+    void setToolTip(const QString &text) override { tip = text; }
+    void setMarked(bool marked) override { this->marked = marked; }
+    void setChecked(const QString &name, bool on) override { checked[name] = on; }
+    bool choose(const QString &text)
+    {
+        for (const Item &item : items) {
+            if (item.text != text)
+                continue;
+            const bool on = item.checkable && !checked.value(item.name);
+            if (item.checkable)
+                checked[item.name] = on;
+            emit chosen(item.name, on);
+            return true;
+        }
+        return false;
+    }
+    QString shown() const // "none", or its tooltip, mark and menu, [x] for a checked item
+    {
+        QStringList menu;
+        for (const Item &item : items)
+            menu << (item.text.isEmpty() ? QStringLiteral("-")
+                     : item.checkable
+                         ? QStringLiteral("[%1]").arg(QChar(checked.value(item.name) ? u'x' : u' ')) +
+                               item.text
+                         : item.text);
+        return items.isEmpty()
+                   ? QStringLiteral("none")
+                   : QString(tip).replace(u'\n', u'/') +
+                         (marked ? QStringLiteral(" (marked) ") : QStringLiteral(" ")) + menu.join(u',');
+    }
+    bool available = false;
+    QList<Item> items;
+    QString tip;
+    bool marked = false;
+    QHash<QString, bool> checked;
+};
+
 struct FakeAppExit : AppExit {
     void exitNow(int code) override { codes.append(code); }
     QList<int> codes;

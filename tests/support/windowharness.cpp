@@ -130,13 +130,29 @@ void WindowHarness::perform(const QString &step)
         throw Unknown{u"no answer came to "_s + step};
 }
 
+// A refresh runs to its end, each answer awaited and each pause ticked through.
+void WindowHarness::awaitRefresh()
+{
+    auto *engine = find<RefreshEngine>("refreshEngine");
+    while (engine->isRunning()) {
+        if (!QTest::qWaitFor(
+                [&] { return !engine->isRunning() || find<QTimer>("refreshPauseTimer")->isActive(); }))
+            throw Unknown{u"the refresh got no answer"_s};
+        auto *pause = find<QTimer>("refreshPauseTimer");
+        if (pause->isActive()) { // a single shot, over once it has ticked
+            pause->stop();
+            QMetaObject::invokeMethod(pause, "timeout");
+        }
+    }
+}
+
 // What each step does to the window, the service or the fakes around them.
 Verbs WindowHarness::windowVerbs()
 {
     const auto startOrReady = [this](const Step &step) {
         m_window.reset(); // a restart: the one before lets go of its files first
         m_window = std::make_unique<MainWindow>(
-            Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier, files}, m_endpoints,
+            Platform{m_fetch, sound, boxes, shell, clock, skin, appExit, notifier, files, tray}, m_endpoints,
             ProgramFolders(m_dir.path()));
         m_window->show();
         if (!QTest::qWaitForWindowActive(m_window.get()))
@@ -423,19 +439,20 @@ Verbs WindowHarness::windowVerbs()
              find<QPushButton>(step.arg == u"add" ? "addButton" : "refreshAllButton")->click();
              if (step.arg == u"stop") // while the first request is in flight
                  find<QPushButton>("stopButton")->click();
-             auto *engine = find<RefreshEngine>("refreshEngine");
-             while (engine->isRunning()) {
-                 if (!QTest::qWaitFor([&] {
-                         return !engine->isRunning() || find<QTimer>("refreshPauseTimer")->isActive();
-                     }))
-                     throw Unknown{u"the refresh got no answer"_s};
-                 auto *pause = find<QTimer>("refreshPauseTimer");
-                 if (pause->isActive()) { // a single shot, over once it has ticked
-                     pause->stop();
-                     QMetaObject::invokeMethod(pause, "timeout");
-                 }
-             }
+             awaitRefresh();
          }},
+        {u"tray"_s, // on: the next start finds a tray; click: its icon; else the item of that text
+         [this](const Step &step) {
+             if (step.arg == u"on")
+                 tray.available = true;
+             else if (step.arg == u"click")
+                 emit tray.clicked();
+             else if (!tray.choose(step.arg))
+                 throw Unknown{u"no tray item "_s + step.arg};
+             if (step.arg == u"全部查询")
+                 awaitRefresh();
+         }},
+        {u"again"_s, [this](const Step &) { m_window->showAgain(); }},
         {u"sort"_s, // a click on the title of the overview's column N
          [this](const Step &step) {
              // a click on the title of the overview's column N
@@ -545,7 +562,11 @@ QString WindowHarness::shown(const QString &what) const
     } else if (what == u"entries") {
         for (int i = 0; i < find<QComboBox>("numberBox")->count(); ++i)
             parts << find<QComboBox>("numberBox")->itemText(i);
-    } else if (what == u"boxes" || what == u"notified") {
+    } else if (what == u"tray")
+        return tray.shown();
+    else if (what == u"autostart") // an entry that starts the program at login
+        return ProgramFolders(m_dir.path()).autostart().isOn() ? u"on"_s : u"off"_s;
+    else if (what == u"boxes" || what == u"notified") {
         for (const BoxRequest &box : boxes.shown)
             parts << box.text;
         return (what == u"boxes" ? parts : notifier.posted).join(u'/');

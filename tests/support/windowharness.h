@@ -62,6 +62,8 @@
 //   menu N=ITEM                       row N's context menu in the overview, then its item ITEM
 //   list export|import NAME           导出列表… (Ctrl+E) or 导入列表… (Ctrl+I), NAME picked
 //   activate refresh                  the user activates the notification a refresh posted last
+//   tray on|click|ITEM                the next start finds a tray; a click on its icon; its menu's ITEM
+//   again                             a later start asks for the window
 //   show WHAT,WHAT                    notes what the window shows (see shown())
 // run() returns the notes, "what=shown" each, joined by " | ".
 // An unknown verb, control or observable stops the scenario; failure() then says which.
@@ -80,6 +82,7 @@ private:
     QString shown(const QString &what) const;
     void inDialog(const char *button, const std::function<void(QWidget *)> &act);
     void tick(const char *timer); // its handler runs as at the timer's tick, if the timer runs
+    void awaitRefresh();
     QString path(const QString &name) const { return m_dir.filePath(name); }
     // What stops a scenario: thrown by a step, caught where the step began.
     struct Unknown {
@@ -102,6 +105,7 @@ private:
     FakeAppExit appExit;
     FakeNotifier notifier;
     FakeFileDialogs files;
+    FakeTray tray;
     QTemporaryDir m_dir;
     DemoService m_service;
     Endpoints m_endpoints;
