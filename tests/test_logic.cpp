@@ -11,6 +11,7 @@
 #include "parcels/parcelrecord.h"
 #include "parcels/parcelstore.h"
 #include "platform/answerdecoder.h"
+#include "platform/autostart.h"
 #include "platform/programfolders.h"
 #include "platform/qtclock.h"
 #include "platform/qtwebfetch.h"
@@ -194,6 +195,14 @@ portable copy: folders bin => bin bin - [ts.mp3] none
 portable copy, folder closed: folders bin closed => bin home/Quillon bin/wlnum.ini [ts.mp3] made
 installed, bin writable: folders share => share/quillon home/Quillon bin/wlnum.ini [] made
 both, the program's own first: folders bin share => bin bin - [ts.mp3] none
+a portable copy's autostart entry names its path, quoted: autostart portable /home/a b/Quillon/quillon
+  => Exec="/home/a b/Quillon/quillon" --hidden ; TryExec=/home/a b/Quillon/quillon ; on
+the installed program's names its command: autostart installed /usr/bin/quillon => Exec=quillon --hidden ; TryExec=quillon ; on
+what a shell or a field code would read, escaped: autostart portable /q$x/`a`/"b"\c/100%/quillon
+  => Exec="/q\\$x/\\`a\\`/\\"b\\"\\\\c/100%%/quillon" --hidden ; TryExec=/q$x/`a`/"b"\\c/100%/quillon ; on
+an entry removed reads off: autostart removed /home/q/quillon => off
+an entry the user hid reads off: autostart hidden /home/q/quillon => Exec=/home/q/quillon --hidden ; TryExec=/home/q/quillon ; off
+another copy's entry reads off: autostart other /home/q/quillon => Exec=/home/q/quillon --hidden ; TryExec=/home/q/quillon ; off
 none anywhere: folders  => bin bin - [] none
 growing parcel, 2 steps and one a minute up to 50, then over again: demoService 100 => 4
 one notification a parcel: notifications 3 => [1\n顺丰快递] 快件有更新/顺丰快递 1\nT1 P1 - + [2\n顺丰快递] 快件有更新/顺丰快递 2\nT2 P2 -
@@ -450,6 +459,34 @@ class TestLogic : public QObject {
         return folders(text.contains(u"bin"_s), text.contains(u"share"_s), text.contains(u"closed"_s));
     }
 
+    // "portable|installed|removed|hidden|other PROGRAM": the entry written for PROGRAM, then removed,
+    // hidden by the user, or read by another copy; its Exec and TryExec lines, and whether it reads on
+    QString autostartRule(const Input &in)
+    {
+        const QTemporaryDir dir;
+        const QString how = in.text.section(u' ', 0, 0), program = in.text.section(u' ', 1);
+        const Autostart entry(dir.filePath(u"autostart"_s), program, how == u"installed");
+        const QString path = dir.filePath(u"autostart/"_s + Autostart::fileName);
+        if (const QString cause = entry.setOn(true); !cause.isEmpty())
+            return u"not written: "_s + cause;
+        if (how == u"removed" && !entry.setOn(false).isEmpty())
+            return u"not removed"_s;
+        if (how == u"hidden") {
+            QFile file(path);
+            if (!file.open(QIODevice::Append) || file.write("Hidden=true\n") < 0)
+                return u"cannot hide"_s;
+        }
+        QStringList shown;
+        QFile file(path);
+        for (const QByteArray &line :
+             file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QByteArrayList())
+            if (line.startsWith("Exec=") || line.startsWith("TryExec="))
+                shown << QString::fromUtf8(line);
+        const Autostart reader(dir.filePath(u"autostart"_s), how == u"other" ? program + u'2' : program,
+                               how == u"installed");
+        return (shown << (reader.isOn() ? u"on"_s : u"off"_s)).join(u" ; "_s);
+    }
+
     // with a wlnum.ini beside the program (earlier) or not, the data file blocked or not
     QString clearRule(const Input &in)
     {
@@ -545,6 +582,7 @@ class TestLogic : public QObject {
             {u"demoService"_s, &TestLogic::demoServiceRule},
             {u"notifications"_s, &TestLogic::notificationsRule},
             {u"folders"_s, &TestLogic::foldersRule},
+            {u"autostart"_s, &TestLogic::autostartRule},
             {u"clear"_s, &TestLogic::clearRule},
             {u"unreadable"_s, &TestLogic::unreadableRule},
             {u"load"_s, &TestLogic::historyFileRule},
@@ -625,6 +663,8 @@ private slots:
 
     void folders_data() { tableRows(cases, this); }
     void folders() { check(); }
+    void autostart_data() { tableRows(cases, this); }
+    void autostart() { check(); }
 
     void demoService_data() { tableRows(cases, this); }
     void demoService() { check(); }
