@@ -24,14 +24,7 @@ TrayLink::TrayLink(ParcelBook &book, OverviewLink &overview, const Autostart &au
     if (!tray.isAvailable())
         return;
     m_shown = true;
-    tray.show({{showWindowItem, QStringLiteral("显示主窗口")},
-               {overviewItem, QStringLiteral("全部快件")},
-               {refreshItem, QStringLiteral("全部查询")},
-               {},
-               {stayItem, QStringLiteral("关闭窗口时留在托盘"), true},
-               {loginItem, QStringLiteral("登录时启动"), true},
-               {},
-               {quitItem, QStringLiteral("退出")}});
+    tray.show(menu());
     tray.setToolTip(toolTip(0));
     // An entry the user removed by hand, or one for another copy, leaves the item unchecked.
     tray.setChecked(loginItem, m_autostart.isOn());
@@ -60,6 +53,18 @@ void TrayLink::hideWindows()
                                 QStringLiteral("单击托盘图标可显示窗口，在它的菜单中选择“退出”结束程序。"),
                                 {}},
                                this);
+}
+
+QList<Tray::Item> TrayLink::menu()
+{
+    return {{showWindowItem, QStringLiteral("显示主窗口")},
+            {overviewItem, QStringLiteral("全部快件")},
+            {refreshItem, QStringLiteral("全部查询")},
+            {},
+            {stayItem, QStringLiteral("关闭窗口时留在托盘"), true},
+            {loginItem, QStringLiteral("登录时启动"), true},
+            {},
+            {quitItem, QStringLiteral("退出")}};
 }
 
 QString TrayLink::toolTip(int marked)

@@ -27,6 +27,7 @@ public:
     // The main window and the list hidden in the tray; the first time a run, a notification says so.
     void hideWindows();
 
+    static QList<Tray::Item> menu(); // the tray's menu: its items by name and text
     static QString toolTip(int marked);
 
 signals:

@@ -67,6 +67,18 @@ for _ in $(seq 100); do greeting=$(greeted) && break; sleep 0.2; done
     fail "the greeting's player did not end with status 0: ${greeting:-no end seen}"
 sleep 1.5 # the update check runs a second after start
 
+# Without a window manager, send the close request one would send (WM_DELETE_WINDOW).
+close_request() {
+    python3 - "$1" <<'PY' || fail "could not send the close request"
+import ctypes as C, sys
+x, w = C.cdll.LoadLibrary("libX11.so.6"), int(sys.argv[1])
+x.XOpenDisplay.restype = C.c_void_p
+d = C.c_void_p(x.XOpenDisplay(None))
+# A ClientMessage (33) of format 32: on x86-64 each field of the event takes a long of its own.
+event = (C.c_long * 24)(33, 0, 1, d.value, w, x.XInternAtom(d, b"WM_PROTOCOLS", 0), 32, x.XInternAtom(d, b"WM_DELETE_WINDOW", 0))
+x.XSendEvent(d, w, 0, 0, event) and x.XFlush(d)
+PY
+}
 at() { xdotool mousemove --window "$win" "$1" "$2" "${@:3}"; sleep 0.3; } # positions from app/mainwindow.ui
 at 136 82 click 1 && xdotool key End Return && sleep 0.3 # companyBox: the last company, 中邮物流
 at 136 49 click 1 && xdotool type --delay 30 1234567890 && xdotool key Tab
@@ -76,16 +88,7 @@ at 444 68 click 1 && sleep 1      # 开始查询
 import -window "$win" "$shot" || fail "screenshot failed"
 at 572 44 click 1 && sleep 0.5 && xdotool key Return && sleep 0.5 # 导出信息, then its box
 
-# Without a window manager, send the close request one would send (WM_DELETE_WINDOW).
-python3 - "$win" <<'PY' || fail "could not send the close request"
-import ctypes as C, sys
-x, w = C.cdll.LoadLibrary("libX11.so.6"), int(sys.argv[1])
-x.XOpenDisplay.restype = C.c_void_p
-d = C.c_void_p(x.XOpenDisplay(None))
-# A ClientMessage (33) of format 32: on x86-64 each field of the event takes a long of its own.
-event = (C.c_long * 24)(33, 0, 1, d.value, w, x.XInternAtom(d, b"WM_PROTOCOLS", 0), 32, x.XInternAtom(d, b"WM_DELETE_WINDOW", 0))
-x.XSendEvent(d, w, 0, 0, event) and x.XFlush(d)
-PY
+close_request "$win"
 box=$(timeout 5 xdotool search --sync --onlyvisible --name "Orvo系列软件" | head -1) || fail "no farewell question on close"
 xdotool windowfocus --sync "$box" key n # 否
 # Leak checks take a while.
@@ -96,4 +99,57 @@ timeout 30 tail --pid="$app" -f /dev/null && wait "$app" || fail "the program di
 iconv -f GB18030 -t UTF-8 "$data/wlnum.ini" | grep -qx $'1234567890|中邮物流\r' || fail "wlnum.ini lacks 1234567890|中邮物流"
 [ -z "${installed:-}" ] || [ -z "$(find "$(dirname "$exe")" -newer "$work/service.log")" ] ||
     fail "the installed program wrote beside itself"
+# In a tray of its own (quillon-tray-host beside the demo service, on a private bus): started hidden,
+# as at login, the program shows its window from the tray's menu, hides it on a close once
+# 关闭窗口时留在托盘 is checked, writes its login entry, and ends by 退出 after the farewell question.
+host=$(dirname "$2")/../tray-host/quillon-tray-host && [ -x "$host" ] || host=$(command -v quillon-tray-host || true)
+if [ -n "$host" ] && command -v dbus-daemon >/dev/null; then
+    export DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/bus.pid")
+    trap 'kill $(jobs -p) $(cat "$work/bus.pid" 2>/dev/null) 2>/dev/null || true; rm -rf "$work"' EXIT
+    export XDG_CONFIG_HOME=$work/config
+    "$host" >"$work/host.log" 2>&1 &
+    for _ in $(seq 50); do grep -q ready "$work/host.log" && break; sleep 0.1; done
+    QT_QPA_PLATFORM=xcb "$exe" --hidden >"$work/tray.log" 2>&1 & app=$!
+    dbus() { dbus-send --session --print-reply --dest="$1" "${@:2}"; }
+    item=
+    for _ in $(seq 100); do
+        item=$(dbus org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get \
+            string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems | grep -o '"[^"]*"' | tr -d '"') || true
+        [ -n "$item" ] && break
+        sleep 0.2
+    done
+    [ -n "$item" ] || fail "no tray item registered by a start with --hidden"
+    sleep 2 # the update check, and no window meanwhile
+    ! xdotool search --onlyvisible --name "Quillon V3" >/dev/null || fail "--hidden showed the window"
+    # choose LABEL: the tray's menu item of that label, clicked as a tray's menu does.
+    choose() {
+        local id
+        id=$(dbus "${item%%/*}" /MenuBar com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string:label |
+            python3 -c 'import re, sys
+ids = {}
+for chunk in sys.stdin.read().split("int32 ")[1:]:  # an item: its id, then its properties
+    label = re.search(r"string \"label\"\s+variant\s+string \"([^\"]*)\"", chunk)
+    if label: ids[label.group(1)] = re.match(r"\d+", chunk).group(0)
+print(ids.get(sys.argv[1], ""))' "$1")
+        [ -n "$id" ] || fail "no item $1 in the tray's menu"
+        dbus "${item%%/*}" /MenuBar com.canonical.dbusmenu.Event int32:"$id" string:clicked variant:int32:0 uint32:0 >/dev/null
+        sleep 0.5
+    }
+    choose 关闭窗口时留在托盘 && choose 登录时启动
+    grep -qx "Exec=.*--hidden" "$XDG_CONFIG_HOME/autostart/org.example.Quillon.desktop" || fail "no login entry written"
+    choose 显示主窗口
+    win=$(timeout 10 xdotool search --sync --onlyvisible --name "Quillon V3" | head -1) || fail "显示主窗口 showed no window"
+    close_request "$win"
+    sleep 1
+    ! xdotool search --onlyvisible --name "Quillon V3" >/dev/null || fail "a close with 关闭窗口时留在托盘 left the window"
+    ! xdotool search --onlyvisible --name "Orvo系列软件" >/dev/null || fail "a close into the tray asked the farewell question"
+    kill -0 "$app" || fail "a close into the tray ended the program"
+    choose 退出
+    box=$(timeout 5 xdotool search --sync --onlyvisible --name "Orvo系列软件" | head -1) || fail "no farewell question on 退出"
+    xdotool windowfocus --sync "$box" key n # 否
+    timeout 30 tail --pid="$app" -f /dev/null && wait "$app" || fail "the program did not end with status 0 after 退出: $?"
+    ! grep -E "Sanitizer|runtime error" "$work"/*.log >/dev/null || fail "a sanitizer reported"
+else
+    echo "realwindow: the tray part skipped: no quillon-tray-host or dbus-daemon here"
+fi
 echo "realwindow: passed"
