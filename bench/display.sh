@@ -27,6 +27,24 @@ done
 [[ -s "$scratch/display" ]] || { echo "display: Xvfb did not come up" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$scratch/display")"
 
+# A tray, as a desktop with one has: a private session bus with quillon-tray-host on it, which the
+# programs measured find there. Each measurement runs with it.
+start_tray() {
+    local host="$1/tools/tray-host/quillon-tray-host"
+    [[ -x "$host" ]] || { echo "display: $host is not built" >&2; exit 1; }
+    command -v dbus-daemon >/dev/null || { echo "display: dbus-daemon is not installed" >&2; exit 1; }
+    DBUS_SESSION_BUS_ADDRESS="$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$scratch/bus.pid")"
+    export DBUS_SESSION_BUS_ADDRESS
+    started+=("$(cat "$scratch/bus.pid")")
+    "$host" >"$scratch/tray-host.log" 2>&1 &
+    started+=($!)
+    for _ in $(seq 50); do
+        grep -q ready "$scratch/tray-host.log" && return
+        sleep 0.1
+    done
+    echo "display: the tray host did not start" >&2 && exit 1
+}
+
 # A portable copy of the program in the scratch folder, with its sound player, sounds and skin and an empty
 # history, so that a history left in the build tree does not weigh on the figures; prints its path.
 portable_copy() {

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Resident memory 4 s after start: the real program (a portable copy with an empty history) with
 # the demo service answering its update check and no sound server to reach, and a minimal Qt
-# Widgets window under the same conditions, on a private Xvfb display. Prints both in MiB, the
-# program's as a row of the README's table.
+# Widgets window under the same conditions, on a private Xvfb display with a tray. Prints both in
+# MiB, the program's as a row of the README's table.
 #
 # Usage: bench/memory.sh [BUILD_DIR]     (default: build)
-# Needs: Xvfb (xvfb). Builds nothing: build quillon, quillon-demo-service and
-# quillon_bench_minimal_window first.
+# Needs: Xvfb (xvfb), dbus-daemon. Builds nothing: build quillon, quillon-demo-service,
+# quillon-tray-host and quillon_bench_minimal_window first.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -23,6 +23,7 @@ listening() { (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; }
 
 source "$root/bench/display.sh"
 copy="$(portable_copy "$build")"
+start_tray "$build"
 if listening; then
     echo "memory: a service already listens on port $port; the program talks to that one" >&2
 else

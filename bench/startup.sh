@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Start-up time: from process start until the main window's first frame is painted, for a minimal
 # Qt Widgets program and for the real program (a portable copy with an empty history), each run
-# N times, alternately, on a private Xvfb display. Prints each run, the medians and their ratio,
-# the ratio as a row of the README's table.
+# N times, alternately, on a private Xvfb display with a tray. Prints each run, the medians and
+# their ratio, the ratio as a row of the README's table.
 #
 # Usage: bench/startup.sh [BUILD_DIR]     (default: build; N=10 by default)
-# Needs: Xvfb (xvfb). Builds nothing: build quillon, quillon_bench_minimal_window and
-# quillon_bench_firstframe (libxdamage-dev) first.
+# Needs: Xvfb (xvfb), dbus-daemon. Builds nothing: build quillon, quillon-tray-host,
+# quillon_bench_minimal_window and quillon_bench_firstframe (libxdamage-dev) first.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -22,6 +22,7 @@ done
 
 source "$root/bench/display.sh"
 copy="$(portable_copy "$build")"
+start_tray "$build"
 
 # frame_ms TITLE PROGRAM: the milliseconds to the first frame of one run.
 frame_ms() {

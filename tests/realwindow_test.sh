@@ -100,8 +100,9 @@ iconv -f GB18030 -t UTF-8 "$data/wlnum.ini" | grep -qx $'1234567890|中邮物流
 [ -z "${installed:-}" ] || [ -z "$(find "$(dirname "$exe")" -newer "$work/service.log")" ] ||
     fail "the installed program wrote beside itself"
 # In a tray of its own (quillon-tray-host beside the demo service, on a private bus): started hidden,
-# as at login, the program shows its window from the tray's menu, hides it on a close once
-# 关闭窗口时留在托盘 is checked, writes its login entry, and ends by 退出 after the farewell question.
+# as at login, the program says "Quillon" in the tray's tooltip, checks its menu's items, writes
+# its login entry, shows its window on a click and on 显示主窗口, hides it on a close once
+# 关闭窗口时留在托盘 is checked, and ends by 退出 after the farewell question.
 host=$(dirname "$2")/../tray-host/quillon-tray-host && [ -x "$host" ] || host=$(command -v quillon-tray-host || true)
 if [ -n "$host" ] && command -v dbus-daemon >/dev/null; then
     export DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/bus.pid")
@@ -110,40 +111,40 @@ if [ -n "$host" ] && command -v dbus-daemon >/dev/null; then
     "$host" >"$work/host.log" 2>&1 &
     for _ in $(seq 50); do grep -q ready "$work/host.log" && break; sleep 0.1; done
     QT_QPA_PLATFORM=xcb "$exe" --hidden >"$work/tray.log" 2>&1 & app=$!
-    dbus() { dbus-send --session --print-reply --dest="$1" "${@:2}"; }
-    item=
+    dbus() { dbus-send --session --print-reply --dest="${item%%/*}" "$@"; }
     for _ in $(seq 100); do
-        item=$(dbus org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get \
-            string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems | grep -o '"[^"]*"' | tr -d '"') || true
-        [ -n "$item" ] && break
+        item=$(dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+            org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
+            string:RegisteredStatusNotifierItems | grep -o '"[^"]*"' | tr -d '"') && [ -n "$item" ] && break
         sleep 0.2
     done
     [ -n "$item" ] || fail "no tray item registered by a start with --hidden"
+    dbus /StatusNotifierItem org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem string:ToolTip |
+        grep -q '"Quillon"' || fail "the tray's tooltip does not say Quillon"
     sleep 2 # the update check, and no window meanwhile
-    ! xdotool search --onlyvisible --name "Quillon V3" >/dev/null || fail "--hidden showed the window"
-    # choose LABEL: the tray's menu item of that label, clicked as a tray's menu does.
-    choose() {
-        local id
-        id=$(dbus "${item%%/*}" /MenuBar com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string:label |
-            python3 -c 'import re, sys
-ids = {}
-for chunk in sys.stdin.read().split("int32 ")[1:]:  # an item: its id, then its properties
-    label = re.search(r"string \"label\"\s+variant\s+string \"([^\"]*)\"", chunk)
-    if label: ids[label.group(1)] = re.match(r"\d+", chunk).group(0)
-print(ids.get(sys.argv[1], ""))' "$1")
-        [ -n "$id" ] || fail "no item $1 in the tray's menu"
-        dbus "${item%%/*}" /MenuBar com.canonical.dbusmenu.Event int32:"$id" string:clicked variant:int32:0 uint32:0 >/dev/null
-        sleep 0.5
+    shown() { xdotool search --onlyvisible --name "$1" >/dev/null; }
+    ! shown "Quillon V3" || fail "--hidden showed the window"
+    # item LABEL: the id and check state of the tray's menu item of that label.
+    item_of() {
+        dbus /MenuBar com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string: | python3 -c 'import re, sys
+for chunk in re.split(r"int32 (?=\d+\s+array)", sys.stdin.read())[1:]:  # an item: its id, its properties
+    label, state = (re.search(r"string \"%s\"\s+variant\s+\w+ \"?([^\"\n]*)" % k, chunk) for k in ("label", "toggle-state"))
+    if label and label.group(1) == sys.argv[1]: print(re.match(r"\d+", chunk).group(0), state and state.group(1))' "$1"
+    }
+    choose() { # the item clicked as a tray's menu does
+        local id && id=$(item_of "$1" | cut -d' ' -f1) && [ -n "$id" ] || fail "no item $1 in the tray's menu"
+        dbus /MenuBar com.canonical.dbusmenu.Event int32:"$id" string:clicked variant:int32:0 uint32:0 >/dev/null && sleep 0.5
     }
     choose 关闭窗口时留在托盘 && choose 登录时启动
+    [ "$(item_of 关闭窗口时留在托盘 | cut -d' ' -f2)$(item_of 登录时启动 | cut -d' ' -f2)" = 11 ] || fail "the items are not checked"
     grep -qx "Exec=.*--hidden" "$XDG_CONFIG_HOME/autostart/org.example.Quillon.desktop" || fail "no login entry written"
-    choose 显示主窗口
-    win=$(timeout 10 xdotool search --sync --onlyvisible --name "Quillon V3" | head -1) || fail "显示主窗口 showed no window"
-    close_request "$win"
-    sleep 1
-    ! xdotool search --onlyvisible --name "Quillon V3" >/dev/null || fail "a close with 关闭窗口时留在托盘 left the window"
-    ! xdotool search --onlyvisible --name "Orvo系列软件" >/dev/null || fail "a close into the tray asked the farewell question"
-    kill -0 "$app" || fail "a close into the tray ended the program"
+    for show in "dbus /StatusNotifierItem org.kde.StatusNotifierItem.Activate int32:0 int32:0" "choose 显示主窗口"; do
+        $show >/dev/null && win=$(timeout 10 xdotool search --sync --onlyvisible --name "Quillon V3" | head -1) ||
+            fail "$show showed no window"
+        close_request "$win" && sleep 1
+        ! shown "Quillon V3" || fail "a close with 关闭窗口时留在托盘 left the window"
+        ! shown "Orvo系列软件" && kill -0 "$app" || fail "a close into the tray asked the farewell question or ended"
+    done
     choose 退出
     box=$(timeout 5 xdotool search --sync --onlyvisible --name "Orvo系列软件" | head -1) || fail "no farewell question on 退出"
     xdotool windowfocus --sync "$box" key n # 否
