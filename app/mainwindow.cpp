@@ -6,7 +6,6 @@
 #include "app/queryinputs.h"
 #include "app/sidebuttons.h"
 #include "app/statusline.h"
-#include "app/traylink.h"
 #include "app/updatechecker.h"
 #include "common/bringtofront.h"
 #include "common/firstframe.h"
@@ -18,6 +17,7 @@
 #include "tracking/queryoutcome.h"
 #include "tracking/resultlist.h"
 #include "tracking/trackingrequest.h"
+#include "tray/traylink.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -126,7 +126,9 @@ void MainWindow::setupOverview()
                                                     m_endpoints.trackingHost, this);
     connect(m_overviewLink.get(), &OverviewLink::openRequested, this, &MainWindow::openParcel);
     connect(ui->overviewButton, &QPushButton::clicked, m_overviewLink.get(), &OverviewLink::showWindow);
-    m_trayLink = std::make_unique<TrayLink>(m_book, *m_overviewLink, m_folders.autostart(), m_platform, this);
+    m_trayLink = std::make_unique<TrayLink>(m_book, m_folders.autostart(), m_platform, this);
+    connect(m_trayLink.get(), &TrayLink::listAsked, m_overviewLink.get(), &OverviewLink::showWindow);
+    connect(m_trayLink.get(), &TrayLink::refreshAsked, m_overviewLink.get(), &OverviewLink::refreshAll);
     connect(m_trayLink.get(), &TrayLink::quitAsked, this, [this] {
         m_quitAsked = true;
         close();
@@ -346,7 +348,8 @@ void MainWindow::showAgain()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_quitAsked && m_trayLink->keepsRunning()) {
-        m_trayLink->hideWindows();
+        m_overviewLink->hideWindow(); // the list goes with the window
+        m_trayLink->hideWindow();
         event->ignore();
         return;
     }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/reentryguard.h"
 #include "parcels/parcelbook.h"
 #include "platform/endpoints.h"
 #include "platform/platform.h"
 #include "platform/programfolders.h"
+#include "platform/reentryguard.h"
 #include "tracking/resultparser.h"
 
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "app/monitoringpanels.h"
 
-#include "app/reentryguard.h"
 #include "monitor/monitorpanel.h"
+#include "platform/reentryguard.h"
 
 MonitoringPanels::MonitoringPanels(MonitorPanel *schedule, MonitorPanel *loop, ReentryGuard &guard,
                                    const Clock &clock, QList<QWidget *> inputs,

@@ -1,7 +1,7 @@
 #include "app/updatechecker.h"
 
-#include "app/reentryguard.h"
 #include "common/texts.h"
+#include "platform/reentryguard.h"
 #include "tracking/updatecheck.h"
 
 UpdateChecker::UpdateChecker(ReentryGuard &guard, const Platform &platform, const Endpoints &endpoints,

@@ -2,8 +2,8 @@
 // StatusNotifierWatcher of the tests' own (quillon-tray-host), on a private bus and an X server of
 // their own (tray_test.sh), and the mark its pixels carry. The item's tooltip, menu, checks and
 // click are the real program's, in realwindow_test.sh.
-#include "app/traylink.h"
 #include "platform/qttray.h"
+#include "tray/traylink.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

@@ -1,4 +1,4 @@
-#include "app/reentryguard.h"
+#include "platform/reentryguard.h"
 
 #include <QTimer>
 #include <QWidget>

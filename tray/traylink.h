@@ -5,7 +5,6 @@
 
 #include <QObject>
 
-class OverviewLink;
 class ParcelBook;
 class QWidget;
 struct ParcelChange;
@@ -18,20 +17,21 @@ class TrayLink : public QObject {
     Q_OBJECT
 public:
     // `window`: the main window, which a click on the icon shows.
-    TrayLink(ParcelBook &book, OverviewLink &overview, const Autostart &autostart, const Platform &platform,
-             QWidget *window);
+    TrayLink(ParcelBook &book, const Autostart &autostart, const Platform &platform, QWidget *window);
 
     bool isShown() const { return m_shown; }
     // 关闭窗口时留在托盘 is checked: closing the main window hides it instead.
     bool keepsRunning() const;
-    // The main window and the list hidden in the tray; the first time a run, a notification says so.
-    void hideWindows();
+    // The main window hidden in the tray; the first time a run, a notification says so.
+    void hideWindow();
 
     static QList<Tray::Item> menu(); // the tray's menu: its items by name and text
     static QString toolTip(int marked);
 
 signals:
-    void quitAsked(); // 退出
+    void listAsked();    // 全部快件
+    void refreshAsked(); // 全部查询
+    void quitAsked();    // 退出
 
 private:
     void chosen(const QString &name, bool checked);
@@ -39,7 +39,6 @@ private:
     void setStartAtLogin(bool on);
 
     ParcelBook &m_book;
-    OverviewLink &m_overview;
     Autostart m_autostart;
     Platform m_platform;
     QWidget *m_window;

@@ -1,6 +1,5 @@
-#include "app/traylink.h"
+#include "tray/traylink.h"
 
-#include "app/overviewlink.h"
 #include "common/bringtofront.h"
 #include "common/texts.h"
 #include "parcels/parcelbook.h"
@@ -16,9 +15,8 @@ const QString loginItem = QStringLiteral("trayStartAtLogin");
 const QString quitItem = QStringLiteral("trayQuit");
 } // namespace
 
-TrayLink::TrayLink(ParcelBook &book, OverviewLink &overview, const Autostart &autostart,
-                   const Platform &platform, QWidget *window)
-    : m_book(book), m_overview(overview), m_autostart(autostart), m_platform(platform), m_window(window)
+TrayLink::TrayLink(ParcelBook &book, const Autostart &autostart, const Platform &platform, QWidget *window)
+    : m_book(book), m_autostart(autostart), m_platform(platform), m_window(window)
 {
     Tray &tray = platform.tray;
     if (!tray.isAvailable())
@@ -42,9 +40,8 @@ bool TrayLink::keepsRunning() const
     return m_shown && m_book.settings().stayInTray;
 }
 
-void TrayLink::hideWindows()
+void TrayLink::hideWindow()
 {
-    m_overview.hideWindow();
     m_window->hide();
     if (std::exchange(m_toldOnce, true))
         return;
@@ -77,9 +74,9 @@ void TrayLink::chosen(const QString &name, bool checked)
     if (name == showWindowItem)
         bringToFront(m_window);
     else if (name == overviewItem)
-        m_overview.showWindow();
+        emit listAsked();
     else if (name == refreshItem)
-        m_overview.refreshAll();
+        emit refreshAsked();
     else if (name == stayItem) {
         m_book.openRecord(); // where the setting is kept
         m_book.setSetting(&ListSettings::stayInTray, checked);
