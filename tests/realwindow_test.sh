@@ -145,6 +145,9 @@ for chunk in re.split(r"int32 (?=\d+\s+array)", sys.stdin.read())[1:]:  # an ite
         ! shown "Quillon V3" || fail "a close with 关闭窗口时留在托盘 left the window"
         ! shown "Orvo系列软件" && kill -0 "$app" || fail "a close into the tray asked the farewell question or ended"
     done
+    # The list alone, from the tray, closes without ending the program that runs in the tray.
+    choose 全部快件 && list=$(timeout 10 xdotool search --sync --onlyvisible --name "全部快件" | head -1) || fail "no list"
+    close_request "$list" && sleep 1 && kill -0 "$app" || fail "closing the list alone ended the program"
     choose 退出
     box=$(timeout 5 xdotool search --sync --onlyvisible --name "Orvo系列软件" | head -1) || fail "no farewell question on 退出"
     xdotool windowfocus --sync "$box" key n # 否

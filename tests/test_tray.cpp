@@ -15,22 +15,15 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-QDBusMessage call(const QString &item, const QString &interface, const QString &method,
-                  const QVariantList &args)
-{
-    QDBusMessage message = QDBusMessage::createMethodCall(item.section(u'/', 0, 0),
-                                                          u'/' + item.section(u'/', 1), interface, method);
-    message.setArguments(args);
-    return QDBusConnection::sessionBus().call(message,
-                                              QDBus::BlockWithGui); // the item answers from this thread
-}
-
 QVariant dbusProperty(const QString &item, const QString &interface, const QString &name)
 {
-    const QDBusMessage reply = call(item, u"org.freedesktop.DBus.Properties"_s, u"Get"_s, {interface, name});
+    QDBusMessage get = QDBusMessage::createMethodCall(item.section(u'/', 0, 0), u'/' + item.section(u'/', 1),
+                                                      u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
+    get.setArguments({interface, name});
+    const QDBusMessage reply =
+        QDBusConnection::sessionBus().call(get, QDBus::BlockWithGui); // the item is ours
     return reply.arguments().value(0).value<QDBusVariant>().variant();
 }
-
 } // namespace
 
 class TestTray : public QObject {
