@@ -81,6 +81,7 @@ private slots:
                 icons.endStructure();
                 all += data;
             }
+            icons.endArray(); // else the array's reader keeps the message to the end
             return all;
         };
         const QByteArray before = bytes(plain), during = bytes(marked), after = bytes(again);
