@@ -534,7 +534,8 @@ void WindowHarness::act(const QString &step)
 // many; the sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
 // balloon; whether a list's popup, the window or a selection is there; the monitoring panel in
 // view; the columns' widths; a list's entries, first to last; the overview's rows, or what it has
-// selected (closed when it is not open), or whether its columns fit; or a control by name: a timer on or
+// selected (closed when it is not open), or whether its columns fit; the tray (its tooltip, mark and menu,
+// "none" without one) and whether a login entry starts the program; or a control by name: a timer on or
 // off, a list's text, a label's text (changeNoticeLabel with its colour), a frame's title, a button's
 // caption, a progress bar's text.
 QString WindowHarness::shown(const QString &what) const
