@@ -329,6 +329,9 @@ the tray's 登录时启动, and what a restart keeps: tray on ; ready ; tray 关
   ; put autostart/org.example.Quillon.desktop= ; ready ; show tray ; tray 登录时启动 ; show autostart ; tray 登录时启动 ; show autostart
   => autostart=on | tray=Quillon 显示主窗口,全部快件,全部查询,-,[x]关闭窗口时留在托盘,[x]登录时启动,-,退出
   | tray=Quillon 显示主窗口,全部快件,全部查询,-,[x]关闭窗口时留在托盘,[ ]登录时启动,-,退出 | autostart=on | autostart=off
+a login entry that cannot be written says why and stays unchecked: tray on ; block autostart ; block autostart/org.example.Quillon.desktop
+  ; ready ; tray 登录时启动 ; show box,tray,autostart => box=Orvo系列软件: 无法写入登录时启动的设置：Filename refers to a directory [icon 1, buttons 1, default 0]
+  | tray=Quillon 显示主窗口,全部快件,全部查询,-,[ ]关闭窗口时留在托盘,[ ]登录时启动,-,退出 | autostart=off
 )");
     }
     // A box belongs to the window that asks for it, not to the one active then.
