@@ -66,13 +66,13 @@ void HistoryController::deleteTypedNumber()
 void HistoryController::deleteNumber(const QString &typed, QWidget *asking)
 {
     if (typed.isEmpty()) {
-        m_boxes.show({Texts::boxTitle(), QStringLiteral("请先选择要删除的单号!"), BoxIcon::Information,
-                      BoxButton::Ok, BoxButton::NoButton, asking});
+        m_boxes.show({Texts::boxTitle(), tr("请先选择要删除的单号!"), BoxIcon::Information, BoxButton::Ok,
+                      BoxButton::NoButton, asking});
         return;
     }
     const BoxButton answer =
-        m_boxes.show({Texts::boxTitle(), QStringLiteral("确定要删除[") + typed + QStringLiteral("]此单号码?"),
-                      BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes, asking});
+        m_boxes.show({Texts::boxTitle(), tr("确定要删除[%1]此单号码?").arg(typed), BoxIcon::Information,
+                      BoxButton::Yes | BoxButton::No, BoxButton::Yes, asking});
     if (answer != BoxButton::Yes)
         return;
     const QString number = HistoryStore::recordedNumber(typed);
@@ -90,11 +90,11 @@ void HistoryController::deleteNumber(const QString &typed, QWidget *asking)
 void HistoryController::clearAll()
 {
     const BoxButton answer =
-        m_boxes.show({Texts::boxTitle(), QStringLiteral("确定要清空查询列表吗?"), BoxIcon::Information,
+        m_boxes.show({Texts::boxTitle(), tr("确定要清空查询列表吗?"), BoxIcon::Information,
                       BoxButton::Yes | BoxButton::No, BoxButton::Yes});
     if (answer != BoxButton::Yes)
         return;
     const bool cleared = m_book.clearHistory();
     showEntries();
-    emit message(cleared ? QStringLiteral("查询列表已清空...") : Texts::historyNotSaved());
+    emit message(cleared ? tr("查询列表已清空...") : Texts::historyNotSaved());
 }

@@ -33,15 +33,17 @@ QString unansweredText(const SingleInstance::Holder &holder, const QString &fold
 {
     // A process id means nothing on another machine: a kill here could end another program.
     if (!holder.otherHost.isEmpty())
-        return QStringLiteral(
-                   "Quillon 已在另一台计算机 %1 上运行（进程号 %2，数据文件夹 %3），本次不再启动。\n"
-                   "请在那台计算机上使用它；若它已无法使用，请在那台计算机上结束该进程后再启动。")
+        return QCoreApplication::translate(
+                   "main", "Quillon 已在另一台计算机 %1 上运行（进程号 %2，数据文件夹 %3），本次不再启动。\n"
+                           "请在那台计算机上使用它；若它已无法使用，请在那台计算机上结束该进程后再启动。")
             .arg(holder.otherHost, QString::number(holder.pid), folder);
     if (holder.pid > 0)
-        return QStringLiteral("Quillon 已在运行（进程号 %1，数据文件夹 %2），但没有回应，本次不再启动。\n"
-                              "请切换到它的窗口；若它已无法使用，请结束该进程（例如 kill %1）后再启动。")
+        return QCoreApplication::translate(
+                   "main", "Quillon 已在运行（进程号 %1，数据文件夹 %2），但没有回应，本次不再启动。\n"
+                           "请切换到它的窗口；若它已无法使用，请结束该进程（例如 kill %1）后再启动。")
             .arg(QString::number(holder.pid), folder);
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "main",
                "Quillon 已在运行（数据文件夹 %1），但没有回应，本次不再启动。\n"
                "无法读出它的进程号。请切换到它的窗口；若它已无法使用，请在进程列表中找到并结束它后再启动。")
         .arg(folder);
@@ -61,8 +63,9 @@ int main(int argc, char *argv[])
     applyApplicationFont();
     // Options a start may carry; anything else is left alone, as it always was.
     QCommandLineParser options;
-    const QCommandLineOption hidden(QStringLiteral("hidden"),
-                                    QStringLiteral("窗口不显示，只在托盘中运行（登录时启动所用）"));
+    const QCommandLineOption hidden(
+        QStringLiteral("hidden"),
+        QCoreApplication::translate("main", "窗口不显示，只在托盘中运行（登录时启动所用）"));
     options.addOption(hidden);
     const QCommandLineOption help = options.addHelpOption();
     const QCommandLineOption version = options.addVersionOption();

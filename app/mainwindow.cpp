@@ -59,7 +59,7 @@ void MainWindow::setupQuery()
     connect(ui->queryButton, &QPushButton::clicked, this, [this] { startQuery(false); });
     auto *resultList = new ResultList(ui->resultView);
     connect(resultList, &ResultList::clickedNoRow, this,
-            [this] { m_statusLine->setMessage(QStringLiteral("当前没有物流信息")); });
+            [this] { m_statusLine->setMessage(tr("当前没有物流信息")); });
     m_results = &resultList->rows();
     m_showRowsTimer.setObjectName(QStringLiteral("showRowsTimer"));
     m_showRowsTimer.setInterval(100); // the emptied list is seen a moment before the new rows fill it
@@ -184,10 +184,9 @@ void MainWindow::showEvent(QShowEvent *event)
 
 QString MainWindow::whyNoParcelNow() const
 {
-    return busy() ? QStringLiteral("主窗口正在查询，请稍后再打开")
-           : m_updateChecker->state() != UpdateChecker::State::Ended
-               ? QStringLiteral("程序检测更新中，请稍后再打开")
-           : m_panels->isArmed() ? QStringLiteral("主窗口正在定时或循环查询，请先停止再打开")
+    return busy() ? tr("主窗口正在查询，请稍后再打开")
+           : m_updateChecker->state() != UpdateChecker::State::Ended ? tr("程序检测更新中，请稍后再打开")
+           : m_panels->isArmed() ? tr("主窗口正在定时或循环查询，请先停止再打开")
                                  : QString();
 }
 
@@ -223,12 +222,12 @@ void MainWindow::startQuery(bool byPanel)
                 .byPanel = byPanel};
     if (!inputsComplete(query))
         return;
-    ui->deliveryStatusLabel->setText(QStringLiteral("快件状态：未查询"));
+    ui->deliveryStatusLabel->setText(tr("快件状态：未查询"));
     ui->queryButton->setEnabled(false);
     m_showRowsTimer.stop(); // rows still waiting from an earlier answer are superseded
     m_pending.reset();
     m_results->clear();
-    m_statusLine->setMessage(query.company + QStringLiteral("快递查询中..."));
+    m_statusLine->setMessage(tr("%1快递查询中...").arg(query.company));
     m_queryState = QueryState::Waiting;
     m_platform.fetch.getInBackground(
         TrackingRequest::url(m_endpoints.trackingHost, query.companyCode, query.number), this,
@@ -263,12 +262,12 @@ bool MainWindow::inputsComplete(const Query &query)
     if (query.number.isEmpty() || query.number == QStringLiteral("双击文本可粘贴单号")) {
         ui->numberBox->clearEditText();
         ui->numberBox->setFocus();
-        m_statusLine->setMessage(QStringLiteral("请输入快递单号!"));
+        m_statusLine->setMessage(tr("请输入快递单号!"));
         return false;
     }
     if (query.company.isEmpty()) {
         ui->companyBox->setFocus();
-        m_statusLine->setMessage(QStringLiteral("请选择快递公司!"));
+        m_statusLine->setMessage(tr("请选择快递公司!"));
         return false;
     }
     return true;
@@ -291,7 +290,7 @@ void MainWindow::showPendingRows()
     m_results->setRows(query.rows);
     m_previousRowCount = m_currentRowCount;
     m_currentRowCount = m_results->rowCount();
-    endQuery(query.historySaved ? QStringLiteral("查询完毕...") : Texts::historyNotSaved());
+    endQuery(query.historySaved ? tr("查询完毕...") : Texts::historyNotSaved());
     ui->deliveryStatusLabel->setText(QueryOutcome::deliveryStatus(newestRow(query.rows).progress));
     showChangeNotice(query);
 }
@@ -306,8 +305,7 @@ void MainWindow::showChangeNotice(const Query &query)
 {
     const ChangeNotice notice =
         ChangeNotice::decide(m_previousRowCount, m_currentRowCount, query.byPanel, isActiveWindow());
-    ui->changeNoticeLabel->setText(notice.grew ? QStringLiteral("是否更新：有更新")
-                                               : QStringLiteral("是否更新：无更新"));
+    ui->changeNoticeLabel->setText(notice.grew ? tr("是否更新：有更新") : tr("是否更新：无更新"));
     QPalette palette = ui->changeNoticeLabel->palette();
     palette.setColor(QPalette::WindowText, notice.grew ? QColor(255, 0, 0) : QColor(0, 0, 0));
     ui->changeNoticeLabel->setPalette(palette);
@@ -358,9 +356,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    const QString text = QStringLiteral("感谢您对Pell、对Orvo系列的软件的支持!") + QLatin1Char('\n') +
-                         QLatin1Char(' ') + QLatin1Char('\n') +
-                         QStringLiteral("是否退出并到论坛可以下载更多Orvo系列原创免费软件?");
+    const QString text =
+        tr("感谢您对Pell、对Orvo系列的软件的支持!\n \n是否退出并到论坛可以下载更多Orvo系列原创免费软件?");
     const BoxButton answer =
         m_guard->show({Texts::boxTitle(), text, BoxIcon::Information,
                        BoxButton::Yes | BoxButton::No | BoxButton::Cancel, BoxButton::Yes});

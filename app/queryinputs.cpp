@@ -68,8 +68,7 @@ void QueryInputs::fill()
         m_ui.companyBox->addItems(Catalogue::names());
         m_ui.companyBox->setCurrentIndex(-1);
     }
-    m_ui.frame->setTitle(
-        QStringLiteral("物流信息 [当前支持:%1家物流公司]F8快捷粘贴单号").arg(m_ui.companyBox->count()));
+    m_ui.frame->setTitle(tr("物流信息 [当前支持:%1家物流公司]F8快捷粘贴单号").arg(m_ui.companyBox->count()));
     m_historyController->loadAndShow();
 }
 
@@ -96,8 +95,7 @@ void QueryInputs::openCompanySearch()
     for (const int position : dialog.matches()) {
         m_ui.companyBox->setCurrentIndex(position);
         if (dialog.typed())
-            emit message(QStringLiteral("找到【") + m_ui.companyBox->currentText() +
-                         QStringLiteral("】，是否为您要找的公司?"));
+            emit message(tr("找到【%1】，是否为您要找的公司?").arg(m_ui.companyBox->currentText()));
     }
 }
 

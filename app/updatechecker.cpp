@@ -36,9 +36,9 @@ void UpdateChecker::answered(const FetchResult &answer)
     emit waitingChanged();
     const UpdateCheck::Result check = UpdateCheck::evaluate(answer);
     if (check.verdict == UpdateCheck::Verdict::Newer) {
-        emit message(QStringLiteral("程序已加载完毕..."), QString());
-        m_guard.show({QStringLiteral("Tiko提示"), UpdateCheck::newerVersionText(check.version),
-                      BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton});
+        emit message(tr("程序已加载完毕..."), QString());
+        m_guard.show({tr("Tiko提示"), UpdateCheck::newerVersionText(check.version), BoxIcon::Information,
+                      BoxButton::Ok, BoxButton::NoButton});
         m_platform.shell.openUrl(m_forumUrl);
         // The check is over and so is the program: a close or a panel's query that waited for
         // the answer is dropped, not asked.
@@ -49,9 +49,9 @@ void UpdateChecker::answered(const FetchResult &answer)
         return;
     }
     if (check.verdict == UpdateCheck::Verdict::Failed)
-        m_guard.show({Texts::boxTitle(), QStringLiteral("检测更新失败!请您稍后再试,暂时使用原版"),
-                      BoxIcon::Exclamation, BoxButton::Ok, BoxButton::NoButton});
-    emit message(QStringLiteral("程序已加载完毕..."), check.cause);
+        m_guard.show({Texts::boxTitle(), tr("检测更新失败!请您稍后再试,暂时使用原版"), BoxIcon::Exclamation,
+                      BoxButton::Ok, BoxButton::NoButton});
+    emit message(tr("程序已加载完毕..."), check.cause);
     m_state = State::Ended;
     emit ended();
 }

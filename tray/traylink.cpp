@@ -46,27 +46,27 @@ void TrayLink::hideWindow()
     if (std::exchange(m_toldOnce, true))
         return;
     m_platform.notifier.notify({QStringLiteral("tray"),
-                                QStringLiteral("Quillon 仍在托盘中运行"),
-                                QStringLiteral("单击托盘图标可显示窗口，在它的菜单中选择“退出”结束程序。"),
+                                tr("Quillon 仍在托盘中运行"),
+                                tr("单击托盘图标可显示窗口，在它的菜单中选择“退出”结束程序。"),
                                 {}},
                                this);
 }
 
 QList<Tray::Item> TrayLink::menu()
 {
-    return {{showWindowItem, QStringLiteral("显示主窗口")},
-            {overviewItem, QStringLiteral("全部快件")},
-            {refreshItem, QStringLiteral("全部查询")},
+    return {{showWindowItem, tr("显示主窗口")},
+            {overviewItem, tr("全部快件")},
+            {refreshItem, tr("全部查询")},
             {},
-            {stayItem, QStringLiteral("关闭窗口时留在托盘"), true},
-            {loginItem, QStringLiteral("登录时启动"), true},
+            {stayItem, tr("关闭窗口时留在托盘"), true},
+            {loginItem, tr("登录时启动"), true},
             {},
-            {quitItem, QStringLiteral("退出")}};
+            {quitItem, tr("退出")}};
 }
 
 QString TrayLink::toolTip(int marked)
 {
-    return marked > 0 ? QStringLiteral("Quillon\n%1件快件有更新").arg(marked) : QStringLiteral("Quillon");
+    return marked > 0 ? tr("Quillon\n%1件快件有更新").arg(marked) : QStringLiteral("Quillon");
 }
 
 void TrayLink::chosen(const QString &name, bool checked)
@@ -104,8 +104,7 @@ void TrayLink::setStartAtLogin(bool on)
     if (cause.isEmpty())
         return;
     m_platform.tray.setChecked(loginItem, !on);
-    m_platform.boxes.show(
-        {Texts::boxTitle(),
-         (on ? QStringLiteral("无法写入登录时启动的设置：") : QStringLiteral("无法取消登录时启动：")) + cause,
-         BoxIcon::Exclamation});
+    m_platform.boxes.show({Texts::boxTitle(),
+                           (on ? tr("无法写入登录时启动的设置：") : tr("无法取消登录时启动：")) + cause,
+                           BoxIcon::Exclamation});
 }
