@@ -13,16 +13,16 @@
 AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, const Clock &clock, QWidget *parent)
     : QDialog(parent), m_lines(new BatchModel(std::move(historyNumbers), this)),
       m_text(new QPlainTextEdit(this)), m_table(new QTableView(this)),
-      m_add(new QPushButton(QStringLiteral("添加"), this)), m_summary(new QLabel(this)), m_readTimer(this)
+      m_add(new QPushButton(tr("添加"), this)), m_summary(new QLabel(this)), m_readTimer(this)
 {
     setObjectName(QStringLiteral("addNumbersDialog"));
-    setWindowTitle(QStringLiteral("添加单号"));
+    setWindowTitle(tr("添加单号"));
     m_text->setObjectName(QStringLiteral("numbersText"));
-    m_text->setAccessibleName(QStringLiteral("单号，每行一个"));
-    m_text->setPlaceholderText(QStringLiteral("粘贴单号，每行一个，或以空格、逗号、顿号分开"));
+    m_text->setAccessibleName(tr("单号，每行一个"));
+    m_text->setPlaceholderText(tr("粘贴单号，每行一个，或以空格、逗号、顿号分开"));
     m_text->setTabChangesFocus(true);
     m_table->setObjectName(QStringLiteral("numbersTable"));
-    m_table->setAccessibleName(QStringLiteral("待添加的单号"));
+    m_table->setAccessibleName(tr("待添加的单号"));
     m_table->setModel(m_lines);
     m_table->setItemDelegateForColumn(BatchModel::Company,
                                       new CompanyDelegate(clock, BatchModel::Number, m_table));
@@ -56,7 +56,7 @@ AddNumbersDialog::AddNumbersDialog(QStringList historyNumbers, const Clock &cloc
     layout->addWidget(m_text, 1);
     layout->addWidget(m_table, 2);
     layout->addWidget(m_summary);
-    auto *close = new QPushButton(QStringLiteral("关闭"), this);
+    auto *close = new QPushButton(tr("关闭"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -34,9 +35,15 @@
 #include <span>
 
 namespace {
-const QString csvFilter = QStringLiteral("CSV 文件 (*.csv);;文本文件 (*.txt);;所有文件 (*)");
+QString csvFilter()
+{
+    return QCoreApplication::translate("OverviewWindow", "CSV 文件 (*.csv);;文本文件 (*.txt);;所有文件 (*)");
+}
 // A list to import is as often a text file as a CSV one: the first choice shows both.
-const QString listFilter = QStringLiteral("CSV 或文本文件 (*.csv *.txt);;") + csvFilter;
+QString listFilter()
+{
+    return QCoreApplication::translate("OverviewWindow", "CSV 或文本文件 (*.csv *.txt);;") + csvFilter();
+}
 
 } // namespace
 
@@ -46,7 +53,7 @@ OverviewWindow::OverviewWindow(ParcelBook &book, RefreshEngine &refresh, Message
       m_clock(clock), m_model(new ParcelModel(book.board(), this)), m_proxy(new ParcelFilter(this))
 {
     setObjectName(QStringLiteral("overviewWindow"));
-    setWindowTitle(QStringLiteral("全部快件"));
+    setWindowTitle(tr("全部快件"));
     m_proxy->setSourceModel(m_model);
     m_proxy->setSortRole(ParcelModel::sortRole);
     m_proxy->setFilterRole(ParcelModel::filterRole);
@@ -78,23 +85,23 @@ QWidget *named(QWidget *widget, const char *name, const QString &accessible = QS
 void OverviewWindow::buildControls()
 {
     m_filter = new QLineEdit(this);
-    named(m_filter, "filterBox", QStringLiteral("筛选"));
-    m_filter->setPlaceholderText(QStringLiteral("按单号、备注或快递公司筛选"));
+    named(m_filter, "filterBox", tr("筛选"));
+    m_filter->setPlaceholderText(tr("按单号、备注或快递公司筛选"));
     m_filter->setClearButtonEnabled(true);
     // Wide enough for its hint, however wide the window: the table takes the rest.
     m_filter->setFixedWidth(m_filter->fontMetrics().horizontalAdvance(m_filter->placeholderText()) +
                             4 * m_filter->fontMetrics().averageCharWidth());
     connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
-    m_refreshAll = new QPushButton(QStringLiteral("全部查询"), this);
+    m_refreshAll = new QPushButton(tr("全部查询"), this);
     named(m_refreshAll, "refreshAllButton");
-    m_stop = new QPushButton(QStringLiteral("停止"), this);
+    m_stop = new QPushButton(tr("停止"), this);
     named(m_stop, "stopButton");
     m_stop->setEnabled(false);
-    m_addNumbers = new QPushButton(QStringLiteral("添加单号"), this);
+    m_addNumbers = new QPushButton(tr("添加单号"), this);
     named(m_addNumbers, "addNumbersButton");
     connect(m_addNumbers, &QPushButton::clicked, this, &OverviewWindow::openAddNumbers);
-    m_listFile = new QPushButton(QStringLiteral("导入/导出"), this);
-    named(m_listFile, "listFileButton", QStringLiteral("导入导出"));
+    m_listFile = new QPushButton(tr("导入/导出"), this);
+    named(m_listFile, "listFileButton", tr("导入导出"));
     m_listFile->setMenu(new QMenu(m_listFile));
     const auto addListAction = [&](const char *name, const QString &text, QKeySequence keys, auto act) {
         QAction *action = m_listFile->menu()->addAction(text);
@@ -103,33 +110,31 @@ void OverviewWindow::buildControls()
         connect(action, &QAction::triggered, this, act);
         addAction(action); // its keys work anywhere in the window
     };
-    addListAction("exportListAction", QStringLiteral("导出列表…"), QKeySequence(Qt::CTRL | Qt::Key_E),
+    addListAction("exportListAction", tr("导出列表…"), QKeySequence(Qt::CTRL | Qt::Key_E),
                   &OverviewWindow::exportList);
-    addListAction("importListAction", QStringLiteral("导入列表…"), QKeySequence(Qt::CTRL | Qt::Key_I),
+    addListAction("importListAction", tr("导入列表…"), QKeySequence(Qt::CTRL | Qt::Key_I),
                   &OverviewWindow::importList);
 }
 
 void OverviewWindow::buildSettings()
 {
     m_progress = new QProgressBar(this);
-    named(m_progress, "refreshProgress", QStringLiteral("查询进度"));
+    named(m_progress, "refreshProgress", tr("查询进度"));
     m_progress->setTextVisible(true);
-    m_progress->setFormat(QStringLiteral("未查询")); // not an empty field waiting for text
+    m_progress->setFormat(tr("未查询")); // not an empty field waiting for text
     m_progress->setValue(0);
     m_automatic = new QComboBox(this);
-    named(m_automatic, "automaticBox", QStringLiteral("自动查询"));
-    m_automatic->addItems({QStringLiteral("不自动"), QStringLiteral("每30分钟"), QStringLiteral("每1小时"),
-                           QStringLiteral("每2小时"), QStringLiteral("每4小时")});
+    named(m_automatic, "automaticBox", tr("自动查询"));
+    m_automatic->addItems({tr("不自动"), tr("每30分钟"), tr("每1小时"), tr("每2小时"), tr("每4小时")});
     const auto choices = std::span(ListSettings::automaticChoices);
     m_automatic->setCurrentIndex(
         int(std::ranges::find(choices, m_refresh.automaticMinutes()) - choices.begin()));
     connect(m_automatic, &QComboBox::currentIndexChanged, this,
             [this, choices](int index) { m_refresh.setAutomaticMinutes(choices[index]); });
     m_archiveAfter = new QComboBox(this);
-    named(m_archiveAfter, "archiveBox", QStringLiteral("归档"));
-    m_archiveAfter->setToolTip(QStringLiteral("签收后多久从列表中归档"));
-    m_archiveAfter->addItems({QStringLiteral("立即"), QStringLiteral("1天"), QStringLiteral("3天"),
-                              QStringLiteral("7天"), QStringLiteral("从不")});
+    named(m_archiveAfter, "archiveBox", tr("归档"));
+    m_archiveAfter->setToolTip(tr("签收后多久从列表中归档"));
+    m_archiveAfter->addItems({tr("立即"), tr("1天"), tr("3天"), tr("7天"), tr("从不")});
     const auto after = std::span(ListSettings::archiveChoices);
     m_archiveAfter->setCurrentIndex(
         int(std::ranges::find(after, m_book.settings().archiveDays) - after.begin()));
@@ -138,8 +143,8 @@ void OverviewWindow::buildSettings()
         lookAgain();
         m_view->viewport()->update(); // the archived rows' grey
     });
-    m_showArchived = new QCheckBox(QStringLiteral("显示已归档"), this);
-    named(m_showArchived, "showArchivedBox", QStringLiteral("显示已归档"));
+    m_showArchived = new QCheckBox(tr("显示已归档"), this);
+    named(m_showArchived, "showArchivedBox", tr("显示已归档"));
     m_showArchived->setChecked(m_book.settings().showArchived);
     m_proxy->setShowArchived(m_showArchived->isChecked());
     connect(m_showArchived, &QCheckBox::toggled, this, [this](bool show) {
@@ -206,7 +211,7 @@ void OverviewWindow::showRunning(bool running)
 void OverviewWindow::buildTable()
 {
     m_view = new QTableView(this);
-    named(m_view, "parcelView", QStringLiteral("全部快件"));
+    named(m_view, "parcelView", tr("全部快件"));
     m_view->setModel(m_proxy);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -226,9 +231,7 @@ void OverviewWindow::buildTable()
         ParcelModel::Note,
         new CutTextDelegate(
             &ParcelRecord::noteFrom, ParcelRecord::noteLength,
-            [this] {
-                setStatus(QStringLiteral("备注最多%1个字，多出的部分未保留").arg(ParcelRecord::noteLength));
-            },
+            [this] { setStatus(tr("备注最多%1个字，多出的部分未保留").arg(ParcelRecord::noteLength)); },
             m_view));
     m_view->setTextElideMode(Qt::ElideRight);
     m_view->setWordWrap(false);
@@ -244,8 +247,8 @@ void OverviewWindow::buildTable()
             &OverviewWindow::showSteps);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &OverviewWindow::showSteps);
     m_steps = new QTreeWidget(this);
-    named(m_steps, "stepsView", QStringLiteral("物流跟踪"));
-    m_steps->setHeaderLabels({QStringLiteral("时间"), QStringLiteral("物流进度")});
+    named(m_steps, "stepsView", tr("物流跟踪"));
+    m_steps->setHeaderLabels({tr("时间"), tr("物流进度")});
     m_steps->setRootIsDecorated(false);
     m_steps->setColumnWidth(0, 140);
 }
@@ -261,9 +264,9 @@ void OverviewWindow::layOut()
          std::initializer_list<QWidget *>{m_filter, m_refreshAll, m_stop, m_addNumbers, m_listFile})
         controls->addWidget(control);
     controls->addStretch();
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             m_progress, new QLabel(QStringLiteral("自动查询"), this), m_automatic,
-             new QLabel(QStringLiteral("归档"), this), m_archiveAfter, m_showArchived})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_progress, new QLabel(tr("自动查询"), this), m_automatic,
+                                          new QLabel(tr("归档"), this), m_archiveAfter, m_showArchived})
         settings->addWidget(control);
     settings->addStretch();
     m_split = new QSplitter(Qt::Vertical, this);
@@ -353,8 +356,7 @@ void OverviewWindow::lookAgain()
 void OverviewWindow::countArchived()
 {
     const int archived = m_book.board().archivedCount();
-    m_showArchived->setText(archived ? QStringLiteral("显示已归档（%1）").arg(archived)
-                                     : QStringLiteral("显示已归档"));
+    m_showArchived->setText(archived ? tr("显示已归档（%1）").arg(archived) : tr("显示已归档"));
 }
 
 // The window's, the table's and the split's layout is kept as the window closes.
@@ -412,19 +414,18 @@ void OverviewWindow::showContextMenu(const QPoint &position)
         action->setShortcutVisibleInContextMenu(true);
         return action;
     };
-    connect(item(QStringLiteral("查看"), QKeySequence(Qt::Key_Return)), &QAction::triggered, this,
+    connect(item(tr("查看"), QKeySequence(Qt::Key_Return)), &QAction::triggered, this,
             [&] { emit openRequested(key); });
-    connect(item(QStringLiteral("编辑备注"), QKeySequence(Qt::Key_F2)), &QAction::triggered, this,
+    connect(item(tr("编辑备注"), QKeySequence(Qt::Key_F2)), &QAction::triggered, this,
             &OverviewWindow::editNote);
     const bool archived = m_proxy->mapToSource(index).data(ParcelModel::archivedRole).toBool();
-    connect(
-        item(archived ? QStringLiteral("取消归档") : QStringLiteral("归档")), &QAction::triggered, this, [&] {
-            m_book.setArchive(key, archived ? ParcelRecord::Archive::Back : ParcelRecord::Archive::ByHand);
-            if (!archived)
-                setStatus(QStringLiteral("已归档 1 件，勾选 显示已归档 可见"));
-        });
-    connect(item(QStringLiteral("标记为已读")), &QAction::triggered, this, [&] { m_book.clearMark(key); });
-    connect(item(QStringLiteral("删除"), QKeySequence(QKeySequence::Delete)), &QAction::triggered, this,
+    connect(item(archived ? tr("取消归档") : tr("归档")), &QAction::triggered, this, [&] {
+        m_book.setArchive(key, archived ? ParcelRecord::Archive::Back : ParcelRecord::Archive::ByHand);
+        if (!archived)
+            setStatus(tr("已归档 1 件，勾选 显示已归档 可见"));
+    });
+    connect(item(tr("标记为已读")), &QAction::triggered, this, [&] { m_book.clearMark(key); });
+    connect(item(tr("删除"), QKeySequence(QKeySequence::Delete)), &QAction::triggered, this,
             [&] { emit deleteRequested(key); });
     menu.exec(m_view->viewport()->mapToGlobal(position));
 }
@@ -455,9 +456,8 @@ void OverviewWindow::openAddNumbers()
 
 void OverviewWindow::addNumbers(const QList<ParcelKey> &parcels)
 {
-    m_addDialog->setSummary(m_refresh.askNewNumbers(parcels)
-                                ? QStringLiteral("正在查询 %1 个单号...").arg(parcels.size())
-                                : QStringLiteral("正在查询，请稍后再添加"));
+    m_addDialog->setSummary(m_refresh.askNewNumbers(parcels) ? tr("正在查询 %1 个单号...").arg(parcels.size())
+                                                             : tr("正在查询，请稍后再添加"));
 }
 
 void OverviewWindow::showSteps()
@@ -484,20 +484,20 @@ void OverviewWindow::warn(const QString &text)
 void OverviewWindow::exportList()
 {
     const QString path = m_files.saveFileName(
-        this, QStringLiteral("导出列表"),
-        QDir::home().filePath(ParcelFile::suggestedName(m_clock.now().date())), csvFilter);
+        this, tr("导出列表"), QDir::home().filePath(ParcelFile::suggestedName(m_clock.now().date())),
+        csvFilter());
     if (path.isEmpty())
         return;
     const QList<ParcelRecord> parcels = m_book.board().oldestFirst();
     if (!saveWholeFile(path, ParcelFile::write(parcels)))
-        return warn(QStringLiteral("导出失败，文件无法写入：") + QFileInfo(path).fileName());
-    setStatus(QStringLiteral("已导出 %1 件到 %2").arg(parcels.size()).arg(QFileInfo(path).fileName()));
+        return warn(tr("导出失败，文件无法写入：") + QFileInfo(path).fileName());
+    setStatus(tr("已导出 %1 件到 %2").arg(parcels.size()).arg(QFileInfo(path).fileName()));
 }
 
 // Nothing changes until the user has read what the file would add and said yes.
 void OverviewWindow::importList()
 {
-    const QString path = m_files.openFileName(this, QStringLiteral("导入列表"), QDir::homePath(), listFilter);
+    const QString path = m_files.openFileName(this, tr("导入列表"), QDir::homePath(), listFilter());
     if (path.isEmpty())
         return;
     ParcelFile::Reading reading = ParcelFile::readFile(path);
@@ -507,8 +507,8 @@ void OverviewWindow::importList()
     if (import.count() == 0)
         return warn(import.summary()); // nothing to import: every line refused
     const BoxButton answer =
-        m_boxes.show({Texts::boxTitle(), import.summary() + QStringLiteral("\n\n确定导入吗？"),
-                      BoxIcon::Information, BoxButton::Yes | BoxButton::No, BoxButton::Yes, this});
+        m_boxes.show({Texts::boxTitle(), import.summary() + tr("\n\n确定导入吗？"), BoxIcon::Information,
+                      BoxButton::Yes | BoxButton::No, BoxButton::Yes, this});
     if (answer == BoxButton::Yes)
         applyImport(import);
 }
@@ -516,7 +516,7 @@ void OverviewWindow::importList()
 void OverviewWindow::applyImport(const ParcelFile::Import &import)
 {
     if (!m_book.applyImport(import))
-        return setStatus(QStringLiteral("单号记录保存失败，未导入任何快件"));
+        return setStatus(tr("单号记录保存失败，未导入任何快件"));
     const QString imported = u'已' + import.done();
     const QString record = m_book.board().storeStatus(); // the import lives in memory only
     setStatus(record.isEmpty() ? imported : imported + QStringLiteral("；") + record,
