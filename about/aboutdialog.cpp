@@ -51,11 +51,11 @@ void AboutDialog::fillLabels()
     ui->logo->setPixmap(
         QPixmap(devicePixelRatioF() > 1 ? QStringLiteral(":/logo@2x.png") : QStringLiteral(":/logo.png")));
     ui->productLabel->setText(AppInfo::productName() + QStringLiteral("\n\n") + AppInfo::rightsLine());
-    ui->versionLabel->setText(QStringLiteral("版本号：") + Version::text());
-    ui->creditsLabel->setText(QStringLiteral("Banner设计：\n感谢 %1 设计横幅 商务联系：%2\n\n"
-                                             "程序设计:\n%3\n\n"
-                                             "音频提供:\n感谢 %4 提供音效\n\n"
-                                             "相关问题：")
+    ui->versionLabel->setText(tr("版本号：%1").arg(Version::text()));
+    ui->creditsLabel->setText(tr("Banner设计：\n感谢 %1 设计横幅 商务联系：%2\n\n"
+                                 "程序设计:\n%3\n\n"
+                                 "音频提供:\n感谢 %4 提供音效\n\n"
+                                 "相关问题：")
                                   .arg(AppInfo::bannerStudio(), AppInfo::bannerContact(),
                                        AppInfo::rightsLine(), AppInfo::soundProvider()));
     ui->voiceContact->setText(AppInfo::voiceService() + QStringLiteral("：") + AppInfo::voiceAccount());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Texts that several windows show.
@@ -8,19 +9,19 @@ namespace Texts {
 // The title of the program's message boxes.
 inline QString boxTitle()
 {
-    return QStringLiteral("Orvo系列软件");
+    return QCoreApplication::translate("Texts", "Orvo系列软件");
 }
 
 // The message line when wlnum.ini could not be written.
 inline QString historyNotSaved()
 {
-    return QStringLiteral("单号记录保存失败!");
+    return QCoreApplication::translate("Texts", "单号记录保存失败!");
 }
 
 // The message line when wlnum.ini exists but could not be read: it is left as it is.
 inline QString historyUnreadable()
 {
-    return QStringLiteral("单号记录无法读取,本次不保存!");
+    return QCoreApplication::translate("Texts", "单号记录无法读取,本次不保存!");
 }
 
 } // namespace Texts

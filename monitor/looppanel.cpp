@@ -8,9 +8,8 @@ LoopPanel::LoopPanel(QWidget *parent) : MonitorPanel(parent, "minuteCountTimer",
 {
     ui->setupUi(this);
     setControls(ui->loopButton, ui->toScheduleButton, {ui->intervalBox},
-                {QStringLiteral("开始循环"), QStringLiteral("停止循环"),
-                 QStringLiteral("请先查询单号后在使用本功能!"), QStringLiteral("请先设定时间!"),
-                 QStringLiteral("当前正在循环查询,是否终止?")});
+                {tr("开始循环"), tr("停止循环"), tr("请先查询单号后在使用本功能!"), tr("请先设定时间!"),
+                 tr("当前正在循环查询,是否终止?")});
     ui->intervalBox->addItems(numbers(1, 360));
     ui->intervalBox->setCurrentIndex(-1);
 }

@@ -81,7 +81,7 @@ void MonitorPanel::armClick()
 
 void MonitorPanel::showNextQuery()
 {
-    m_armButton->setToolTip(QStringLiteral("下次查询：") + nextQuery().toString(QStringLiteral("HH:mm")));
+    m_armButton->setToolTip(tr("下次查询：%1").arg(nextQuery().toString(QStringLiteral("HH:mm"))));
 }
 
 void MonitorPanel::disarm()

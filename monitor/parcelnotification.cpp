@@ -2,6 +2,8 @@
 
 #include "common/textrules.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr qsizetype summaryAbove = 3;
 
@@ -20,7 +22,7 @@ QString ParcelNotification::key(const QString &number, const QString &company)
 Notification ParcelNotification::forParcel(const Grown &parcel)
 {
     return {key(parcel.number, parcel.company),
-            QStringLiteral("快件有更新"),
+            QCoreApplication::translate("ParcelNotification", "快件有更新"),
             line((parcel.note.isEmpty() ? QString() : parcel.note + QStringLiteral(" · ")) + parcel.company +
                  u' ' + parcel.number) +
                 u'\n' + line(plainText(parcel.newestTime + u' ' + parcel.newestStep)),
@@ -33,7 +35,9 @@ QList<Notification> ParcelNotification::forRefresh(const QList<Grown> &grown)
         QStringList keys;
         for (const Grown &parcel : grown)
             keys.append(key(parcel.number, parcel.company));
-        return {{summaryKey(), QStringLiteral("%1 件快件有更新").arg(grown.size()), QString(), keys}};
+        return {{summaryKey(),
+                 QCoreApplication::translate("ParcelNotification", "%1 件快件有更新").arg(grown.size()),
+                 QString(), keys}};
     }
     QList<Notification> notifications;
     for (const Grown &parcel : grown)

@@ -9,9 +9,8 @@ SchedulePanel::SchedulePanel(QWidget *parent)
 {
     ui->setupUi(this);
     setControls(ui->scheduleButton, ui->toLoopButton, {ui->hourBox, ui->minuteBox},
-                {QStringLiteral("开始定时"), QStringLiteral("关闭定时"),
-                 QStringLiteral("请先查询单号后在使用定时功能!"), QStringLiteral("请设定查询时间!"),
-                 QStringLiteral("当前正在定时查询,是否终止?")});
+                {tr("开始定时"), tr("关闭定时"), tr("请先查询单号后在使用定时功能!"), tr("请设定查询时间!"),
+                 tr("当前正在定时查询,是否终止?")});
     ui->hourBox->addItems(numbers(0, 23)); // both start at "0", the first entry
     ui->minuteBox->addItems(numbers(0, 59));
 }

@@ -7,13 +7,20 @@
 #include "platform/webfetch.h"
 #include "ui_outletdialog.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
 
 namespace {
-const QString notQueried = QStringLiteral("未查询");
-const QString notFound = QStringLiteral("您查询的网点不存在!");
+QString notQueried()
+{
+    return QCoreApplication::translate("OutletDialog", "未查询");
+}
+QString notFound()
+{
+    return QCoreApplication::translate("OutletDialog", "您查询的网点不存在!");
+}
 // A long pasted name must reach the page whole, not cut at QLineEdit's default of 32767.
 constexpr int nameBoxMaxLength = 16 * 1024 * 1024;
 } // namespace
@@ -24,9 +31,8 @@ OutletDialog::OutletDialog(WebFetch &fetch, const QString &outletHost, MessageBo
     ui->setupUi(this);
     setFixedSize(size());
     growLabelsToLineHeight(this);
-    ui->statusBar->setPanels(
-        {{64, QStringLiteral("提示："), QString(), QStringLiteral("captionPanel")},
-         {0, QStringLiteral("请输入要查询的网点名称"), QString(), QStringLiteral("messagePanel")}});
+    ui->statusBar->setPanels({{64, tr("提示："), QString(), QStringLiteral("captionPanel")},
+                              {0, tr("请输入要查询的网点名称"), QString(), QStringLiteral("messagePanel")}});
     // No icon of its own: an empty pixmap keeps the application's icon off the title bar too.
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
@@ -90,7 +96,7 @@ void OutletDialog::lookUp()
 {
     const QString typed = ui->nameBox->text();
     if (typed.isEmpty()) {
-        ui->statusBar->setText(2, QStringLiteral("请输入您要查询的站点.."));
+        ui->statusBar->setText(2, tr("请输入您要查询的站点.."));
         return;
     }
     // No second query while this one waits; a closing in between abandons it.
@@ -115,10 +121,10 @@ void OutletDialog::lookUp()
         return; // success leaves the status line as it was
     clearFields();
     for (QLabel *label : valueLabels)
-        label->setText(notQueried);
-    ui->statusBar->setText(2, notFound);
+        label->setText(notQueried());
+    ui->statusBar->setText(2, notFound());
     m_boxes.show(
-        {Texts::boxTitle(), notFound, BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton, this});
+        {Texts::boxTitle(), notFound(), BoxIcon::Information, BoxButton::Ok, BoxButton::NoButton, this});
 }
 
 void OutletDialog::showWholeArea()

@@ -55,7 +55,7 @@ void DBusNotifier::notify(const Notification &notification, QObject *poster)
             QDBusMessage message =
                 QDBusMessage::createMethodCall(service, path, service, QStringLiteral("Notify"));
             message << QGuiApplication::applicationName() << replaced << entry << notification.summary << text
-                    << QStringList{QStringLiteral("default"), QStringLiteral("打开")}
+                    << QStringList{QStringLiteral("default"), tr("打开")}
                     << QVariantMap{{QStringLiteral("desktop-entry"), entry}} << -1;
             call<uint>(m_bus, message, this, [this, key = notification.key, replaced, poster](uint id) {
                 Shown &shown = m_shown[key];

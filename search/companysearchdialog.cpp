@@ -30,8 +30,8 @@ void CompanySearchDialog::searchTypedKeyword()
 {
     const QString text = ui->keywordBox->text();
     if (text.isEmpty()) {
-        m_boxes.show({Texts::boxTitle(), QStringLiteral("请输入物流公司关键字"), BoxIcon::Information,
-                      BoxButton::Ok, BoxButton::NoButton, this});
+        m_boxes.show({Texts::boxTitle(), tr("请输入物流公司关键字"), BoxIcon::Information, BoxButton::Ok,
+                      BoxButton::NoButton, this});
         return;
     }
     const QString keyword = trimBlanks(text);

@@ -14,8 +14,7 @@ QWidget *CompanyDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
                                        const QModelIndex &index) const
 {
     auto *list = new QComboBox(parent);
-    list->setAccessibleName(
-        QStringLiteral("%1的快递公司").arg(index.siblingAtColumn(m_numberColumn).data().toString()));
+    list->setAccessibleName(tr("%1的快递公司").arg(index.siblingAtColumn(m_numberColumn).data().toString()));
     list->addItem(QString());
     list->addItems(Catalogue::names());
     new CompanyTyping(list, m_clock, list);

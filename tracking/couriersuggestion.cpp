@@ -34,7 +34,7 @@ void CourierSuggestion::offerFor(const QString &typed)
     // A sure courier comes alone; likely ones say so once, before them. Each line names the key
     // that picks it.
     if (candidates.first().confidence != CourierGuess::Confidence::Sure) {
-        auto *caption = new QListWidgetItem(QStringLiteral("可能是"));
+        auto *caption = new QListWidgetItem(tr("可能是"));
         caption->setFlags(Qt::ItemIsEnabled);
         m_list->addItem(caption);
     }
@@ -73,7 +73,7 @@ void CourierSuggestion::makeList()
         return;
     m_list = new QListWidget(m_window);
     m_list->setObjectName(QStringLiteral("courierSuggestions"));
-    m_list->setAccessibleName(QStringLiteral("单号对应的快递公司"));
+    m_list->setAccessibleName(tr("单号对应的快递公司"));
     m_list->setFocusPolicy(Qt::NoFocus); // typing goes on in the number box
     m_list->setFlow(QListView::LeftToRight);
     m_list->setSpacing(2);

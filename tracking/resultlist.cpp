@@ -74,10 +74,10 @@ bool ResultList::eventFilter(QObject *watched, QEvent *event)
 QString ResultList::rowBalloon(const QString &time, const QString &progress)
 {
     // A server's text may hold line breaks of its own; each line is cut on its own.
-    QString text = QStringLiteral("时间:") + time + u'\n' + QStringLiteral("物流进度:") + progress;
+    QString text = tr("时间:%1\n物流进度:%2").arg(time, progress);
     QStringList lines = text.replace(QLatin1String("\r\n"), QLatin1String("\n")).split(u'\n');
     for (QString &line : lines)
         line = cutAtWholeCharacter(line, shownTextLength).toHtmlEscaped();
-    return QStringLiteral("<p style='white-space:pre-wrap'><b>物流跟踪信息</b><br>%1</p>")
-        .arg(lines.join(QLatin1String("<br>")));
+    return QStringLiteral("<p style='white-space:pre-wrap'><b>%1</b><br>%2</p>")
+        .arg(tr("物流跟踪信息").toHtmlEscaped(), lines.join(QLatin1String("<br>")));
 }

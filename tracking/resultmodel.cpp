@@ -58,11 +58,11 @@ QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int r
         return QVariant();
     switch (section) {
     case numberColumn:
-        return QStringLiteral("序号");
+        return tr("序号");
     case timeColumn:
-        return QStringLiteral("时间");
+        return tr("时间");
     case progressColumn:
-        return QStringLiteral("物流进度");
+        return tr("物流进度");
     default:
         return QVariant();
     }
