@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDebug>
 #include <QDir>
 #include <QImageReader>
 #include <QScreen>
@@ -59,14 +60,19 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(Version::text());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));
-    loadQtChinese(app);
+    // The language first, so that every text after it, the options' own, is in it.
+    bool unknownLanguage = false;
+    loadTranslations(app, languageOf(languageOption(QCoreApplication::arguments()), &unknownLanguage));
     applyApplicationFont();
     // Options a start may carry; anything else is left alone, as it always was.
     QCommandLineParser options;
     const QCommandLineOption hidden(
         QStringLiteral("hidden"),
         QCoreApplication::translate("main", "窗口不显示，只在托盘中运行（登录时启动所用）"));
-    options.addOption(hidden);
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QCoreApplication::translate("main", "界面语言：zh（中文）或 en（英文）"),
+                                  QStringLiteral("zh|en"));
+    options.addOptions({hidden, lang});
     const QCommandLineOption help = options.addHelpOption();
     const QCommandLineOption version = options.addVersionOption();
     options.parse(QCoreApplication::arguments());
@@ -74,6 +80,9 @@ int main(int argc, char *argv[])
         options.showHelp();
     if (options.isSet(version))
         options.showVersion();
+    if (unknownLanguage)
+        qWarning().noquote()
+            << QCoreApplication::translate("main", "未知的界面语言 %1，使用中文").arg(options.value(lang));
 
     QtMessageBoxes boxes;
     const ProgramFolders folders =

@@ -4,12 +4,14 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-bool loadQtChinese(QCoreApplication &app)
+bool loadTranslations(QCoreApplication &app, Language language)
 {
     auto *translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_zh_CN"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(translator)) {
+    const bool loaded = language == Language::English
+                            ? translator->load(QStringLiteral(":/i18n/quillon_en.qm"))
+                            : translator->load(QStringLiteral("qtbase_zh_CN"),
+                                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!loaded || !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;
     }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/language.h"
+
 class QCoreApplication;
 
-// Loads Qt's own Chinese texts (standard buttons, dialogs) from the distribution's Qt
-// translations, whatever the user's locale: the rest of the program speaks Chinese too.
-// False when the translations are not installed; Qt's English texts then stay.
-bool loadQtChinese(QCoreApplication &app);
+// Installs the texts of `language`: for Chinese, Qt's own Chinese texts (standard buttons,
+// dialogs) from the distribution's Qt translations; for English, the program's English
+// translation, Qt's own texts staying English. False when a translation could not be loaded; the
+// texts it would have replaced then stay.
+bool loadTranslations(QCoreApplication &app, Language language);

@@ -1,6 +1,7 @@
 // The logic below the windows: the catalogue, the request, the answer and its rows, the export, the
 // update check, the history file, the folders, the outlet page, and the fetch over real sockets.
 #include "common/gbtext.h"
+#include "common/language.h"
 #include "common/savefile.h"
 #include "common/textrules.h"
 #include "demoservice.h"
@@ -195,6 +196,8 @@ portable copy: folders bin => bin bin - [ts.mp3] none
 portable copy, folder closed: folders bin closed => bin home/Quillon bin/wlnum.ini [ts.mp3] made
 installed, bin writable: folders share => share/quillon home/Quillon bin/wlnum.ini [] made
 both, the program's own first: folders bin share => bin bin - [ts.mp3] none
+--lang as a word of its own or with =, and none: language --lang en / --lang=en / --x --lang zh / -- --lang en /  => en ; en ; zh ; zh ; zh
+an unknown language is told and leaves Chinese: language --lang fr / --lang=EN / --lang => zh unknown ; zh unknown ; zh
 a portable copy's autostart entry names its path, quoted: autostart portable /home/a b/Quillon/quillon
   => Exec="/home/a b/Quillon/quillon" --hidden ; TryExec=/home/a b/Quillon/quillon ; on
 the installed program's names its command: autostart installed /usr/bin/quillon => Exec=quillon --hidden ; TryExec=quillon ; on
@@ -459,6 +462,19 @@ class TestLogic : public QObject {
         return folders(text.contains(u"bin"_s), text.contains(u"share"_s), text.contains(u"closed"_s));
     }
 
+    // arguments after the program's name, " / " between runs: the language each asks for
+    QString languageRule(const Input &in)
+    {
+        QStringList shown;
+        for (const QString &run : in.text.split(u" / "_s)) {
+            bool unknown = false;
+            const QStringList arguments = (u"quillon "_s + run).split(u' ', Qt::SkipEmptyParts);
+            const Language language = languageOf(languageOption(arguments), &unknown);
+            shown << (language == Language::English ? u"en"_s : u"zh"_s) + (unknown ? u" unknown"_s : u""_s);
+        }
+        return shown.join(u" ; "_s);
+    }
+
     // "portable|installed|removed|hidden|other PROGRAM": the entry written for PROGRAM, then removed,
     // hidden by the user, or read by another copy; its Exec and TryExec lines, and whether it reads on
     QString autostartRule(const Input &in)
@@ -583,6 +599,7 @@ class TestLogic : public QObject {
             {u"notifications"_s, &TestLogic::notificationsRule},
             {u"folders"_s, &TestLogic::foldersRule},
             {u"autostart"_s, &TestLogic::autostartRule},
+            {u"language"_s, &TestLogic::languageRule},
             {u"clear"_s, &TestLogic::clearRule},
             {u"unreadable"_s, &TestLogic::unreadableRule},
             {u"load"_s, &TestLogic::historyFileRule},
@@ -665,6 +682,8 @@ private slots:
     void folders() { check(); }
     void autostart_data() { tableRows(cases, this); }
     void autostart() { check(); }
+    void language_data() { tableRows(cases, this); }
+    void language() { check(); }
 
     void demoService_data() { tableRows(cases, this); }
     void demoService() { check(); }

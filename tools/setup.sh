@@ -9,7 +9,7 @@ packages=(
     fonts-wqy-microhei
     xvfb xauth x11-utils xdotool imagemagick python3 iproute2
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-    qt6-translations-l10n
+    qt6-translations-l10n qt6-l10n-tools
     clang-14 libclang-rt-14-dev clang-format-14
     desktop-file-utils appstream time
     dbus-daemon dbus-bin
