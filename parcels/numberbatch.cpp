@@ -2,6 +2,7 @@
 
 #include "parcels/numberplan.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 QList<NumberBatch::Line> NumberBatch::read(const QString &text, const Marks &marks)
@@ -49,7 +50,7 @@ QString NumberBatch::note(const Line &line)
     case Skip::Known:
         return why(Reason::Known);
     case Skip::Added:
-        return QStringLiteral("已添加");
+        return QCoreApplication::translate("NumberBatch", "已添加");
     }
     return QString();
 }
@@ -58,10 +59,12 @@ QString NumberBatch::summary(const QStringList &outcomes, qsizetype notAsked)
 {
     QStringList refused = outcomes;
     refused.removeAll(QString());
-    QString text = QStringLiteral("已添加 %1 个单号").arg(outcomes.size() - refused.size());
+    QString text =
+        QCoreApplication::translate("NumberBatch", "已添加 %1 个单号").arg(outcomes.size() - refused.size());
     if (!refused.isEmpty())
-        text += QStringLiteral("；未添加：") + refused.join(u'、');
+        text += QCoreApplication::translate("NumberBatch", "；未添加：") +
+                refused.join(QCoreApplication::translate("NumberBatch", "、"));
     if (notAsked > 0)
-        text += QStringLiteral("；查询已停止，%1 个未查询").arg(notAsked);
+        text += QCoreApplication::translate("NumberBatch", "；查询已停止，%1 个未查询").arg(notAsked);
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include "tracking/courierguess.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 bool NumberPlan::isNumber(const QString &token)
@@ -37,17 +38,19 @@ QString NumberPlan::why(Source source, Reason reason, const QString &company)
     const bool pasted = source == Source::Pasted;
     switch (reason) {
     case Reason::NotANumber:
-        return QStringLiteral("不是单号");
+        return QCoreApplication::translate("NumberPlan", "不是单号");
     case Reason::NoCompany:
-        return pasted ? QStringLiteral("未识别，请选择快递公司") : QStringLiteral("未注明快递公司");
+        return pasted ? QCoreApplication::translate("NumberPlan", "未识别，请选择快递公司")
+                      : QCoreApplication::translate("NumberPlan", "未注明快递公司");
     case Reason::Unconfirmed:
-        return QStringLiteral("可能是 %1，请核对").arg(company);
+        return QCoreApplication::translate("NumberPlan", "可能是 %1，请核对").arg(company);
     case Reason::Repeated:
-        return pasted ? QStringLiteral("重复，跳过") : QStringLiteral("文件中重复");
+        return pasted ? QCoreApplication::translate("NumberPlan", "重复，跳过")
+                      : QCoreApplication::translate("NumberPlan", "文件中重复");
     case Reason::Known:
         break;
     }
-    return pasted              ? QStringLiteral("已在单号记录中，跳过")
-           : company.isEmpty() ? QStringLiteral("已在列表中")
-                               : QStringLiteral("已在列表中（%1）").arg(company);
+    return pasted              ? QCoreApplication::translate("NumberPlan", "已在单号记录中，跳过")
+           : company.isEmpty() ? QCoreApplication::translate("NumberPlan", "已在列表中")
+                               : QCoreApplication::translate("NumberPlan", "已在列表中（%1）").arg(company);
 }

@@ -4,6 +4,7 @@
 #include "parcels/parcelwords.h"
 #include "platform/clock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -263,21 +264,23 @@ QString ParcelStore::statusText() const
     case State::Ready:
         return m_movedAsideTo.isEmpty()
                    ? QString()
-                   : QStringLiteral("快件记录已损坏，已移至%1并新建").arg(m_movedAsideTo);
+                   : QCoreApplication::translate("ParcelStore", "快件记录已损坏，已移至%1并新建")
+                         .arg(m_movedAsideTo);
     case State::NewerSchema:
-        return QStringLiteral("快件记录由更新版本的程序写成，本次仅保存在内存中");
+        return QCoreApplication::translate("ParcelStore", "快件记录由更新版本的程序写成，本次仅保存在内存中");
     case State::Held:
-        return QStringLiteral("快件记录正被另一个程序使用，本次仅保存在内存中");
+        return QCoreApplication::translate("ParcelStore", "快件记录正被另一个程序使用，本次仅保存在内存中");
     case State::NoAccess:
-        return QStringLiteral("快件记录没有读写权限，本次仅保存在内存中");
+        return QCoreApplication::translate("ParcelStore", "快件记录没有读写权限，本次仅保存在内存中");
     case State::NotAFile:
-        return QStringLiteral("快件记录的位置是一个文件夹，本次仅保存在内存中");
+        return QCoreApplication::translate("ParcelStore", "快件记录的位置是一个文件夹，本次仅保存在内存中");
     case State::OpenFailed:
-        return QStringLiteral("快件记录无法打开，本次仅保存在内存中");
+        return QCoreApplication::translate("ParcelStore", "快件记录无法打开，本次仅保存在内存中");
     case State::WriteFailed:
-        return QStringLiteral("快件记录无法写入，本次仅保存在内存中");
+        return QCoreApplication::translate("ParcelStore", "快件记录无法写入，本次仅保存在内存中");
     case State::NoDriver:
-        return QStringLiteral("缺少SQLite驱动，快件记录无法打开，本次仅保存在内存中");
+        return QCoreApplication::translate("ParcelStore",
+                                           "缺少SQLite驱动，快件记录无法打开，本次仅保存在内存中");
     }
     return QString();
 }

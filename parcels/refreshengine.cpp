@@ -81,16 +81,16 @@ void RefreshEngine::updateCheckEnded()
 
 QString RefreshEngine::endingText(Ending ending, qsizetype grown)
 {
-    const QString news = grown > 0 ? QStringLiteral("，%1件有更新").arg(grown) : QString();
+    const QString news = grown > 0 ? tr("，%1件有更新").arg(grown) : QString();
     switch (ending) {
     case Ending::Finished:
-        return QStringLiteral("查询完毕") + news;
+        return tr("查询完毕") + news;
     case Ending::Stopped:
-        return QStringLiteral("查询已停止") + news;
+        return tr("查询已停止") + news;
     case Ending::TooManyFailures:
         break;
     }
-    return QStringLiteral("自动查询连续%1次失败，已停止").arg(failuresBeforeStop) + news;
+    return tr("自动查询连续%1次失败，已停止").arg(failuresBeforeStop) + news;
 }
 
 void RefreshEngine::start(const QList<ParcelKey> &queue, bool automatic)

@@ -46,10 +46,7 @@ public:
     void setAutomaticMinutes(int minutes); // one of ListSettings::automaticChoices
     void updateCheckEnded();               // automatic refreshes may come from now on
 
-    static QString progressText(int done, int total)
-    {
-        return QStringLiteral("已查询 %1/%2").arg(done).arg(total);
-    }
+    static QString progressText(int done, int total) { return tr("已查询 %1/%2").arg(done).arg(total); }
     // What the status line says when a refresh ends, with how many parcels grew.
     static QString endingText(Ending ending, qsizetype grown);
 

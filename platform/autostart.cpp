@@ -2,6 +2,7 @@
 
 #include "common/savefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -142,7 +143,8 @@ QString Autostart::setOn(bool on) const
         return !file.exists() || file.remove() ? QString() : file.errorString();
     }
     if (!QDir().mkpath(m_folder))
-        return QStringLiteral("无法建立文件夹 %1").arg(QDir::toNativeSeparators(m_folder));
+        return QCoreApplication::translate("Autostart", "无法建立文件夹 %1")
+            .arg(QDir::toNativeSeparators(m_folder));
     QString cause;
     return saveWholeFile(path(), entry(), &cause) ? QString() : cause;
 }

@@ -5,6 +5,7 @@
 #include "common/textrules.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
 
 namespace {
 constexpr int numberWidth = 8;
@@ -15,13 +16,16 @@ ResultExport::Told ResultExport::told(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::Written:
-        return {QStringLiteral("成功导出全部数据!"), QStringLiteral("成功导出全部数据..")};
+        return {QCoreApplication::translate("ResultExport", "成功导出全部数据!"),
+                QCoreApplication::translate("ResultExport", "成功导出全部数据..")};
     case Outcome::Empty:
-        return {QStringLiteral("没有可导出的数据!"), QStringLiteral("没有可导出的数据..")};
+        return {QCoreApplication::translate("ResultExport", "没有可导出的数据!"),
+                QCoreApplication::translate("ResultExport", "没有可导出的数据..")};
     case Outcome::Failed:
         break;
     }
-    return {QStringLiteral("数据导出失败!"), QStringLiteral("数据导出失败..")};
+    return {QCoreApplication::translate("ResultExport", "数据导出失败!"),
+            QCoreApplication::translate("ResultExport", "数据导出失败..")};
 }
 
 QString ResultExport::trimAndPadToBytes(const QString &text, int width)

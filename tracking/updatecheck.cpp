@@ -2,6 +2,7 @@
 
 #include "common/version.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -40,7 +41,7 @@ UpdateCheck::Result UpdateCheck::evaluate(const FetchResult &fetch)
     const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };
     if (answer.isEmpty() || answer.size() > longestVersion || answer.contains(u'<') ||
         std::any_of(answer.begin(), answer.end(), isControl))
-        return {Verdict::Failed, QString(), QStringLiteral("更新文件内容无效")};
+        return {Verdict::Failed, QString(), QCoreApplication::translate("UpdateCheck", "更新文件内容无效")};
 
     if (answer == currentVersion())
         return {Verdict::Current, answer, QString()};
@@ -49,6 +50,6 @@ UpdateCheck::Result UpdateCheck::evaluate(const FetchResult &fetch)
 
 QString UpdateCheck::newerVersionText(const QString &version)
 {
-    return QStringLiteral("发现最新版本![") + version + QStringLiteral("]") + QStringLiteral("\r\n") +
-           QStringLiteral(" ") + QStringLiteral("\r\n") + QStringLiteral("确定后自动打开官方论坛!");
+    return QCoreApplication::translate("UpdateCheck", "发现最新版本![%1]\r\n \r\n确定后自动打开官方论坛!")
+        .arg(version);
 }

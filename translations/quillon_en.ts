@@ -108,6 +108,13 @@ Questions:</translation>
     </message>
 </context>
 <context>
+    <name>Autostart</name>
+    <message>
+        <source>无法建立文件夹 %1</source>
+        <translation>Cannot make the folder %1</translation>
+    </message>
+</context>
+<context>
     <name>CompanyDelegate</name>
     <message>
         <source>%1的快递公司</source>
@@ -396,6 +403,68 @@ Quit, and visit the forum for more free Orvo software?</translation>
     </message>
 </context>
 <context>
+    <name>NumberBatch</name>
+    <message>
+        <source>已添加</source>
+        <translation>Added</translation>
+    </message>
+    <message>
+        <source>已添加 %1 个单号</source>
+        <translation>Added %1 numbers</translation>
+    </message>
+    <message>
+        <source>；未添加：</source>
+        <translation>; not added: </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>；查询已停止，%1 个未查询</source>
+        <translation>; stopped, %1 not asked</translation>
+    </message>
+</context>
+<context>
+    <name>NumberPlan</name>
+    <message>
+        <source>不是单号</source>
+        <translation>Not a number</translation>
+    </message>
+    <message>
+        <source>未识别，请选择快递公司</source>
+        <translation>Not recognised; choose the courier</translation>
+    </message>
+    <message>
+        <source>未注明快递公司</source>
+        <translation>No courier given</translation>
+    </message>
+    <message>
+        <source>可能是 %1，请核对</source>
+        <translation>Possibly %1; please check</translation>
+    </message>
+    <message>
+        <source>重复，跳过</source>
+        <translation>Repeated, skipped</translation>
+    </message>
+    <message>
+        <source>文件中重复</source>
+        <translation>Repeated in the file</translation>
+    </message>
+    <message>
+        <source>已在单号记录中，跳过</source>
+        <translation>Already in the list of numbers, skipped</translation>
+    </message>
+    <message>
+        <source>已在列表中</source>
+        <translation>Already in the list</translation>
+    </message>
+    <message>
+        <source>已在列表中（%1）</source>
+        <translation>Already in the list (%1)</translation>
+    </message>
+</context>
+<context>
     <name>OutletDialog</name>
     <message>
         <source>网店信息查询</source>
@@ -657,6 +726,41 @@ Import them?</translation>
     </message>
 </context>
 <context>
+    <name>ParcelStore</name>
+    <message>
+        <source>快件记录已损坏，已移至%1并新建</source>
+        <translation>The parcels&apos; record was damaged; it was moved to %1 and made anew</translation>
+    </message>
+    <message>
+        <source>快件记录由更新版本的程序写成，本次仅保存在内存中</source>
+        <translation>The parcels&apos; record was written by a newer version; this run keeps it in memory only</translation>
+    </message>
+    <message>
+        <source>快件记录正被另一个程序使用，本次仅保存在内存中</source>
+        <translation>Another program is using the parcels&apos; record; this run keeps it in memory only</translation>
+    </message>
+    <message>
+        <source>快件记录没有读写权限，本次仅保存在内存中</source>
+        <translation>The parcels&apos; record may not be read or written; this run keeps it in memory only</translation>
+    </message>
+    <message>
+        <source>快件记录的位置是一个文件夹，本次仅保存在内存中</source>
+        <translation>A folder stands where the parcels&apos; record goes; this run keeps it in memory only</translation>
+    </message>
+    <message>
+        <source>快件记录无法打开，本次仅保存在内存中</source>
+        <translation>The parcels&apos; record cannot be opened; this run keeps it in memory only</translation>
+    </message>
+    <message>
+        <source>快件记录无法写入，本次仅保存在内存中</source>
+        <translation>The parcels&apos; record cannot be written; this run keeps it in memory only</translation>
+    </message>
+    <message>
+        <source>缺少SQLite驱动，快件记录无法打开，本次仅保存在内存中</source>
+        <translation>Qt&apos;s SQLite driver is missing, so the parcels&apos; record cannot be opened; this run keeps it in memory only</translation>
+    </message>
+</context>
+<context>
     <name>QueryInputs</name>
     <message>
         <source>物流信息 [当前支持:%1家物流公司]F8快捷粘贴单号</source>
@@ -665,6 +769,56 @@ Import them?</translation>
     <message>
         <source>找到【%1】，是否为您要找的公司?</source>
         <translation>Found [%1]. Is this the courier you want?</translation>
+    </message>
+</context>
+<context>
+    <name>RefreshEngine</name>
+    <message>
+        <source>，%1件有更新</source>
+        <translation>, %1 moved</translation>
+    </message>
+    <message>
+        <source>查询完毕</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>查询已停止</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>自动查询连续%1次失败，已停止</source>
+        <translation>Auto refresh failed %1 times in a row and stopped</translation>
+    </message>
+    <message>
+        <source>已查询 %1/%2</source>
+        <translation>Asked %1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>ResultExport</name>
+    <message>
+        <source>成功导出全部数据!</source>
+        <translation>All steps exported!</translation>
+    </message>
+    <message>
+        <source>成功导出全部数据..</source>
+        <translation>All steps exported..</translation>
+    </message>
+    <message>
+        <source>没有可导出的数据!</source>
+        <translation>No steps to export!</translation>
+    </message>
+    <message>
+        <source>没有可导出的数据..</source>
+        <translation>No steps to export..</translation>
+    </message>
+    <message>
+        <source>数据导出失败!</source>
+        <translation>The export failed!</translation>
+    </message>
+    <message>
+        <source>数据导出失败..</source>
+        <translation>The export failed..</translation>
     </message>
 </context>
 <context>
@@ -839,6 +993,21 @@ Step: %2</translation>
     <message>
         <source>无法取消登录时启动：</source>
         <translation>Cannot remove the login entry: </translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>更新文件内容无效</source>
+        <translation>The update file is not valid</translation>
+    </message>
+    <message>
+        <source>发现最新版本![%1]<byte value="xd"/>
+ <byte value="xd"/>
+确定后自动打开官方论坛!</source>
+        <translation>A newer version is out! [%1]<byte value="xd"/>
+ <byte value="xd"/>
+OK opens the forum!</translation>
     </message>
 </context>
 <context>
