@@ -1,5 +1,6 @@
 #include "tracking/courierguess.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -16,7 +17,7 @@ struct Rule {
                         // digit over the 8 digits before it; any other character stands for itself
     QStringView company;
     Confidence confidence;
-    QStringView reason; // %1: the beginning found, %2: the length
+    const char *reason; // translatable; %1: the beginning found, %2: the length
 };
 
 // Read in order, the sure rules first. The first sure rule that fits is the only answer. Of the
@@ -24,25 +25,41 @@ struct Rule {
 // order is the order shown. 15 digits from 43 fit 韵达 and 申通, 韵达 first; 13 digits from 88 fit
 // 申通, EMS and 平邮, in that order.
 constexpr std::array rules{
-    Rule{u"SF", u"?############", u"顺丰快递", sure, u"单号以%1开头，共%2位"},
-    Rule{u"YT", u"#############", u"圆通快递", sure, u"单号以%1开头，共%2位"},
-    Rule{u"DPK", u"############", u"德邦物流", sure, u"单号以%1开头，共%2位"},
-    Rule{u"ZJS", u"############", u"宅急送快递", sure, u"单号以%1开头，共%2位"},
-    Rule{u"TT66|TT88|TT99|TT56|TT57", u"###########", u"天天快递", sure, u"单号以%1开头，共%2位"},
-    Rule{u"E", u"@########=CN", u"EMS快递", sure, u"邮件号以E开头、CN结尾，校验位相符"},
-    Rule{u"", u"@@########=CN", u"中国邮政平邮", likely, u"邮件号以CN结尾，校验位相符"},
-    Rule{u"", u"@@########=CN", u"邮政国内小包", likely, u"邮件号以CN结尾，校验位相符"},
-    Rule{u"73|74|75|76|78", u"############", u"中通快递", likely, u"%2位数字，以%1开头"},
-    Rule{u"77", u"#############", u"申通快递", likely, u"%2位数字，以%1开头"},
-    Rule{u"77|88", u"###########", u"申通快递", likely, u"%2位数字，以%1开头"},
-    Rule{u"3|4", u"##############", u"韵达快递", likely, u"%2位数字，以%1开头"},
-    Rule{u"43", u"#############", u"申通快递", likely, u"%2位数字，以%1开头"},
-    Rule{u"5", u"############", u"韵达快递", likely, u"%2位数字，以%1开头"},
-    Rule{u"1|8|9", u"############", u"EMS快递", likely, u"%2位数字，以%1开头"},
-    Rule{u"1|8|9", u"############", u"中国邮政平邮", likely, u"%2位数字，以%1开头"},
-    Rule{u"", u"############", u"顺丰快递", likely, u"%2位数字，顺丰的旧单号"},
-    Rule{u"", u"############", u"天天快递", likely, u"%2位数字"},
-    Rule{u"", u"############", u"速尔快递", likely, u"%2位数字"},
+    Rule{u"SF", u"?############", u"顺丰快递", sure,
+         QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位")},
+    Rule{u"YT", u"#############", u"圆通快递", sure,
+         QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位")},
+    Rule{u"DPK", u"############", u"德邦物流", sure,
+         QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位")},
+    Rule{u"ZJS", u"############", u"宅急送快递", sure,
+         QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位")},
+    Rule{u"TT66|TT88|TT99|TT56|TT57", u"###########", u"天天快递", sure,
+         QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位")},
+    Rule{u"E", u"@########=CN", u"EMS快递", sure,
+         QT_TRANSLATE_NOOP("CourierGuess", "邮件号以E开头、CN结尾，校验位相符")},
+    Rule{u"", u"@@########=CN", u"中国邮政平邮", likely,
+         QT_TRANSLATE_NOOP("CourierGuess", "邮件号以CN结尾，校验位相符")},
+    Rule{u"", u"@@########=CN", u"邮政国内小包", likely,
+         QT_TRANSLATE_NOOP("CourierGuess", "邮件号以CN结尾，校验位相符")},
+    Rule{u"73|74|75|76|78", u"############", u"中通快递", likely,
+         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
+    Rule{u"77", u"#############", u"申通快递", likely,
+         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
+    Rule{u"77|88", u"###########", u"申通快递", likely,
+         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
+    Rule{u"3|4", u"##############", u"韵达快递", likely,
+         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
+    Rule{u"43", u"#############", u"申通快递", likely,
+         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
+    Rule{u"5", u"############", u"韵达快递", likely, QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
+    Rule{u"1|8|9", u"############", u"EMS快递", likely,
+         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
+    Rule{u"1|8|9", u"############", u"中国邮政平邮", likely,
+         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
+    Rule{u"", u"############", u"顺丰快递", likely,
+         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，顺丰的旧单号")},
+    Rule{u"", u"############", u"天天快递", likely, QT_TRANSLATE_NOOP("CourierGuess", "%2位数字")},
+    Rule{u"", u"############", u"速尔快递", likely, QT_TRANSLATE_NOOP("CourierGuess", "%2位数字")},
 };
 
 constexpr qsizetype mostCandidates = 3;
@@ -128,7 +145,7 @@ const QList<QStringList> &reasons()
         for (const Rule &rule : rules) {
             QStringList forRule;
             for (const QStringView start : rule.starts.split(u'|'))
-                forRule << rule.reason.toString()
+                forRule << QCoreApplication::translate("CourierGuess", rule.reason)
                                .replace(u"%1"_s, start.toString())
                                .replace(u"%2"_s, QString::number(start.size() + rule.rest.size()));
             all << forRule;

@@ -185,6 +185,33 @@ Questions:</translation>
     </message>
 </context>
 <context>
+    <name>CourierGuess</name>
+    <message>
+        <source>单号以%1开头，共%2位</source>
+        <translation>Starts with %1, %2 characters</translation>
+    </message>
+    <message>
+        <source>邮件号以E开头、CN结尾，校验位相符</source>
+        <translation>Starts with E, ends with CN, check digit right</translation>
+    </message>
+    <message>
+        <source>邮件号以CN结尾，校验位相符</source>
+        <translation>Ends with CN, check digit right</translation>
+    </message>
+    <message>
+        <source>%2位数字，以%1开头</source>
+        <translation>%2 digits starting with %1</translation>
+    </message>
+    <message>
+        <source>%2位数字，顺丰的旧单号</source>
+        <translation>%2 digits, an old SF number</translation>
+    </message>
+    <message>
+        <source>%2位数字</source>
+        <translation>%2 digits</translation>
+    </message>
+</context>
+<context>
     <name>CourierSuggestion</name>
     <message>
         <source>可能是</source>
