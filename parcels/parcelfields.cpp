@@ -3,6 +3,7 @@
 #include "common/textrules.h"
 #include "parcels/parcelwords.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 #include <algorithm>
 
@@ -64,13 +65,13 @@ ParcelState::Delivery deliveryOf(const QVariant &code)
 
 // clang-format off
 const ParcelFields::Field fields[] = {
-    {Id::Number, "number", "TEXT", "单号",
+    {Id::Number, "number", "TEXT", QT_TRANSLATE_NOOP("ParcelFields", "单号"),
      [](const Record &r) { return QVariant(r.key.number); }, [](Record &r, const QVariant &v) { r.key.number = v.toString(); },
      [](const Record &r, const Zone &) { return r.key.number; }, [](Record &r, const QString &t, const Zone &) { r.key.number = t; }},
-    {Id::Company, "company", "TEXT", "快递公司",
+    {Id::Company, "company", "TEXT", QT_TRANSLATE_NOOP("ParcelFields", "快递公司"),
      [](const Record &r) { return QVariant(r.key.company); }, [](Record &r, const QVariant &v) { r.key.company = v.toString(); },
      [](const Record &r, const Zone &) { return r.key.company; }, [](Record &r, const QString &t, const Zone &) { r.key.company = t; }},
-    {Id::Note, "note", "TEXT NOT NULL DEFAULT ''", "备注",
+    {Id::Note, "note", "TEXT NOT NULL DEFAULT ''", QT_TRANSLATE_NOOP("ParcelFields", "备注"),
      [](const Record &r) { return QVariant(r.note); }, [](Record &r, const QVariant &v) { r.note = v.toString(); },
      [](const Record &r, const Zone &) { return r.note; }, [](Record &r, const QString &t, const Zone &) { r.note = ParcelRecord::noteFrom(t); }},
     {Id::Outcome, "outcome", "INTEGER NOT NULL DEFAULT 0", nullptr,
@@ -83,37 +84,37 @@ const ParcelFields::Field fields[] = {
      [](const Record &r) { return QVariant(r.state.reason); }, [](Record &r, const QVariant &v) { r.state.reason = v.toString(); },
      nullptr, nullptr},
     // A status a file may say is a state's, or else the service's words of a refusal.
-    {Id::Status, nullptr, nullptr, "快件状态", nullptr, nullptr,
-     [](const Record &r, const Zone &) { return ParcelWords::status(r.state); },
+    {Id::Status, nullptr, nullptr, QT_TRANSLATE_NOOP("ParcelFields", "快件状态"), nullptr, nullptr,
+     [](const Record &r, const Zone &) { return ParcelWords::status(r.state, ParcelWords::Form::Kept); },
      [](Record &r, const QString &t, const Zone &) {
          const QString status = shown(t);
          r.state = ParcelWords::read(status, status, QString());
      }},
-    {Id::NewestTime, "newest_time", "TEXT", "最新时间",
+    {Id::NewestTime, "newest_time", "TEXT", QT_TRANSLATE_NOOP("ParcelFields", "最新时间"),
      [](const Record &r) { return QVariant(r.newestTime); }, [](Record &r, const QVariant &v) { r.newestTime = v.toString(); },
      [](const Record &r, const Zone &) { return r.newestTime; }, [](Record &r, const QString &t, const Zone &) { r.newestTime = shown(t); }},
-    {Id::NewestStep, "newest_step", "TEXT", "最新进度",
+    {Id::NewestStep, "newest_step", "TEXT", QT_TRANSLATE_NOOP("ParcelFields", "最新进度"),
      [](const Record &r) { return QVariant(r.newestStep); }, [](Record &r, const QVariant &v) { r.newestStep = v.toString(); },
      [](const Record &r, const Zone &) { return r.newestStep; }, [](Record &r, const QString &t, const Zone &) { r.newestStep = shown(t); }},
-    {Id::Steps, "step_count", "INTEGER", "步数",
+    {Id::Steps, "step_count", "INTEGER", QT_TRANSLATE_NOOP("ParcelFields", "步数"),
      [](const Record &r) { return QVariant(r.stepCount); }, [](Record &r, const QVariant &v) { r.stepCount = v.toInt(); },
      [](const Record &r, const Zone &) { return QString::number(r.stepCount); },
      [](Record &r, const QString &t, const Zone &) { r.stepCount = qMax(0, t.toInt()); }},
-    {Id::AskedAt, "asked_at", "INTEGER", "上次查询",
+    {Id::AskedAt, "asked_at", "INTEGER", QT_TRANSLATE_NOOP("ParcelFields", "上次查询"),
      [](const Record &r) { return secondsOf(r.askedAt); }, [](Record &r, const QVariant &v) { r.askedAt = timeOf(v); },
      [](const Record &r, const Zone &z) { return timeText(r.askedAt, z); },
      [](Record &r, const QString &t, const Zone &z) { r.askedAt = timeFrom(t, z); }},
     {Id::GrewAt, "grew_at", "INTEGER", nullptr,
      [](const Record &r) { return secondsOf(r.grewAt); }, [](Record &r, const QVariant &v) { r.grewAt = timeOf(v); }, nullptr, nullptr},
-    {Id::Marked, "marked", "INTEGER", "有更新",
+    {Id::Marked, "marked", "INTEGER", QT_TRANSLATE_NOOP("ParcelFields", "有更新"),
      [](const Record &r) { return QVariant(int(r.marked)); }, [](Record &r, const QVariant &v) { r.marked = v.toBool(); },
      [](const Record &r, const Zone &) { return r.marked ? yes : QString(); },
      [](Record &r, const QString &t, const Zone &) { r.marked = t == yes; }},
-    {Id::SignedAt, "signed_at", "INTEGER", "签收时间",
+    {Id::SignedAt, "signed_at", "INTEGER", QT_TRANSLATE_NOOP("ParcelFields", "签收时间"),
      [](const Record &r) { return secondsOf(r.signedAt); }, [](Record &r, const QVariant &v) { r.signedAt = timeOf(v); },
      [](const Record &r, const Zone &z) { return timeText(r.signedAt, z); },
      [](Record &r, const QString &t, const Zone &z) { r.signedAt = timeFrom(t, z); }},
-    {Id::Archive, "archive", "INTEGER NOT NULL DEFAULT 0", "归档",
+    {Id::Archive, "archive", "INTEGER NOT NULL DEFAULT 0", QT_TRANSLATE_NOOP("ParcelFields", "归档"),
      [](const Record &r) { return QVariant(int(r.archive)); },
      [](Record &r, const QVariant &v) { r.archive = ParcelRecord::Archive(v.toInt()); },
      [](const Record &r, const Zone &) {
@@ -138,7 +139,7 @@ const ParcelFields::Field &ParcelFields::field(Id id)
 
 QString ParcelFields::title(Id id)
 {
-    return QString::fromUtf8(field(id).title);
+    return QCoreApplication::translate("ParcelFields", field(id).title);
 }
 
 namespace {

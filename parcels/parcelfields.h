@@ -45,11 +45,11 @@ struct Field {
 
 std::span<const Field> all();
 const Field &field(Id id);
-QString title(Id id);          // in the file's header, and over the list's column that shows the field
+QString title(Id id);          // over the list's column that shows the field, in the interface's language
 QList<const Field *> stored(); // those of the record's table, in their order
 QList<const Field *> filed();  // those of the file, in its order: the number, the company, the note first
 QString columns();             // the table's column names, comma-separated
 QString columnTypes();         // each name with its type, for CREATE TABLE
-QStringList titles();          // the file's header
+QStringList titles();          // the file's header, in Chinese whatever the interface's language
 
 } // namespace ParcelFields

@@ -88,7 +88,7 @@ ParcelRecord::Learnt ParcelRecord::learn(const QueryOutcome &outcome, const QDat
     if (outcome.kind != QueryOutcome::Kind::Answered) {
         const bool failed = outcome.kind == QueryOutcome::Kind::Failed;
         state.outcome = failed ? ParcelState::Outcome::Failed : ParcelState::Outcome::Refused;
-        state.reason = failed ? outcome.cause : outcome.message();
+        state.reason = failed ? outcome.cause : outcome.keptRefusal();
         return failed ? Learnt::Failed : Learnt::Kept;
     }
     const bool grew = count > stepCount && stepCount > 0;

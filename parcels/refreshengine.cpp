@@ -132,9 +132,7 @@ void RefreshEngine::answered(const ParcelKey &key, const FetchResult &fetched)
         m_book.recordRefresh(key, outcome, added ? ParcelBook::Asked::Added : ParcelBook::Asked::Listed);
     if (added) {
         const bool answered = outcome.kind == QueryOutcome::Kind::Answered;
-        m_newOutcomes.append(answered ? QString()
-                                      : key.number + QStringLiteral("（") + outcome.message() +
-                                            QStringLiteral("）"));
+        m_newOutcomes.append(answered ? QString() : tr("%1（%2）").arg(key.number, outcome.message()));
         emit newNumberAnswered(key, outcome);
     }
     if (learnt == ParcelRecord::Learnt::Grew)

@@ -1,17 +1,19 @@
 #include "tracking/queryoutcome.h"
 
+#include <QCoreApplication>
+
 namespace {
 struct ErrorWord {
     const char16_t *word;
-    const char16_t *message;
-    bool emptiesNumber; // an unsupported company is not the number's fault
+    const char *message; // translatable
+    bool emptiesNumber;  // an unsupported company is not the number's fault
 };
 // Looked for in this order: the first word present decides, wherever it stands in the answer.
 constexpr ErrorWord errorWords[] = {
-    {u"单号格式错误", u"单号格式错误!请检查!", true},
-    {u"不存在", u"单号不存在!请检查!", true},
-    {u"不支持的快递公司", u"系统问题,暂不支持当前快递公司!", false},
-    {u"请输入正确的单号", u"请输入正确的单号!", true},
+    {u"单号格式错误", QT_TRANSLATE_NOOP("QueryOutcome", "单号格式错误!请检查!"), true},
+    {u"不存在", QT_TRANSLATE_NOOP("QueryOutcome", "单号不存在!请检查!"), true},
+    {u"不支持的快递公司", QT_TRANSLATE_NOOP("QueryOutcome", "系统问题,暂不支持当前快递公司!"), false},
+    {u"请输入正确的单号", QT_TRANSLATE_NOOP("QueryOutcome", "请输入正确的单号!"), true},
 };
 } // namespace
 
@@ -38,13 +40,27 @@ QString QueryOutcome::message() const
 {
     switch (kind) {
     case Kind::Failed:
-        return QStringLiteral("查询失败,请检查网络后重试!");
+        return QCoreApplication::translate("QueryOutcome", "查询失败,请检查网络后重试!");
     case Kind::Refused:
-        return QString::fromUtf16(errorWords[refusal].message);
+        return QCoreApplication::translate("QueryOutcome", errorWords[refusal].message);
     case Kind::Answered:
         break;
     }
-    return QStringLiteral("暂无物流信息!");
+    return QCoreApplication::translate("QueryOutcome", "暂无物流信息!");
+}
+
+QString QueryOutcome::keptRefusal() const
+{
+    return kind == Kind::Refused ? QString::fromUtf8(errorWords[refusal].message) : QString();
+}
+
+QString QueryOutcome::shownRefusal(const QString &kept)
+{
+    const QByteArray source = kept.toUtf8();
+    for (const ErrorWord &error : errorWords)
+        if (source == error.message)
+            return QCoreApplication::translate("QueryOutcome", error.message);
+    return kept;
 }
 
 bool QueryOutcome::emptiesNumber() const
@@ -54,7 +70,7 @@ bool QueryOutcome::emptiesNumber() const
 
 QString QueryOutcome::deliveryStatus(const QString &top)
 {
-    return QStringLiteral("快件状态：") + deliveryWord(delivery(top));
+    return QCoreApplication::translate("QueryOutcome", "快件状态：%1").arg(deliveryWord(delivery(top)));
 }
 
 QueryOutcome::Delivery QueryOutcome::delivery(const QString &top)
@@ -68,13 +84,18 @@ QueryOutcome::Delivery QueryOutcome::delivery(const QString &top)
 
 QString QueryOutcome::deliveryWord(Delivery delivery)
 {
+    return QCoreApplication::translate("QueryOutcome", deliverySource(delivery));
+}
+
+const char *QueryOutcome::deliverySource(Delivery delivery)
+{
     switch (delivery) {
     case Delivery::InTransit:
         break;
     case Delivery::OutForDelivery:
-        return QStringLiteral("派件中");
+        return QT_TRANSLATE_NOOP("QueryOutcome", "派件中");
     case Delivery::Signed:
-        return QStringLiteral("已签收");
+        return QT_TRANSLATE_NOOP("QueryOutcome", "已签收");
     }
-    return QStringLiteral("运送中");
+    return QT_TRANSLATE_NOOP("QueryOutcome", "运送中");
 }

@@ -19,8 +19,13 @@ struct QueryOutcome {
     QString cause;         // Failed: why, as the fetch tells it
 
     static QueryOutcome read(const FetchResult &fetch);
-    // The message that ends a query without rows: the failure, the refusal or "暂无物流信息!".
+    // The message that ends a query without rows: the failure, the refusal or "暂无物流信息!", in
+    // the interface's language.
     QString message() const;
+    // A refusal's message in Chinese, the words a record keeps and the list's file writes; shown
+    // again through shownRefusal().
+    QString keptRefusal() const;
+    static QString shownRefusal(const QString &kept); // words no refusal has come back as they are
     // A refusal that blames the number: the number box is emptied for a new one.
     bool emptiesNumber() const;
     // Where the newest step says the parcel is.
@@ -28,6 +33,8 @@ struct QueryOutcome {
     static Delivery delivery(const QString &topProgress);
     // The delivery status caption for the progress text of the newest step.
     static QString deliveryStatus(const QString &topProgress);
-    // The caption's word alone: 运送中, 派件中 or 已签收.
+    // The caption's word alone: 运送中, 派件中 or 已签收, in the interface's language; its Chinese
+    // source, as a record and the list's file keep it.
     static QString deliveryWord(Delivery delivery);
+    static const char *deliverySource(Delivery delivery);
 };

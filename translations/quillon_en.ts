@@ -742,6 +742,53 @@ Import them?</translation>
     </message>
 </context>
 <context>
+    <name>ParcelFields</name>
+    <message>
+        <source>单号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>快递公司</source>
+        <translation>Courier</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>快件状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>最新时间</source>
+        <translation>Latest time</translation>
+    </message>
+    <message>
+        <source>最新进度</source>
+        <translation>Latest step</translation>
+    </message>
+    <message>
+        <source>步数</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>上次查询</source>
+        <translation>Last asked</translation>
+    </message>
+    <message>
+        <source>有更新</source>
+        <translation>Moved</translation>
+    </message>
+    <message>
+        <source>签收时间</source>
+        <translation>Signed at</translation>
+    </message>
+    <message>
+        <source>归档</source>
+        <translation>Archived</translation>
+    </message>
+</context>
+<context>
     <name>ParcelNotification</name>
     <message>
         <source>快件有更新</source>
@@ -788,6 +835,35 @@ Import them?</translation>
     </message>
 </context>
 <context>
+    <name>ParcelWords</name>
+    <message>
+        <source>未查询</source>
+        <translation>Not asked</translation>
+    </message>
+    <message>
+        <source>系统问题,暂不支持当前快递公司!</source>
+        <translation>System problem: this courier is not supported for now!</translation>
+    </message>
+    <message>
+        <source>查询失败</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>暂无物流信息</source>
+        <translation>No steps yet</translation>
+    </message>
+    <message>
+        <source>答案中没有物流信息</source>
+        <translation>The answer had no steps</translation>
+    </message>
+    <message>
+        <source>%1
+上次结果：%2</source>
+        <translation>%1
+Last result: %2</translation>
+    </message>
+</context>
+<context>
     <name>QueryInputs</name>
     <message>
         <source>物流信息 [当前支持:%1家物流公司]F8快捷粘贴单号</source>
@@ -796,6 +872,49 @@ Import them?</translation>
     <message>
         <source>找到【%1】，是否为您要找的公司?</source>
         <translation>Found [%1]. Is this the courier you want?</translation>
+    </message>
+</context>
+<context>
+    <name>QueryOutcome</name>
+    <message>
+        <source>单号格式错误!请检查!</source>
+        <translation>The number is malformed! Please check it!</translation>
+    </message>
+    <message>
+        <source>单号不存在!请检查!</source>
+        <translation>No such number! Please check it!</translation>
+    </message>
+    <message>
+        <source>系统问题,暂不支持当前快递公司!</source>
+        <translation>System problem: this courier is not supported for now!</translation>
+    </message>
+    <message>
+        <source>请输入正确的单号!</source>
+        <translation>Please type a valid number!</translation>
+    </message>
+    <message>
+        <source>查询失败,请检查网络后重试!</source>
+        <translation>The query failed; check the network and try again!</translation>
+    </message>
+    <message>
+        <source>暂无物流信息!</source>
+        <translation>No steps yet!</translation>
+    </message>
+    <message>
+        <source>快件状态：%1</source>
+        <translation>Status: %1</translation>
+    </message>
+    <message>
+        <source>派件中</source>
+        <translation>Out for delivery</translation>
+    </message>
+    <message>
+        <source>已签收</source>
+        <translation>Signed for</translation>
+    </message>
+    <message>
+        <source>运送中</source>
+        <translation>In transit</translation>
     </message>
 </context>
 <context>
@@ -819,6 +938,10 @@ Import them?</translation>
     <message>
         <source>已查询 %1/%2</source>
         <translation>Asked %1/%2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
