@@ -517,8 +517,7 @@ void OverviewWindow::applyImport(const ParcelFile::Import &import)
 {
     if (!m_book.applyImport(import))
         return setStatus(tr("单号记录保存失败，未导入任何快件"));
-    const QString imported = u'已' + import.done();
+    const QString imported = tr("已%1").arg(import.done());
     const QString record = m_book.board().storeStatus(); // the import lives in memory only
-    setStatus(record.isEmpty() ? imported : imported + QStringLiteral("；") + record,
-              m_book.board().storeCause());
+    setStatus(record.isEmpty() ? imported : tr("%1；%2").arg(imported, record), m_book.board().storeCause());
 }

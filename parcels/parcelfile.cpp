@@ -10,6 +10,7 @@
 #include "tracking/companykeys.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -371,7 +372,8 @@ void takeLine(ParcelFile::Reading &reading, int line, const QStringList &fields,
               const QTimeZone &zone)
 {
     if (layout.headed ? fields.size() < layout.headerSize : fields.size() > 3)
-        return reading.skipped.append(skippedLine(line, fields.join(u','), QStringLiteral("栏数不对")));
+        return reading.skipped.append(
+            skippedLine(line, fields.join(u','), QCoreApplication::translate("ParcelFile", "栏数不对")));
     const QString number = layout.field(fields, Number);
     if (!NumberPlan::isNumber(number)) {
         return reading.skipped.append(skippedLine(
@@ -410,21 +412,22 @@ QString ParcelFile::problemText(Reading::Problem problem, const QString &fileNam
     case Problem::None:
         break;
     case Problem::Unreadable:
-        return QStringLiteral("无法读取文件：") + fileName;
+        return QCoreApplication::translate("ParcelFile", "无法读取文件：%1").arg(fileName);
     case Problem::NotAFile:
-        return QStringLiteral("不是普通文件，无法导入：") + fileName;
+        return QCoreApplication::translate("ParcelFile", "不是普通文件，无法导入：%1").arg(fileName);
     case Problem::TooLarge:
-        return QStringLiteral("文件大于%1 MiB，无法导入").arg(maxBytes / (1024 * 1024));
+        return QCoreApplication::translate("ParcelFile", "文件大于%1 MiB，无法导入")
+            .arg(maxBytes / (1024 * 1024));
     case Problem::Empty:
-        return QStringLiteral("文件是空的，没有可导入的快件");
+        return QCoreApplication::translate("ParcelFile", "文件是空的，没有可导入的快件");
     case Problem::NotText:
-        return QStringLiteral("文件不是UTF-8、UTF-16或GBK编码的文本，无法导入");
+        return QCoreApplication::translate("ParcelFile", "文件不是UTF-8、UTF-16或GBK编码的文本，无法导入");
     case Problem::CutOff:
-        return QStringLiteral("文件不完整（在中途被截断），未导入任何快件");
+        return QCoreApplication::translate("ParcelFile", "文件不完整（在中途被截断），未导入任何快件");
     case Problem::TooMany:
-        return QStringLiteral("文件超过%1行，无法导入").arg(maxRows);
+        return QCoreApplication::translate("ParcelFile", "文件超过%1行，无法导入").arg(maxRows);
     case Problem::NoParcels:
-        return QStringLiteral("文件中没有可导入的快件");
+        return QCoreApplication::translate("ParcelFile", "文件中没有可导入的快件");
     }
     return QString();
 }
@@ -542,8 +545,8 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
         if (!Catalogue::isName(key.company)) { // 顺丰, sf or yto, as a list kept by hand writes it
             const QList<int> named = CompanyKeys::named(key.company);
             if (named.size() != 1) {
-                skip((named.isEmpty() ? QStringLiteral("无此快递公司「%1」")
-                                      : QStringLiteral("快递公司「%1」可指多家"))
+                skip((named.isEmpty() ? QCoreApplication::translate("ParcelFile", "无此快递公司「%1」")
+                                      : QCoreApplication::translate("ParcelFile", "快递公司「%1」可指多家"))
                          .arg(cutAtWholeCharacter(key.company, 20)));
                 continue;
             }
@@ -572,19 +575,21 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
 
 QString ParcelFile::Import::done() const
 {
-    QStringList parts{QStringLiteral("新增 %1 件").arg(added.size())};
+    QStringList parts{QCoreApplication::translate("ParcelFile", "新增 %1 件").arg(added.size())};
     if (const qsizetype notes = known.size() - knownRecords)
-        parts << QStringLiteral("补充备注 %1 件").arg(notes);
+        parts << QCoreApplication::translate("ParcelFile", "补充备注 %1 件").arg(notes);
     if (knownRecords)
-        parts << QStringLiteral("补充查询结果 %1 件").arg(knownRecords);
-    return parts.join(u'，');
+        parts << QCoreApplication::translate("ParcelFile", "补充查询结果 %1 件").arg(knownRecords);
+    return parts.join(QCoreApplication::translate("ParcelFile", "，"));
 }
 
 QString ParcelFile::Import::summary() const
 {
-    QString text = QStringLiteral("将%1，跳过 %2 件").arg(done()).arg(skipped.size());
+    QString text =
+        QCoreApplication::translate("ParcelFile", "将%1，跳过 %2 件").arg(done()).arg(skipped.size());
     if (skipped.isEmpty())
-        return text + QStringLiteral("。");
-    text += QStringLiteral("：\n") + skipped.first(qMin(skipped.size(), shownSkipped)).join(u'\n');
-    return skipped.size() > shownSkipped ? text + QStringLiteral("\n……") : text;
+        return text + QCoreApplication::translate("ParcelFile", "。");
+    text += QCoreApplication::translate("ParcelFile", "：\n") +
+            skipped.first(qMin(skipped.size(), shownSkipped)).join(u'\n');
+    return skipped.size() > shownSkipped ? text + QCoreApplication::translate("ParcelFile", "\n……") : text;
 }

@@ -740,6 +740,14 @@ Import them?</translation>
         <source>单号记录保存失败，未导入任何快件</source>
         <translation>The list of numbers could not be saved; nothing was imported</translation>
     </message>
+    <message>
+        <source>已%1</source>
+        <translation>Done: %1</translation>
+    </message>
+    <message>
+        <source>%1；%2</source>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>ParcelFields</name>
@@ -786,6 +794,89 @@ Import them?</translation>
     <message>
         <source>归档</source>
         <translation>Archived</translation>
+    </message>
+</context>
+<context>
+    <name>ParcelFile</name>
+    <message>
+        <source>栏数不对</source>
+        <translation>wrong number of fields</translation>
+    </message>
+    <message>
+        <source>无法读取文件：%1</source>
+        <translation>Cannot read the file: %1</translation>
+    </message>
+    <message>
+        <source>不是普通文件，无法导入：%1</source>
+        <translation>Not a regular file, cannot import: %1</translation>
+    </message>
+    <message>
+        <source>文件大于%1 MiB，无法导入</source>
+        <translation>The file is larger than %1 MiB and cannot be imported</translation>
+    </message>
+    <message>
+        <source>文件是空的，没有可导入的快件</source>
+        <translation>The file is empty: nothing to import</translation>
+    </message>
+    <message>
+        <source>文件不是UTF-8、UTF-16或GBK编码的文本，无法导入</source>
+        <translation>The file is not text in UTF-8, UTF-16 or GBK and cannot be imported</translation>
+    </message>
+    <message>
+        <source>文件不完整（在中途被截断），未导入任何快件</source>
+        <translation>The file is incomplete (cut off part of the way); nothing was imported</translation>
+    </message>
+    <message>
+        <source>文件超过%1行，无法导入</source>
+        <translation>The file has more than %1 lines and cannot be imported</translation>
+    </message>
+    <message>
+        <source>文件中没有可导入的快件</source>
+        <translation>The file holds no parcel to import</translation>
+    </message>
+    <message>
+        <source>无此快递公司「%1」</source>
+        <translation>no courier "%1"</translation>
+    </message>
+    <message>
+        <source>快递公司「%1」可指多家</source>
+        <translation>courier "%1" could be several</translation>
+    </message>
+    <message>
+        <source>新增 %1 件</source>
+        <translation>add %1</translation>
+    </message>
+    <message>
+        <source>补充备注 %1 件</source>
+        <translation>add notes to %1</translation>
+    </message>
+    <message>
+        <source>补充查询结果 %1 件</source>
+        <translation>add results to %1</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>将%1，跳过 %2 件</source>
+        <translation>This will %1 and skip %2</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>：
+</source>
+        <translation>:
+</translation>
+    </message>
+    <message>
+        <source>
+……</source>
+        <translation>
+…</translation>
     </message>
 </context>
 <context>
