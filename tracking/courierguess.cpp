@@ -20,46 +20,38 @@ struct Rule {
     const char *reason; // translatable; %1: the beginning found, %2: the length
 };
 
+// The reasons a rule gives, translatable: %1 the beginning found, %2 the length.
+constexpr const char *startsAndLength = QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位");
+constexpr const char *postalE = QT_TRANSLATE_NOOP("CourierGuess", "邮件号以E开头、CN结尾，校验位相符");
+constexpr const char *postalCN = QT_TRANSLATE_NOOP("CourierGuess", "邮件号以CN结尾，校验位相符");
+constexpr const char *digitsStarting = QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头");
+constexpr const char *oldSF = QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，顺丰的旧单号");
+constexpr const char *digitsOnly = QT_TRANSLATE_NOOP("CourierGuess", "%2位数字");
+
 // Read in order, the sure rules first. The first sure rule that fits is the only answer. Of the
 // likely ones every rule that fits adds its company, unless already there, up to three; so their
 // order is the order shown. 15 digits from 43 fit 韵达 and 申通, 韵达 first; 13 digits from 88 fit
 // 申通, EMS and 平邮, in that order.
 constexpr std::array rules{
-    Rule{u"SF", u"?############", u"顺丰快递", sure,
-         QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位")},
-    Rule{u"YT", u"#############", u"圆通快递", sure,
-         QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位")},
-    Rule{u"DPK", u"############", u"德邦物流", sure,
-         QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位")},
-    Rule{u"ZJS", u"############", u"宅急送快递", sure,
-         QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位")},
-    Rule{u"TT66|TT88|TT99|TT56|TT57", u"###########", u"天天快递", sure,
-         QT_TRANSLATE_NOOP("CourierGuess", "单号以%1开头，共%2位")},
-    Rule{u"E", u"@########=CN", u"EMS快递", sure,
-         QT_TRANSLATE_NOOP("CourierGuess", "邮件号以E开头、CN结尾，校验位相符")},
-    Rule{u"", u"@@########=CN", u"中国邮政平邮", likely,
-         QT_TRANSLATE_NOOP("CourierGuess", "邮件号以CN结尾，校验位相符")},
-    Rule{u"", u"@@########=CN", u"邮政国内小包", likely,
-         QT_TRANSLATE_NOOP("CourierGuess", "邮件号以CN结尾，校验位相符")},
-    Rule{u"73|74|75|76|78", u"############", u"中通快递", likely,
-         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
-    Rule{u"77", u"#############", u"申通快递", likely,
-         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
-    Rule{u"77|88", u"###########", u"申通快递", likely,
-         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
-    Rule{u"3|4", u"##############", u"韵达快递", likely,
-         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
-    Rule{u"43", u"#############", u"申通快递", likely,
-         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
-    Rule{u"5", u"############", u"韵达快递", likely, QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
-    Rule{u"1|8|9", u"############", u"EMS快递", likely,
-         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
-    Rule{u"1|8|9", u"############", u"中国邮政平邮", likely,
-         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，以%1开头")},
-    Rule{u"", u"############", u"顺丰快递", likely,
-         QT_TRANSLATE_NOOP("CourierGuess", "%2位数字，顺丰的旧单号")},
-    Rule{u"", u"############", u"天天快递", likely, QT_TRANSLATE_NOOP("CourierGuess", "%2位数字")},
-    Rule{u"", u"############", u"速尔快递", likely, QT_TRANSLATE_NOOP("CourierGuess", "%2位数字")},
+    Rule{u"SF", u"?############", u"顺丰快递", sure, startsAndLength},
+    Rule{u"YT", u"#############", u"圆通快递", sure, startsAndLength},
+    Rule{u"DPK", u"############", u"德邦物流", sure, startsAndLength},
+    Rule{u"ZJS", u"############", u"宅急送快递", sure, startsAndLength},
+    Rule{u"TT66|TT88|TT99|TT56|TT57", u"###########", u"天天快递", sure, startsAndLength},
+    Rule{u"E", u"@########=CN", u"EMS快递", sure, postalE},
+    Rule{u"", u"@@########=CN", u"中国邮政平邮", likely, postalCN},
+    Rule{u"", u"@@########=CN", u"邮政国内小包", likely, postalCN},
+    Rule{u"73|74|75|76|78", u"############", u"中通快递", likely, digitsStarting},
+    Rule{u"77", u"#############", u"申通快递", likely, digitsStarting},
+    Rule{u"77|88", u"###########", u"申通快递", likely, digitsStarting},
+    Rule{u"3|4", u"##############", u"韵达快递", likely, digitsStarting},
+    Rule{u"43", u"#############", u"申通快递", likely, digitsStarting},
+    Rule{u"5", u"############", u"韵达快递", likely, digitsStarting},
+    Rule{u"1|8|9", u"############", u"EMS快递", likely, digitsStarting},
+    Rule{u"1|8|9", u"############", u"中国邮政平邮", likely, digitsStarting},
+    Rule{u"", u"############", u"顺丰快递", likely, oldSF},
+    Rule{u"", u"############", u"天天快递", likely, digitsOnly},
+    Rule{u"", u"############", u"速尔快递", likely, digitsOnly},
 };
 
 constexpr qsizetype mostCandidates = 3;
