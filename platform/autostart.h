@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// Quillon's entry in the user's autostart folder, as the XDG Autostart specification has it: a
-// desktop entry that starts the program with --hidden when the user logs in.
+// Quillon's entry in the user's autostart folder ($XDG_CONFIG_HOME/autostart), which desktops read
+// at login: a desktop entry that starts the program with --hidden.
 class Autostart {
 public:
     static const QString fileName;
@@ -21,8 +21,9 @@ public:
     QString setOn(bool on) const;
 
     QByteArray entry() const; // what setOn(true) writes
-    // One argument of an Exec key as the Desktop Entry specification quotes it, with the escapes
-    // of a string value; as it stands when it needs no quotes.
+    // One argument of an Exec key as desktops read it: in double quotes when it holds a blank or a
+    // character a shell would read, with ", `, $ and \ escaped there, % doubled, and a desktop
+    // file's string escapes on top; as it stands when it needs no quotes.
     static QString quoted(const QString &argument);
     // An Exec value's arguments, quotes and escapes undone; empty for one that is not well formed.
     static QStringList arguments(const QString &exec);
