@@ -26,6 +26,8 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QThreadPool>
+#include <cstdio>
+#include <optional>
 
 namespace {
 // QLockFile takes over the lock of a holder that is gone, so this holder lives: deleting its lock
@@ -49,22 +51,22 @@ QString unansweredText(const SingleInstance::Holder &holder, const QString &fold
                "无法读出它的进程号。请切换到它的窗口；若它已无法使用，请在进程列表中找到并结束它后再启动。")
         .arg(folder);
 }
-} // namespace
 
-int main(int argc, char *argv[])
+// How this start goes on: hidden in the tray (--hidden), or ended at once with a status after
+// printing --help's or --version's text.
+struct Start {
+    bool hidden = false;
+    std::optional<int> endsWith;
+};
+
+// The language first, so that every text after it, the options' own, is in it; then the options a
+// start may carry, anything else left alone as it always was. --help and --version print their
+// text and end the program through main's return, which lets the application go before Qt's
+// globals do.
+Start readOptions(QApplication &app)
 {
-    QApplication app(argc, argv);
-    // The first image read looks through Qt's image-format plugins. The group boxes' frame is an
-    // image, so a worker looks through them while the window is built, not during its first frame.
-    QThreadPool::globalInstance()->start([] { QImageReader::supportedImageFormats(); });
-    QApplication::setApplicationName(QStringLiteral("Quillon"));
-    QApplication::setApplicationVersion(Version::text());
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));
-    // The language first, so that every text after it, the options' own, is in it.
     bool unknownLanguage = false;
     loadTranslations(app, languageOf(languageOption(QCoreApplication::arguments()), &unknownLanguage));
-    applyApplicationFont();
-    // Options a start may carry; anything else is left alone, as it always was.
     QCommandLineParser options;
     const QCommandLineOption hidden(
         QStringLiteral("hidden"),
@@ -76,26 +78,28 @@ int main(int argc, char *argv[])
     const QCommandLineOption help = options.addHelpOption();
     const QCommandLineOption version = options.addVersionOption();
     options.parse(QCoreApplication::arguments());
-    if (options.isSet(help))
-        options.showHelp();
-    if (options.isSet(version))
-        options.showVersion();
+    if (options.isSet(help) || options.isSet(version)) {
+        const QString text =
+            options.isSet(help) ? options.helpText() : QStringLiteral("Quillon %1\n").arg(Version::text());
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return {.hidden = false, .endsWith = 0};
+    }
     if (unknownLanguage)
         qWarning().noquote()
             << QCoreApplication::translate("main", "未知的界面语言 %1，使用中文").arg(options.value(lang));
+    return {.hidden = options.isSet(hidden), .endsWith = std::nullopt};
+}
 
-    QtMessageBoxes boxes;
-    const ProgramFolders folders =
-        ProgramFolders::decide(QCoreApplication::applicationDirPath(),
-                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    // Before anything reads wlnum.ini: a second run would rewrite it without the first's numbers.
-    SingleInstance instance(folders.dataFolder());
+// Before anything reads wlnum.ini: a second run would rewrite it without the first's numbers. The
+// exit status of a start that ends here, having asked the running one to show itself or found it
+// deaf; none for the one that goes on.
+std::optional<int> endsAsSecondStart(SingleInstance &instance, MessageBoxes &boxes, const QString &folder)
+{
     switch (instance.claim()) {
     case SingleInstance::Claim::ShownOther:
         return 0;
     case SingleInstance::Claim::Unanswered: {
-        const QString text =
-            unansweredText(instance.holder(), QDir::toNativeSeparators(folders.dataFolder()));
+        const QString text = unansweredText(instance.holder(), QDir::toNativeSeparators(folder));
         qCWarning(instanceLog).noquote() << text;
         boxes.show({.title = Texts::boxTitle(), .text = text, .icon = BoxIcon::Exclamation});
         return 1;
@@ -104,6 +108,39 @@ int main(int argc, char *argv[])
     case SingleInstance::Claim::Unguarded:
         break;
     }
+    return std::nullopt;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const char *size : {"16", "32", "48", "64"})
+        icon.addFile(QStringLiteral(":/icon-%1.png").arg(QLatin1String(size)));
+    return icon;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The first image read looks through Qt's image-format plugins. The group boxes' frame is an
+    // image, so a worker looks through them while the window is built, not during its first frame.
+    QThreadPool::globalInstance()->start([] { QImageReader::supportedImageFormats(); });
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setApplicationVersion(Version::text());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));
+    const Start start = readOptions(app);
+    if (start.endsWith)
+        return *start.endsWith;
+    applyApplicationFont();
+
+    QtMessageBoxes boxes;
+    const ProgramFolders folders =
+        ProgramFolders::decide(QCoreApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    SingleInstance instance(folders.dataFolder());
+    if (const std::optional<int> status = endsAsSecondStart(instance, boxes, folders.dataFolder()))
+        return *status;
 
     QtWebFetch fetch;
     QtSound sound;
@@ -113,10 +150,7 @@ int main(int argc, char *argv[])
     QtSkin skin;
     QtAppExit appExit;
     DBusNotifier notifier;
-    QIcon icon;
-    for (const char *size : {"16", "32", "48", "64"})
-        icon.addFile(QStringLiteral(":/icon-%1.png").arg(QLatin1String(size)));
-    QtTray tray(icon);
+    QtTray tray(programIcon());
     const Platform platform{fetch, sound, boxes, shell, clock, skin, appExit, notifier, files, tray};
 
     MainWindow window(platform, Endpoints::fromBuild(), folders);
@@ -124,7 +158,7 @@ int main(int argc, char *argv[])
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
     // --hidden where there is no tray shows the window all the same.
-    if (options.isSet(hidden) && window.startInTray()) {
+    if (start.hidden && window.startInTray()) {
         sound.start();
     } else {
         sound.startAfterFirstFrame(&window);

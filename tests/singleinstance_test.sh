@@ -13,6 +13,11 @@ holder() { for _ in $(seq 100); do [ "$(head -1 "$work/quillon.lock" 2>/dev/null
 second() { timeout 10 "$exe" >>"$work/app.log" 2>&1 || fail "a second start did not end with status 0: $?"; }
 sockets() { find "$@" -type s | wc -l; }
 
+# --help and --version print their text and end with status 0 before the folder is claimed.
+timeout 10 "$exe" --version 2>>"$work/app.log" | grep -q '^Quillon [0-9]' || fail "--version did not print the version"
+[ "$(timeout 10 "$exe" --lang en --help 2>>"$work/app.log" | grep -c -e '--hidden' -e '--lang')" = 2 ] &&
+    [ ! -e "$work/quillon.lock" ] || fail "--help did not end with its text, or claimed the folder"
+
 for runtime in "$work/run" ""; do
     if [ -n "$runtime" ]; then export XDG_RUNTIME_DIR=$runtime; else unset XDG_RUNTIME_DIR; fi
     "$exe" >>"$work/app.log" 2>&1 & first=$!
