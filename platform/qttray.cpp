@@ -3,8 +3,7 @@
 #include <QAction>
 #include <QPainter>
 
-QtTray::QtTray(const QIcon &icon, QObject *parent)
-    : Tray(parent), m_icon(icon), m_marked(markedIcon(icon)), m_trayIcon(icon)
+QtTray::QtTray(const QIcon &icon, QObject *parent) : Tray(parent), m_icon(icon), m_trayIcon(icon)
 {
     m_menu.setObjectName(QStringLiteral("trayMenu"));
     m_trayIcon.setObjectName(QStringLiteral("trayIcon"));
@@ -43,6 +42,8 @@ void QtTray::setToolTip(const QString &text)
 
 void QtTray::setMarked(bool marked)
 {
+    if (marked && m_marked.isNull()) // drawn when first needed, not at start-up
+        m_marked = markedIcon(m_icon);
     m_trayIcon.setIcon(marked ? m_marked : m_icon);
 }
 
