@@ -22,6 +22,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QImageReader>
+#include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
@@ -66,7 +67,8 @@ struct Start {
 Start readOptions(QApplication &app)
 {
     bool unknownLanguage = false;
-    loadTranslations(app, languageOf(languageOption(QCoreApplication::arguments()), &unknownLanguage));
+    loadTranslations(app, languageOf(languageOption(QCoreApplication::arguments()),
+                                     QLocale::system().uiLanguages(), &unknownLanguage));
     QCommandLineParser options;
     const QCommandLineOption hidden(
         QStringLiteral("hidden"),
@@ -85,8 +87,8 @@ Start readOptions(QApplication &app)
         return {.hidden = false, .endsWith = 0};
     }
     if (unknownLanguage)
-        qWarning().noquote()
-            << QCoreApplication::translate("main", "未知的界面语言 %1，使用中文").arg(options.value(lang));
+        qWarning().noquote() << QCoreApplication::translate("main", "未知的界面语言 %1，按系统语言选择")
+                                    .arg(options.value(lang));
     return {.hidden = options.isSet(hidden), .endsWith = std::nullopt};
 }
 

@@ -245,7 +245,7 @@ void MainWindow::queryAnswered(Query query, const FetchResult &answer)
             ui->numberBox->clearEditText();
             ui->numberBox->setFocus();
         }
-        endQuery(outcome.message(), outcome.cause);
+        endQuery(outcome.message(), outcome.shownCause());
         return waitChanged();
     }
     query.rows = std::move(outcome.rows);

@@ -13,9 +13,14 @@ QString languageOption(const QStringList &arguments)
     return {};
 }
 
-Language languageOf(const QString &option, bool *unknown)
+Language languageOf(const QString &option, const QStringList &uiLanguages, bool *unknown)
 {
+    const bool named = option == u"zh" || option == u"en";
     if (unknown)
-        *unknown = !option.isEmpty() && option != u"zh" && option != u"en";
-    return option == u"en" ? Language::English : Language::Chinese;
+        *unknown = !option.isEmpty() && !named;
+    if (named)
+        return option == u"en" ? Language::English : Language::Chinese;
+    const QString first = uiLanguages.value(0);
+    return first == u"en" || first.startsWith(u"en-") || first.startsWith(u"en_") ? Language::English
+                                                                                  : Language::Chinese;
 }

@@ -181,10 +181,10 @@ QString ParcelFields::columnTypes()
     return names.join(QLatin1String(", "));
 }
 
-QStringList ParcelFields::titles()
+QStringList ParcelFields::titles(bool shown)
 {
     QStringList names;
     for (const Field *field : filed())
-        names.append(QString::fromUtf8(field->title));
+        names.append(shown ? title(field->id) : QString::fromUtf8(field->title));
     return names;
 }

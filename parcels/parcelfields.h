@@ -50,6 +50,8 @@ QList<const Field *> stored(); // those of the record's table, in their order
 QList<const Field *> filed();  // those of the file, in its order: the number, the company, the note first
 QString columns();             // the table's column names, comma-separated
 QString columnTypes();         // each name with its type, for CREATE TABLE
-QStringList titles();          // the file's header, in Chinese whatever the interface's language
+// The file's header, in Chinese whatever the interface's language; or the list's titles of the same
+// fields, which a file made by hand in the interface's language may have.
+QStringList titles(bool shown = false);
 
 } // namespace ParcelFields

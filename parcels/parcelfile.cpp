@@ -329,9 +329,11 @@ bool isBlank(const QStringList &fields)
     return fields.size() == 1 && fields.first().trimmed().isEmpty();
 }
 
-QString skippedLine(int line, const QString &what, const QString &why)
+ParcelFile::Reading::Skipped skippedLine(int line, const QString &what, const QString &why)
 {
-    return QStringLiteral("第%1行 %2：%3").arg(line).arg(cutAtWholeCharacter(what, 20), why);
+    return {line, QCoreApplication::translate("ParcelFile", "第%1行 %2：%3")
+                      .arg(line)
+                      .arg(cutAtWholeCharacter(what, 20), why)};
 }
 // A row's parcel, from its text by the file's fields.
 template <typename Text> ParcelRecord parcelFrom(const Text &text, const QTimeZone &zone)
@@ -350,12 +352,16 @@ struct Layout {
     qsizetype headerSize = 0;
     bool headed = false;
 
-    // From the first line that is not blank.
+    // From the first line that is not blank: each title as the file writes it, or as the list
+    // shows it.
     static Layout of(const QStringList &first)
     {
         Layout layout;
-        for (const QString &name : ParcelFields::titles())
-            layout.columns.append(first.indexOf(name));
+        const QStringList shown = ParcelFields::titles(true);
+        for (const QString &name : ParcelFields::titles()) {
+            const qsizetype at = first.indexOf(name);
+            layout.columns.append(at >= 0 ? at : first.indexOf(shown.at(layout.columns.size())));
+        }
         layout.headed = layout.columns.at(Number) >= 0;
         layout.headerSize = first.size();
         return layout;
@@ -568,8 +574,7 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
             import.added.append(std::move(parcel));
     }
     // In the file's order, whether reading or this left a line out.
-    std::ranges::stable_sort(import.skipped, {},
-                             [](const QString &line) { return leadingNumber(line.sliced(1)); });
+    std::ranges::stable_sort(import.skipped, {}, &Reading::Skipped::line);
     return import;
 }
 
@@ -589,7 +594,8 @@ QString ParcelFile::Import::summary() const
         QCoreApplication::translate("ParcelFile", "将%1，跳过 %2 件").arg(done()).arg(skipped.size());
     if (skipped.isEmpty())
         return text + QCoreApplication::translate("ParcelFile", "。");
-    text += QCoreApplication::translate("ParcelFile", "：\n") +
-            skipped.first(qMin(skipped.size(), shownSkipped)).join(u'\n');
+    text += QCoreApplication::translate("ParcelFile", "：");
+    for (const Reading::Skipped &line : skipped.first(qMin(skipped.size(), shownSkipped)))
+        text += u'\n' + line.text;
     return skipped.size() > shownSkipped ? text + QCoreApplication::translate("ParcelFile", "\n……") : text;
 }

@@ -42,9 +42,13 @@ struct Reading {
         int line = 0;        // in the file, from 1
         ParcelRecord record; // its number, the company as written (maybe none), and what else it gives
     };
+    struct Skipped {
+        int line = 0;
+        QString text; // "第3行 ……"
+    };
     Problem problem = Problem::None;
     QList<Row> rows;
-    QStringList skipped; // lines that name no parcel: "第3行 ……"
+    QList<Skipped> skipped; // lines that name no parcel
 };
 // Reading stops at the first problem, and at the first row past the limit.
 Reading read(QIODevice &device);
@@ -58,8 +62,8 @@ struct Import {
     // Parcels on the board that the file tells something new: one never asked takes what the file
     // learnt, one that was asked only the file's note, when it has none.
     QList<ParcelRecord> known;
-    qsizetype knownRecords = 0; // of those, how many take the file's record rather than a note
-    QStringList skipped;        // why each other row is left out
+    qsizetype knownRecords = 0;      // of those, how many take the file's record rather than a note
+    QList<Reading::Skipped> skipped; // why each other row is left out, in the file's order
     qsizetype count() const { return added.size() + known.size(); }
     QString done() const;    // 新增 12 件，补充备注 1 件
     QString summary() const; // 将新增 12 件，跳过 3 件：…

@@ -66,11 +66,11 @@ QString ParcelWords::status(const ParcelState &state, Form form)
 
 QString ParcelWords::why(const ParcelState &state)
 {
-    // A failure's cause is kept as the fetch told it; the one this table words is shown anew.
+    // Causes are kept in Chinese and shown in the interface's language.
     const QString reason = state.outcome == Outcome::Refused ? QueryOutcome::shownRefusal(state.reason)
                            : state.reason == word(answerWithoutSteps, Form::Kept)
                                ? word(answerWithoutSteps, Form::Shown)
-                               : state.reason;
+                               : FetchResult::shownCause(state.reason);
     const QString good = delivery(state.delivery);
     return good.isEmpty() ? reason
                           : QCoreApplication::translate("ParcelWords", "%1\n上次结果：%2").arg(reason, good);

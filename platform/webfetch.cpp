@@ -1,28 +1,62 @@
 #include "platform/webfetch.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
-QString FetchResult::failureCause() const
+using namespace Qt::StringLiterals;
+
+namespace {
+const char *const causes[] = {
+    QT_TRANSLATE_NOOP("WebFetch", "服务器返回空内容"),
+    QT_TRANSLATE_NOOP("WebFetch", "服务器返回HTTP错误%1"),
+    QT_TRANSLATE_NOOP("WebFetch", "无法连接服务器"),
+    QT_TRANSLATE_NOOP("WebFetch", "服务器反复重定向,没有应答"),
+    QT_TRANSLATE_NOOP("WebFetch", "连接在应答中途断开"),
+    // The fetch's own limit: 15 s in the program, less where a caller waits less.
+    QT_TRANSLATE_NOOP("WebFetch", "服务器未在%1秒内完成应答"),
+    QT_TRANSLATE_NOOP("WebFetch", "应答超过32 MB"),
+};
+
+QString word(const char *source, FetchResult::Words words, const QString &figure = QString())
+{
+    const QString text = words == FetchResult::Words::Shown ? QCoreApplication::translate("WebFetch", source)
+                                                            : QString::fromUtf8(source);
+    return figure.isNull() ? text : text.arg(figure);
+}
+} // namespace
+
+QString FetchResult::failureCause(Words words) const
 {
     switch (outcome) {
     case Outcome::Ok:
-        return body.isEmpty() ? QCoreApplication::translate("WebFetch", "服务器返回空内容") : QString();
+        return body.isEmpty() ? word(causes[0], words) : QString();
     case Outcome::HttpError:
-        return QCoreApplication::translate("WebFetch", "服务器返回HTTP错误%1").arg(httpStatus);
+        return word(causes[1], words, QString::number(httpStatus));
     case Outcome::NetworkError:
-        return QCoreApplication::translate("WebFetch", "无法连接服务器");
+        return word(causes[2], words);
     case Outcome::Redirected:
-        return QCoreApplication::translate("WebFetch", "服务器反复重定向,没有应答");
+        return word(causes[3], words);
     case Outcome::Cut:
-        return QCoreApplication::translate("WebFetch", "连接在应答中途断开");
+        return word(causes[4], words);
     case Outcome::Timeout:
-        // The fetch's own limit: 15 s in the program, less where a caller waits less.
-        return QCoreApplication::translate("WebFetch", "服务器未在%1秒内完成应答")
-            .arg(QString::number(deadlineMs / 1000.0));
+        return word(causes[5], words, QString::number(deadlineMs / 1000.0));
     case Outcome::TooLarge:
-        return QCoreApplication::translate("WebFetch", "应答超过32 MB");
+        return word(causes[6], words);
     case Outcome::Aborted:
         break;
     }
     return QString();
+}
+
+QString FetchResult::shownCause(const QString &kept)
+{
+    for (const char *source : causes) {
+        const QString pattern =
+            QRegularExpression::escape(QString::fromUtf8(source)).replace(u"\\%1"_s, u"(.+)"_s);
+        const QRegularExpressionMatch found =
+            QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(kept);
+        if (found.hasMatch())
+            return word(source, Words::Shown, found.lastCapturedIndex() > 0 ? found.captured(1) : QString());
+    }
+    return kept;
 }

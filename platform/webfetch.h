@@ -29,8 +29,11 @@ struct FetchResult {
 
     bool ok() const { return outcome == Outcome::Ok; }
     // Why no usable answer came, in the words the message line's tooltip uses; empty when an
-    // answer came whole with something in it, or the wait was abandoned.
-    QString failureCause() const;
+    // answer came whole with something in it, or the wait was abandoned. A record keeps the
+    // Chinese words, whatever the interface's language, and shows them through shownCause().
+    enum class Words { Shown, Kept };
+    QString failureCause(Words words = Words::Shown) const;
+    static QString shownCause(const QString &kept); // words no failure has come back as they are
 };
 
 // Web fetch service: GET a URL and have the whole answer handed over later, or wait for it.

@@ -5,6 +5,7 @@
 #include "common/savefile.h"
 #include "common/textrules.h"
 #include "demoservice.h"
+#include "english.h"
 #include "history/historystore.h"
 #include "monitor/changenotice.h"
 #include "monitor/parcelnotification.h"
@@ -197,7 +198,9 @@ portable copy, folder closed: folders bin closed => bin home/Quillon bin/wlnum.i
 installed, bin writable: folders share => share/quillon home/Quillon bin/wlnum.ini [] made
 both, the program's own first: folders bin share => bin bin - [ts.mp3] none
 --lang as a word of its own or with =, and none: language --lang en / --lang=en / --x --lang zh / -- --lang en /  => en ; en ; zh ; zh ; zh
-an unknown language is told and leaves Chinese: language --lang fr / --lang=EN / --lang => zh unknown ; zh unknown ; zh
+--lang over the desktop's languages: language [en-US,zh] --lang zh / [zh-CN] --lang=en => zh ; en
+an unknown language is told and leaves the desktop's: language [en] --lang fr / --lang=EN / --lang => en unknown ; zh unknown ; zh
+English only when it comes first, C is Chinese: language [en-GB] / [en_US] / [zh-CN,en] / [C] / [de-DE,en] / [eng] => en ; en ; zh ; zh ; zh ; zh
 a portable copy's autostart entry names its path, quoted: autostart portable /home/a b/Quillon/quillon
   => Exec="/home/a b/Quillon/quillon" --hidden ; TryExec=/home/a b/Quillon/quillon ; on
 the installed program's names its command: autostart installed /usr/bin/quillon => Exec=quillon --hidden ; TryExec=quillon ; on
@@ -219,6 +222,7 @@ drips past the deadline: fetchFaults drip => 服务器未在1秒内完成应答 
 cut mid-answer: fetchFaults cut => 连接在应答中途断开 / 连接在应答中途断开
 404 page: fetchFaults e404 => 服务器返回HTTP错误404 / 服务器返回HTTP错误404
 500 page: fetchFaults e500 => 服务器返回HTTP错误500 / 服务器返回HTTP错误500
+a query's cause kept in Chinese, shown in English: fetchFaults english hang => 服务器未在1秒内完成应答 -> The server did not answer within 1 s
 50 MB: fetchFaults huge => 应答超过32 MB / 应答超过32 MB
 empty body: fetchFaults empty => 服务器返回空内容 / 服务器返回空内容
 redirect loop: fetchFaults redirect => 服务器反复重定向,没有应答 / 服务器反复重定向,没有应答
@@ -414,8 +418,9 @@ class TestLogic : public QObject {
     // from a service that misbehaves
     QString fetchFaultsRule(const Input &in)
     {
-        [[maybe_unused]] const auto &[rule, text, first, second] = in;
-        // from a service that misbehaves
+        std::optional<English> english; // "english BEHAVIOUR": the cause kept and shown in English
+        const QString text =
+            in.text.startsWith(u"english ") ? (english.emplace(), in.text.sliced(8)) : in.text;
         const auto behaviour = DemoService::behaviourNamed(text);
         if (!behaviour && text != u"unreachable")
             return u"no such behaviour: "_s + text;
@@ -425,6 +430,8 @@ class TestLogic : public QObject {
             QtWebFetch(1000, 1024 * 1024)
                 .getResponsive(TrackingRequest::url(host, u"shunfeng"_s, u"1234567890"_s));
         const bool came = result.body == m_service.trackingAnswer(u"shunfeng"_s, u"1234567890"_s);
+        if (english) // what a record keeps, and what it shows
+            return QueryOutcome::read(result).cause + u" -> "_s + QueryOutcome::read(result).shownCause();
         // what the message line's tooltip names, after a query and after the update check
         return (came ? u"the answer"_s : result.failureCause()) + u" / "_s +
                UpdateCheck::evaluate(result).cause;
@@ -462,14 +469,17 @@ class TestLogic : public QObject {
         return folders(text.contains(u"bin"_s), text.contains(u"share"_s), text.contains(u"closed"_s));
     }
 
-    // arguments after the program's name, " / " between runs: the language each asks for
+    // "[DESKTOP,LANGUAGES] ARGUMENTS", " / " between runs: the language each start takes
     QString languageRule(const Input &in)
     {
         QStringList shown;
-        for (const QString &run : in.text.split(u" / "_s)) {
+        for (QString run : in.text.split(u" / "_s)) {
+            QStringList desktop;
+            if (run.startsWith(u'['))
+                desktop = run.sliced(1).section(u']', 0, 0).split(u','), run = run.section(u']', 1);
             bool unknown = false;
             const QStringList arguments = (u"quillon "_s + run).split(u' ', Qt::SkipEmptyParts);
-            const Language language = languageOf(languageOption(arguments), &unknown);
+            const Language language = languageOf(languageOption(arguments), desktop, &unknown);
             shown << (language == Language::English ? u"en"_s : u"zh"_s) + (unknown ? u" unknown"_s : u""_s);
         }
         return shown.join(u" ; "_s);

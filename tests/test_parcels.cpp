@@ -2,6 +2,7 @@
 // numbers, the list's file, notes), and rows with typed columns where a row is more (archiving, the
 // list's settings as the record keeps them).
 #include "common/gbtext.h"
+#include "english.h"
 #include "parcels/listsettings.h"
 #include "parcels/numberbatch.h"
 #include "parcels/parcelfile.h"
@@ -46,6 +47,8 @@ GBK, with a header: parcelFile gbk 单号,快递公司,备注\r\n7770001,顺丰�
 GBK number,company: parcelFile gbk 7770001,中通快递 => 7770001|中通快递
 columns in another order, a line break quoted: parcelFile 单号,备注,快递公司\r\n1111,"a\r\nb",韵达快递\r\nx y,,\r\n
   => 1111|韵达快递|a b / 第4行 x y：不是单号
+the list's titles in the interface's language, mixed: parcelFile english Note,单号,Courier\r\n茶,1111,韵达快递\r\n,x y,\r\n
+  => 1111|韵达快递|茶 / line 3 x y: Not a number
 written file cut after a line: parcelFile 单号,快递公司\r\n1,顺丰快递 => 文件不完整（在中途被截断），未导入任何快件
 cut inside quotes: parcelFile 1,\x22顺丰快递 => 文件不完整（在中途被截断），未导入任何快件
 cut inside a UTF-8 character: parcelFile cut 1 1,顺丰快递 => 文件不完整（在中途被截断），未导入任何快件
@@ -112,10 +115,12 @@ class TestParcels : public QObject {
     }
 
     // "export A ; B": records, their fields split by "|", written; "again": written, then read back;
-    // else a file's text, UTF-8 unless "gbk", "utf16" (with its mark) or "latin1", "cut N" bytes off its end;
+    // else a file's text, UTF-8 unless "gbk", "utf16" (with its mark) or "latin1", "cut N" bytes off its end,
+    // read in the English interface after "english";
     // "rows N": N numbers with their company. Shows the rows read and the lines skipped, or why not.
     static QString readParcelFile(QString text)
     {
+        std::optional<English> english;
         const QString format = u"yyyy-MM-dd HH:mm:ss"_s;
         const auto recordsOf = [&format](const QString &records) {
             QList<ParcelRecord> parcels;
@@ -166,6 +171,8 @@ class TestParcels : public QObject {
         } else if (text.startsWith(u"blank "))
             bytes = QByteArray(text.sliced(6).toInt(), '\n');
         else {
+            if (text.startsWith(u"english "))
+                text = text.sliced(8), english.emplace();
             const bool gbk = text.startsWith(u"gbk "), latin1 = text.startsWith(u"latin1 "),
                        utf16 = text.startsWith(u"utf16 ");
             text = text.sliced(gbk ? 4 : latin1 ? 7 : utf16 ? 6 : 0);
@@ -207,8 +214,10 @@ class TestParcels : public QObject {
                 row.chop(row.endsWith(u'|') ? 1 : 2);
             rows << row;
         }
-        return rows.join(u" ; "_s) +
-               (reading.skipped.isEmpty() ? QString() : u" / "_s + reading.skipped.join(u" ; "_s));
+        QStringList skipped;
+        for (const ParcelFile::Reading::Skipped &line : reading.skipped)
+            skipped << line.text;
+        return rows.join(u" ; "_s) + (skipped.isEmpty() ? QString() : u" / "_s + skipped.join(u" ; "_s));
     }
 
     static QString apply(const QString &subject, const QString &text)

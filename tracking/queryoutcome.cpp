@@ -21,7 +21,7 @@ QueryOutcome QueryOutcome::read(const FetchResult &fetch)
 {
     QueryOutcome outcome;
     if (!fetch.ok() || fetch.body.isEmpty()) {
-        outcome.cause = fetch.failureCause();
+        outcome.cause = fetch.failureCause(FetchResult::Words::Kept);
         return outcome;
     }
     for (int i = 0; i < int(std::size(errorWords)); ++i) {

@@ -16,12 +16,13 @@ struct QueryOutcome {
     Kind kind = Kind::Failed;
     int refusal = -1;      // Refused: which error word, in the order they are looked for
     QList<ResultRow> rows; // Answered: the steps in answer order, the newest last
-    QString cause;         // Failed: why, as the fetch tells it
+    QString cause;         // Failed: why, as the fetch tells it, in the Chinese words a record keeps
 
     static QueryOutcome read(const FetchResult &fetch);
     // The message that ends a query without rows: the failure, the refusal or "暂无物流信息!", in
     // the interface's language.
     QString message() const;
+    QString shownCause() const { return FetchResult::shownCause(cause); }
     // A refusal's message in Chinese, the words a record keeps and the list's file writes; shown
     // again through shownRefusal().
     QString keptRefusal() const;

@@ -836,11 +836,11 @@ Import them?</translation>
     </message>
     <message>
         <source>无此快递公司「%1」</source>
-        <translation>no courier "%1"</translation>
+        <translation>no courier &quot;%1&quot;</translation>
     </message>
     <message>
         <source>快递公司「%1」可指多家</source>
-        <translation>courier "%1" could be several</translation>
+        <translation>courier &quot;%1&quot; could be several</translation>
     </message>
     <message>
         <source>新增 %1 件</source>
@@ -867,16 +867,18 @@ Import them?</translation>
         <translation>.</translation>
     </message>
     <message>
-        <source>：
-</source>
-        <translation>:
-</translation>
-    </message>
-    <message>
         <source>
 ……</source>
         <translation>
 …</translation>
+    </message>
+    <message>
+        <source>第%1行 %2：%3</source>
+        <translation>line %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation>:</translation>
     </message>
 </context>
 <context>
@@ -1290,7 +1292,7 @@ OK opens the forum!</translation>
     </message>
     <message>
         <source>服务器未在%1秒内完成应答</source>
-        <translation>The server did not answer within %1 seconds</translation>
+        <translation>The server did not answer within %1 s</translation>
     </message>
     <message>
         <source>应答超过32 MB</source>
@@ -1326,8 +1328,8 @@ Its process id cannot be read. Please switch to its window; if it no longer resp
         <translation>Language of the interface: zh (Chinese) or en (English)</translation>
     </message>
     <message>
-        <source>未知的界面语言 %1，使用中文</source>
-        <translation>Unknown interface language %1; Chinese is used</translation>
+        <source>未知的界面语言 %1，按系统语言选择</source>
+        <translation>Unknown interface language %1; the desktop&apos;s language is used</translation>
     </message>
 </context>
 </TS>
