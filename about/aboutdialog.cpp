@@ -58,9 +58,9 @@ void AboutDialog::fillLabels()
                                  "相关问题：")
                                   .arg(AppInfo::bannerStudio(), AppInfo::bannerContact(),
                                        AppInfo::rightsLine(), AppInfo::soundProvider()));
-    ui->voiceContact->setText(AppInfo::voiceService() + QStringLiteral("：") + AppInfo::voiceAccount());
-    ui->qqLink->setText(QStringLiteral("QQ：") + AppInfo::qqAccount());
-    ui->emailLink->setText(QStringLiteral("E-mail：") + AppInfo::emailAddress());
+    ui->voiceContact->setText(tr("%1：%2").arg(AppInfo::voiceService(), AppInfo::voiceAccount()));
+    ui->qqLink->setText(tr("QQ：%1").arg(AppInfo::qqAccount()));
+    ui->emailLink->setText(tr("E-mail：%1").arg(AppInfo::emailAddress()));
     ui->forumLink->setText(m_forumUrl.toString());
     fitLabelsToText();
 }

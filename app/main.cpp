@@ -69,6 +69,7 @@ Start readOptions(QApplication &app)
     bool unknownLanguage = false;
     loadTranslations(app, languageOf(languageOption(QCoreApplication::arguments()),
                                      QLocale::system().uiLanguages(), &unknownLanguage));
+    reportClippedTexts(app);
     QCommandLineParser options;
     const QCommandLineOption hidden(
         QStringLiteral("hidden"),

@@ -1,8 +1,33 @@
 #include "app/translations.h"
 
+#include "common/layoutfit.h"
+
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
+#include <QLoggingCategory>
 #include <QTranslator>
+#include <QWidget>
+
+namespace {
+Q_LOGGING_CATEGORY(layoutLog, "quillon.layout", QtInfoMsg)
+
+class ClippedTextReport : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->isWindow())
+            for (const QString &text : clippedTexts(static_cast<QWidget *>(watched)))
+                qCWarning(layoutLog).noquote() << watched->objectName() << "has no room for" << text;
+        return false;
+    }
+};
+} // namespace
 
 bool loadTranslations(QCoreApplication &app, Language language)
 {
@@ -16,4 +41,9 @@ bool loadTranslations(QCoreApplication &app, Language language)
         return false;
     }
     return true;
+}
+
+void reportClippedTexts(QApplication &app)
+{
+    app.installEventFilter(new ClippedTextReport(&app));
 }

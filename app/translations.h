@@ -2,6 +2,7 @@
 
 #include "common/language.h"
 
+class QApplication;
 class QCoreApplication;
 
 // Installs the texts of `language`: for Chinese, Qt's own Chinese texts (standard buttons,
@@ -9,3 +10,7 @@ class QCoreApplication;
 // translation, Qt's own texts staying English. False when a translation could not be loaded; the
 // texts it would have replaced then stay.
 bool loadTranslations(QCoreApplication &app, Language language);
+
+// From now on each window shown with a text that its control has no room for tells the log
+// (quillon.layout) which: what a translation has to shorten.
+void reportClippedTexts(QApplication &app);

@@ -1,5 +1,6 @@
 #include "monitor/looppanel.h"
 
+#include "common/layoutfit.h"
 #include "common/textrules.h"
 #include "platform/clock.h"
 #include "ui_looppanel.h"
@@ -10,6 +11,7 @@ LoopPanel::LoopPanel(QWidget *parent) : MonitorPanel(parent, "minuteCountTimer",
     setControls(ui->loopButton, ui->toScheduleButton, {ui->intervalBox},
                 {tr("开始循环"), tr("停止循环"), tr("请先查询单号后在使用本功能!"), tr("请先设定时间!"),
                  tr("当前正在循环查询,是否终止?")});
+    carryWhole(ui->everyCaption, tr("每隔", "whole caption"));
     ui->intervalBox->addItems(numbers(1, 360));
     ui->intervalBox->setCurrentIndex(-1);
 }

@@ -31,6 +31,8 @@ OutletDialog::OutletDialog(WebFetch &fetch, const QString &outletHost, MessageBo
     ui->setupUi(this);
     setFixedSize(size());
     growLabelsToLineHeight(this);
+    carryWhole(ui->nameInputCaption, tr("请输入您要查询的网点名称：", "whole caption"));
+    carryWhole(ui->noDeliveryCaption, tr("不派送范围：", "whole caption"));
     ui->statusBar->setPanels({{64, tr("提示："), QString(), QStringLiteral("captionPanel")},
                               {0, tr("请输入要查询的网点名称"), QString(), QStringLiteral("messagePanel")}});
     // No icon of its own: an empty pixmap keeps the application's icon off the title bar too.

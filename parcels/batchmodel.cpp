@@ -45,11 +45,10 @@ int BatchModel::columnCount(const QModelIndex &parent) const
 
 QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QString titles[] = {QStringLiteral("单号"), QStringLiteral("快递公司"),
-                                     QStringLiteral("说明")};
+    static const char *const titles[] = {QT_TR_NOOP("单号"), QT_TR_NOOP("快递公司"), QT_TR_NOOP("说明")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return titles[section];
+    return tr(titles[section]);
 }
 
 QVariant BatchModel::data(const QModelIndex &index, int role) const

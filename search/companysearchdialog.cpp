@@ -15,8 +15,8 @@ CompanySearchDialog::CompanySearchDialog(QStringList companies, MessageBoxes &bo
         ui->shentongButton, ui->emsButton,   ui->shunfengButton,   ui->yuantongButton, ui->zhongtongButton,
         ui->huitongButton,  ui->yundaButton, ui->chengguangButton, ui->quanfengButton, ui->zhaijisongButton};
     for (const QPushButton *button : popular) {
-        // Read now: a platform theme may add mnemonic marks to the shown caption later.
-        const QString keyword = trimBlanks(button->text());
+        // The caption is the interface's; the keyword is the company's name as the catalogue has it.
+        const QString keyword = button->property("keyword").toString();
         connect(button, &QPushButton::clicked, this, [this, keyword] { search(keyword, false); });
     }
 }

@@ -17,6 +17,10 @@ sockets() { find "$@" -type s | wc -l; }
 timeout 10 "$exe" --version 2>>"$work/app.log" | grep -q '^Quillon [0-9]' || fail "--version did not print the version"
 [ "$(timeout 10 "$exe" --lang en --help 2>>"$work/app.log" | grep -c -e '--hidden' -e '--lang')" = 2 ] &&
     [ ! -e "$work/quillon.lock" ] || fail "--help did not end with its text, or claimed the folder"
+# Its language: English where the desktop's first language is English, else Chinese; --lang over both.
+helps() { env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$1" timeout 10 "$exe" ${2:+--lang "$2"} --help \
+    2>>"$work/app.log" | grep -q "$3" || fail "LANG=$1 ${2:+--lang $2}: --help not in the language expected"; }
+helps en_US.UTF-8 '' 'Start hidden' && helps C.UTF-8 '' '窗口不显示' && helps en_US.UTF-8 zh '窗口不显示'
 
 for runtime in "$work/run" ""; do
     if [ -n "$runtime" ]; then export XDG_RUNTIME_DIR=$runtime; else unset XDG_RUNTIME_DIR; fi

@@ -20,6 +20,16 @@ start-up: start ; show statusBar,deliveryStatusLabel,changeNoticeLabel,locked,up
   | hourBox=0 | range:hourBox=0..23 (24) | minuteBox=0 | range:minuteBox=0..59 (60) | intervalBox= | range:intervalBox=1..360 (360)
   | panel=schedulePanel at 16,120 | inputsFrame=物流信息 [当前支持:127家物流公司]F8快捷粘贴单号 | sounds=orvo.mp3 | skin=skinh.she -157
   | columns=96,133,347 | tray=none
+in English, nothing clipped: english ; update <html></html> ; put wlnum.ini=7770001|顺丰快递\r\n ; start ; tick updateCheckTimer
+  ; show queryButton,box,tip:minuteUnit ; clipped ; query 顺丰快递 9876543210 ; click toLoopButton ; clipped ; popular zhongtongButton
+  ; show deliveryStatusLabel,companyBox ; answer 8=rows:1 ; elsewhere ; query 顺丰快递 8 ; answer 8=rows:2 ; query 顺丰快递 8
+  ; show notified ; click overviewButton ; batch 7770001 ; show headers ; clipped ; clipped aboutButton ; clipped outletButton
+  ; clipped companySearchButton => queryButton=Track | box=Orvo software: The update check failed! Please try again later; this version
+  stays in use [icon 1, buttons 1, default 0] | tip:minuteUnit=minute | Quillon V3 - no more worrying about my parcels~ clipped none
+  | Quillon V3 - no more worrying about my parcels~ clipped none | deliveryStatusLabel=Status: Delivering | companyBox=中通快递
+  | notified=[8\n顺丰快递] Parcel moved/顺丰快递 8\nT2 P2 | headers=Number,Note,Courier,Status,Latest step,Steps,Last asked,Moved
+  | Add numbers clipped none | All parcels clipped none | Quillon V3 - no more worrying about my parcels~ clipped none
+  | About clipped none | Outlet lookup clipped none | Find a courier clipped none
 columns locked: start ; resize ; show columns => columns=96,133,347
 update current: update V3.0\r\n ; start ; tick updateCheckTimer ; show message,boxes,locked,updateCheckTimer,sent,forum,exit
   => message=程序已加载完毕... | boxes= | locked= | updateCheckTimer=off | sent=/orvoupd/zephyr/jc.txt | forum= | exit=

@@ -2,6 +2,8 @@
 # Holds translations/quillon_en.ts to the sources: lupdate, run over a copy of it, must find no
 # text shown to a person that the file lacks, and none the file keeps that the sources no longer
 # have; and every text of the file must be translated. Prints each offending text with its context.
+# Then tools/untranslated.py: a Chinese literal of the sources outside tr() must be allowed, with its
+# reason, in translations/untranslated.txt.
 # Keep the file with Qt Linguist's tools: after changing a text in the sources, run
 #   lupdate -locations none -no-obsolete -I . -source-language zh_CN -target-language en \
 #       $(grep -v '^#' layers.txt) -ts translations/quillon_en.ts
@@ -28,4 +30,5 @@ for line in bad:
 if bad:
     sys.exit("check-translations: translations/quillon_en.ts is not in step with the sources (see its header)")
 PY
+python3 tools/untranslated.py
 echo "check-translations: every text of the sources has its English translation"

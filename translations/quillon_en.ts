@@ -79,6 +79,18 @@ Thanks to %4 for the sounds
 
 Questions:</translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>QQ：%1</source>
+        <translation>QQ: %1</translation>
+    </message>
+    <message>
+        <source>E-mail：%1</source>
+        <translation>E-mail: %1</translation>
+    </message>
 </context>
 <context>
     <name>AddNumbersDialog</name>
@@ -112,6 +124,21 @@ Questions:</translation>
     <message>
         <source>无法建立文件夹 %1</source>
         <translation>Cannot make the folder %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchModel</name>
+    <message>
+        <source>单号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>快递公司</source>
+        <translation>Courier</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Outcome</translation>
     </message>
 </context>
 <context>
@@ -161,7 +188,7 @@ Questions:</translation>
     </message>
     <message>
         <source>汇通</source>
-        <translation>Huitong</translation>
+        <translation>汇通</translation>
     </message>
     <message>
         <source>韵达</source>
@@ -169,11 +196,11 @@ Questions:</translation>
     </message>
     <message>
         <source>程光</source>
-        <translation>Chengguang</translation>
+        <translation>程光</translation>
     </message>
     <message>
         <source>全峰</source>
-        <translation>Quanfeng</translation>
+        <translation>全峰</translation>
     </message>
     <message>
         <source>宅急送</source>
@@ -256,7 +283,7 @@ Questions:</translation>
     </message>
     <message>
         <source>每隔</source>
-        <translation>Every</translation>
+        <translation>Ev.</translation>
     </message>
     <message>
         <source>循环查询间隔（分钟）</source>
@@ -289,6 +316,11 @@ Questions:</translation>
     <message>
         <source>当前正在循环查询,是否终止?</source>
         <translation>A repeated query is running. Stop it?</translation>
+    </message>
+    <message>
+        <source>每隔</source>
+        <comment>whole caption</comment>
+        <translation>Every</translation>
     </message>
 </context>
 <context>
@@ -499,7 +531,7 @@ Quit, and visit the forum for more free Orvo software?</translation>
     </message>
     <message>
         <source>请输入您要查询的网点名称：</source>
-        <translation>Name of the outlet to look up:</translation>
+        <translation>Outlet name:</translation>
     </message>
     <message>
         <source>查询</source>
@@ -527,7 +559,7 @@ Quit, and visit the forum for more free Orvo software?</translation>
     </message>
     <message>
         <source>不派送范围：</source>
-        <translation>Does not deliver to:</translation>
+        <translation>No delivery:</translation>
     </message>
     <message>
         <source>您查询的网点不存在!</source>
@@ -544,6 +576,16 @@ Quit, and visit the forum for more free Orvo software?</translation>
     <message>
         <source>请输入您要查询的站点..</source>
         <translation>Please type the outlet to look up..</translation>
+    </message>
+    <message>
+        <source>请输入您要查询的网点名称：</source>
+        <comment>whole caption</comment>
+        <translation>Name of the outlet to look up:</translation>
+    </message>
+    <message>
+        <source>不派送范围：</source>
+        <comment>whole caption</comment>
+        <translation>Does not deliver to:</translation>
     </message>
 </context>
 <context>
@@ -999,7 +1041,7 @@ Last result: %2</translation>
     </message>
     <message>
         <source>派件中</source>
-        <translation>Out for delivery</translation>
+        <translation>Delivering</translation>
     </message>
     <message>
         <source>已签收</source>
@@ -1116,7 +1158,7 @@ Step: %2</translation>
     </message>
     <message>
         <source>分</source>
-        <translation>min</translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>开始定时</source>
@@ -1141,6 +1183,16 @@ Step: %2</translation>
     <message>
         <source>当前正在定时查询,是否终止?</source>
         <translation>A timed query is armed. Stop it?</translation>
+    </message>
+    <message>
+        <source>时</source>
+        <comment>whole caption</comment>
+        <translation>hour</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <comment>whole caption</comment>
+        <translation>minute</translation>
     </message>
 </context>
 <context>

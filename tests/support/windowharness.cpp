@@ -1,6 +1,7 @@
 #include "windowharness.h"
 
 #include "common/gbtext.h"
+#include "common/layoutfit.h"
 #include "common/savefile.h"
 #include "common/statusbar.h"
 #include "overview/parcelmodel.h"
@@ -10,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -23,8 +25,10 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QTableView>
 #include <QTest>
 #include <QTextDocument>
@@ -453,6 +457,23 @@ Verbs WindowHarness::windowVerbs()
                  awaitRefresh();
          }},
         {u"again"_s, [this](const Step &) { m_window->showAgain(); }},
+        {u"english"_s, [this](const Step &) { m_english.emplace(); }},
+        {u"clipped"_s,
+         [this](const Step &step) {
+             const auto note = [this](const QWidget *window) {
+                 const QStringList clipped = clippedTexts(window);
+                 m_notes << window->windowTitle() + u" clipped "_s +
+                                (clipped.isEmpty() ? u"none"_s : clipped.join(u", "_s));
+             };
+             if (!step.arg.isEmpty())
+                 return inDialog(qPrintable(step.arg),
+                                 [&](QWidget *dialog) { note(dialog), dialog->close(); });
+             QWidgetList windows = QApplication::topLevelWidgets(); // in no set order
+             std::ranges::sort(windows, {}, &QWidget::windowTitle);
+             for (const QWidget *window : windows)
+                 if (window->isVisible() && window != &m_elsewhere)
+                     note(window);
+         }},
         {u"sort"_s, // a click on the title of the overview's column N
          [this](const Step &step) {
              // a click on the title of the overview's column N
@@ -628,6 +649,10 @@ QString WindowHarness::shown(const QString &what) const
     } else if (what == u"fits") { // every column of the overview in view
         const auto *view = find<QTableView>("parcelView");
         return view->horizontalHeader()->length() <= view->viewport()->width() ? u"yes"_s : u"no"_s;
+    } else if (what == u"headers") { // the overview's column titles
+        const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
+        for (int column = 0; column < parcels->columnCount(); ++column)
+            parts << parcels->headerData(column, Qt::Horizontal).toString();
     } else if (what == u"parcels") { // the overview's rows as shown: number, status, steps, mark
         const QAbstractItemModel *parcels = find<QTableView>("parcelView")->model();
         for (int r = 0; r < parcels->rowCount(); ++r)

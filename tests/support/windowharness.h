@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "demoservice.h"
+#include "english.h"
 #include "fakeplatform.h"
 #include "platform/qtwebfetch.h"
 #include "steps.h"
@@ -64,6 +65,9 @@
 //   activate refresh                  the user activates the notification a refresh posted last
 //   tray on|click|ITEM                the next start finds a tray; a click on its icon; its menu's ITEM
 //   again                             a later start asks for the window
+//   english                           the next start in English
+//   clipped [BUTTON]                  the texts wider than their controls, in every window open (or
+//                                     in the dialog BUTTON opens)
 //   show WHAT,WHAT                    notes what the window shows (see shown())
 // run() returns the notes, "what=shown" each, joined by " | ".
 // An unknown verb, control or observable stops the scenario; failure() then says which.
@@ -106,6 +110,7 @@ private:
     FakeNotifier notifier;
     FakeFileDialogs files;
     FakeTray tray;
+    std::optional<English> m_english;
     QTemporaryDir m_dir;
     DemoService m_service;
     Endpoints m_endpoints;
