@@ -35,7 +35,7 @@ note, breaks as blanks, controls gone: note 新手机\r\n给妈妈\n\t\x07\r! =>
 note cut at 40: note {a*41} => {a*40}$
 a character not cut in two: note {a*39}😀 => {a*39}$
 note of 40 kept whole: note {a*38}😀 => {a*38}😀$
-written with a mark, a header, quotes as RFC 4180 asks, no formula: parcelFile export
+written with a mark, a header, quotes as RFC 4180 asks, no formula, in Chinese in any language: parcelFile english export
   7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是 ; 773012345678901|中通快递|=1+1||||0||||否
   => \uFEFF单号,快递公司,备注,快件状态,最新时间,最新进度,步数,上次查询,有更新,签收时间,归档\r\n7770001,顺丰快递,"新手机, ""大""",运送中,12-06 10:00,"到达,""杭州""\r\n中转",2,2026-12-06 14:05:00,是,2026-12-06 09:00:00,是\r\n"=""773012345678901""",中通快递,\x27=1+1,未查询,,,0,,,,否\r\n
 read back as written: parcelFile again 7770001|顺丰快递|新手机, "大"|运送中|12-06 10:00|到达,"杭州"\r\n中转|2|2026-12-06 14:05:00|是|2026-12-06 09:00:00|是
@@ -114,13 +114,15 @@ class TestParcels : public QObject {
         return NumberBatch::summary(outcomes, second.toInt());
     }
 
-    // "export A ; B": records, their fields split by "|", written; "again": written, then read back;
-    // else a file's text, UTF-8 unless "gbk", "utf16" (with its mark) or "latin1", "cut N" bytes off its end,
-    // read in the English interface after "english";
-    // "rows N": N numbers with their company. Shows the rows read and the lines skipped, or why not.
+    // After "english" in the English interface: "export A ; B": records, their fields split by "|",
+    // written; "again": written, then read back; else a file's text, UTF-8 unless "gbk", "utf16" (with
+    // its mark) or "latin1", "cut N" bytes off its end; "rows N": N numbers with their company. Shows
+    // the rows read and the lines skipped, or why not.
     static QString readParcelFile(QString text)
     {
         std::optional<English> english;
+        if (text.startsWith(u"english "))
+            text = text.sliced(8), english.emplace();
         const QString format = u"yyyy-MM-dd HH:mm:ss"_s;
         const auto recordsOf = [&format](const QString &records) {
             QList<ParcelRecord> parcels;
@@ -171,8 +173,6 @@ class TestParcels : public QObject {
         } else if (text.startsWith(u"blank "))
             bytes = QByteArray(text.sliced(6).toInt(), '\n');
         else {
-            if (text.startsWith(u"english "))
-                text = text.sliced(8), english.emplace();
             const bool gbk = text.startsWith(u"gbk "), latin1 = text.startsWith(u"latin1 "),
                        utf16 = text.startsWith(u"utf16 ");
             text = text.sliced(gbk ? 4 : latin1 ? 7 : utf16 ? 6 : 0);
