@@ -35,9 +35,10 @@ QList<Notification> ParcelNotification::forRefresh(const QList<Grown> &grown)
         QStringList keys;
         for (const Grown &parcel : grown)
             keys.append(key(parcel.number, parcel.company));
-        return {{summaryKey(),
-                 QCoreApplication::translate("ParcelNotification", "%1 件快件有更新").arg(grown.size()),
-                 QString(), keys}};
+        return {
+            {summaryKey(),
+             QCoreApplication::translate("ParcelNotification", "%n 件快件有更新", nullptr, int(grown.size())),
+             QString(), keys}};
     }
     QList<Notification> notifications;
     for (const Grown &parcel : grown)

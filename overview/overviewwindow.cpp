@@ -456,8 +456,9 @@ void OverviewWindow::openAddNumbers()
 
 void OverviewWindow::addNumbers(const QList<ParcelKey> &parcels)
 {
-    m_addDialog->setSummary(m_refresh.askNewNumbers(parcels) ? tr("正在查询 %1 个单号...").arg(parcels.size())
-                                                             : tr("正在查询，请稍后再添加"));
+    m_addDialog->setSummary(m_refresh.askNewNumbers(parcels)
+                                ? tr("正在查询 %n 个单号...", nullptr, int(parcels.size()))
+                                : tr("正在查询，请稍后再添加"));
 }
 
 void OverviewWindow::showSteps()
@@ -491,7 +492,7 @@ void OverviewWindow::exportList()
     const QList<ParcelRecord> parcels = m_book.board().oldestFirst();
     if (!saveWholeFile(path, ParcelFile::write(parcels)))
         return warn(tr("导出失败，文件无法写入：") + QFileInfo(path).fileName());
-    setStatus(tr("已导出 %1 件到 %2").arg(parcels.size()).arg(QFileInfo(path).fileName()));
+    setStatus(tr("已导出 %n 件到 %1", nullptr, int(parcels.size())).arg(QFileInfo(path).fileName()));
 }
 
 // Nothing changes until the user has read what the file would add and said yes.

@@ -59,8 +59,8 @@ QString NumberBatch::summary(const QStringList &outcomes, qsizetype notAsked)
 {
     QStringList refused = outcomes;
     refused.removeAll(QString());
-    QString text =
-        QCoreApplication::translate("NumberBatch", "已添加 %1 个单号").arg(outcomes.size() - refused.size());
+    QString text = QCoreApplication::translate("NumberBatch", "已添加 %n 个单号", nullptr,
+                                               int(outcomes.size() - refused.size()));
     if (!refused.isEmpty())
         text += QCoreApplication::translate("NumberBatch", "；未添加：") +
                 refused.join(QCoreApplication::translate("NumberBatch", "、"));

@@ -580,18 +580,18 @@ ParcelFile::Import ParcelFile::plan(Reading reading, const ParcelBoard &board)
 
 QString ParcelFile::Import::done() const
 {
-    QStringList parts{QCoreApplication::translate("ParcelFile", "新增 %1 件").arg(added.size())};
+    QStringList parts{QCoreApplication::translate("ParcelFile", "新增 %n 件", nullptr, int(added.size()))};
     if (const qsizetype notes = known.size() - knownRecords)
-        parts << QCoreApplication::translate("ParcelFile", "补充备注 %1 件").arg(notes);
+        parts << QCoreApplication::translate("ParcelFile", "补充备注 %n 件", nullptr, int(notes));
     if (knownRecords)
-        parts << QCoreApplication::translate("ParcelFile", "补充查询结果 %1 件").arg(knownRecords);
+        parts << QCoreApplication::translate("ParcelFile", "补充查询结果 %n 件", nullptr, int(knownRecords));
     return parts.join(QCoreApplication::translate("ParcelFile", "，"));
 }
 
 QString ParcelFile::Import::summary() const
 {
-    QString text =
-        QCoreApplication::translate("ParcelFile", "将%1，跳过 %2 件").arg(done()).arg(skipped.size());
+    QString text = QCoreApplication::translate("ParcelFile", "将%1，跳过 %n 件", nullptr, int(skipped.size()))
+                       .arg(done());
     if (skipped.isEmpty())
         return text + QCoreApplication::translate("ParcelFile", "。");
     text += QCoreApplication::translate("ParcelFile", "：");

@@ -81,7 +81,7 @@ void RefreshEngine::updateCheckEnded()
 
 QString RefreshEngine::endingText(Ending ending, qsizetype grown)
 {
-    const QString news = grown > 0 ? tr("，%1件有更新").arg(grown) : QString();
+    const QString news = grown > 0 ? tr("，%n件有更新", nullptr, int(grown)) : QString();
     switch (ending) {
     case Ending::Finished:
         return tr("查询完毕") + news;

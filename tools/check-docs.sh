@@ -172,7 +172,7 @@ for my $file (@ARGV) {
     for (grep { $_->[1] =~ /\p{Han}/ && !$unchecked{$_->[1]} } @quoted) {
         my ($at, $quote) = @$_;
         my $pattern = join '', map {
-            $_ eq '…' ? '.*?' : /^[!-~]+$/ ? '(?:' . quotemeta . '|%\d|$)' : quotemeta
+            $_ eq '…' ? '.*?' : /^[!-~]+$/ ? '(?:' . quotemeta . '|%\d|%n|$)' : quotemeta
         } split /(…|[!-~]+)/, $quote;
         my ($texts, $whose) = $demoAnswer{$quote}          ? ($demo, 'the demo service')
                               : $file =~ m{^tools/demo-service/} ? ($program . $demo, 'the program or the demo service')

@@ -22,8 +22,10 @@ import sys, xml.etree.ElementTree as ET
 bad = []
 for context in ET.parse(sys.argv[1]).getroot().iter("context"):
     for message in context.iter("message"):
-        state = message.find("translation").get("type")
-        if state is not None or not (message.find("translation").text or "").strip():
+        translation = message.find("translation")
+        state = translation.get("type")
+        texts = [form.text for form in translation.iter("numerusform")] or [translation.text]
+        if state is not None or not all((text or "").strip() for text in texts):
             bad.append(f"{context.findtext('name')}: {message.findtext('source')!r} ({state or 'empty'})")
 for line in bad:
     print("check-translations:", line, file=sys.stderr)

@@ -468,10 +468,6 @@ Quit, and visit the forum for more free Orvo software?</translation>
         <translation>Added</translation>
     </message>
     <message>
-        <source>已添加 %1 个单号</source>
-        <translation>Added %1 numbers</translation>
-    </message>
-    <message>
         <source>；未添加：</source>
         <translation>; not added: </translation>
     </message>
@@ -482,6 +478,13 @@ Quit, and visit the forum for more free Orvo software?</translation>
     <message>
         <source>；查询已停止，%1 个未查询</source>
         <translation>; stopped, %1 not asked</translation>
+    </message>
+    <message numerus="yes">
+        <source>已添加 %n 个单号</source>
+        <translation>
+            <numerusform>Added %n number</numerusform>
+            <numerusform>Added %n numbers</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -747,10 +750,6 @@ Quit, and visit the forum for more free Orvo software?</translation>
         <translation>Delete</translation>
     </message>
     <message>
-        <source>正在查询 %1 个单号...</source>
-        <translation>Asking about %1 numbers...</translation>
-    </message>
-    <message>
         <source>正在查询，请稍后再添加</source>
         <translation>A refresh is running; add them later</translation>
     </message>
@@ -761,10 +760,6 @@ Quit, and visit the forum for more free Orvo software?</translation>
     <message>
         <source>导出失败，文件无法写入：</source>
         <translation>Export failed, the file cannot be written: </translation>
-    </message>
-    <message>
-        <source>已导出 %1 件到 %2</source>
-        <translation>Exported %1 parcels to %2</translation>
     </message>
     <message>
         <source>导入列表</source>
@@ -789,6 +784,20 @@ Import them?</translation>
     <message>
         <source>%1；%2</source>
         <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>正在查询 %n 个单号...</source>
+        <translation>
+            <numerusform>Asking about %n number...</numerusform>
+            <numerusform>Asking about %n numbers...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已导出 %n 件到 %1</source>
+        <translation>
+            <numerusform>Exported %n parcel to %1</numerusform>
+            <numerusform>Exported %n parcels to %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -885,24 +894,8 @@ Import them?</translation>
         <translation>courier &quot;%1&quot; could be several</translation>
     </message>
     <message>
-        <source>新增 %1 件</source>
-        <translation>add %1</translation>
-    </message>
-    <message>
-        <source>补充备注 %1 件</source>
-        <translation>add notes to %1</translation>
-    </message>
-    <message>
-        <source>补充查询结果 %1 件</source>
-        <translation>add results to %1</translation>
-    </message>
-    <message>
         <source>，</source>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>将%1，跳过 %2 件</source>
-        <translation>This will %1 and skip %2</translation>
     </message>
     <message>
         <source>。</source>
@@ -922,6 +915,34 @@ Import them?</translation>
         <source>：</source>
         <translation>:</translation>
     </message>
+    <message numerus="yes">
+        <source>新增 %n 件</source>
+        <translation>
+            <numerusform>add %n parcel</numerusform>
+            <numerusform>add %n parcels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>补充备注 %n 件</source>
+        <translation>
+            <numerusform>add notes to %n parcel</numerusform>
+            <numerusform>add notes to %n parcels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>补充查询结果 %n 件</source>
+        <translation>
+            <numerusform>add results to %n parcel</numerusform>
+            <numerusform>add results to %n parcels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>将%1，跳过 %n 件</source>
+        <translation>
+            <numerusform>This will %1 and skip %n</numerusform>
+            <numerusform>This will %1 and skip %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ParcelNotification</name>
@@ -929,9 +950,12 @@ Import them?</translation>
         <source>快件有更新</source>
         <translation>Parcel moved</translation>
     </message>
-    <message>
-        <source>%1 件快件有更新</source>
-        <translation>%1 parcels moved</translation>
+    <message numerus="yes">
+        <source>%n 件快件有更新</source>
+        <translation>
+            <numerusform>%n parcel moved</numerusform>
+            <numerusform>%n parcels moved</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1055,10 +1079,6 @@ Last result: %2</translation>
 <context>
     <name>RefreshEngine</name>
     <message>
-        <source>，%1件有更新</source>
-        <translation>, %1 moved</translation>
-    </message>
-    <message>
         <source>查询完毕</source>
         <translation>Done</translation>
     </message>
@@ -1077,6 +1097,13 @@ Last result: %2</translation>
     <message>
         <source>%1（%2）</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>，%n件有更新</source>
+        <translation>
+            <numerusform>, %n moved</numerusform>
+            <numerusform>, %n moved</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1276,18 +1303,22 @@ Step: %2</translation>
         <translation>Quit</translation>
     </message>
     <message>
-        <source>Quillon
-%1件快件有更新</source>
-        <translation>Quillon
-%1 parcels moved</translation>
-    </message>
-    <message>
         <source>无法写入登录时启动的设置：</source>
         <translation>Cannot write the login entry: </translation>
     </message>
     <message>
         <source>无法取消登录时启动：</source>
         <translation>Cannot remove the login entry: </translation>
+    </message>
+    <message numerus="yes">
+        <source>Quillon
+%n件快件有更新</source>
+        <translation>
+            <numerusform>Quillon
+%n parcel moved</numerusform>
+            <numerusform>Quillon
+%n parcels moved</numerusform>
+        </translation>
     </message>
 </context>
 <context>

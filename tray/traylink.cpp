@@ -66,7 +66,7 @@ QList<Tray::Item> TrayLink::menu()
 
 QString TrayLink::toolTip(int marked)
 {
-    return marked > 0 ? tr("Quillon\n%1件快件有更新").arg(marked) : QStringLiteral("Quillon");
+    return marked > 0 ? tr("Quillon\n%n件快件有更新", nullptr, marked) : QStringLiteral("Quillon");
 }
 
 void TrayLink::chosen(const QString &name, bool checked)
