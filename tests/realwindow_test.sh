@@ -15,6 +15,7 @@
 # the test skips (status 77) and says why.
 # Usage: realwindow_test.sh <quillon> <quillon-demo-service> <screenshot.png> <host:port it asks>
 set -euo pipefail
+unset LANGUAGE LC_ALL LC_MESSAGES && export LANG=C.UTF-8 # the Chinese interface, whatever the machine speaks
 exe=$1 shot=$3 port=${4##*:}
 listening() { (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; }
 if [ -z "${REALWINDOW_STAGE:-}" ]; then

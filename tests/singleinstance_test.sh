@@ -5,6 +5,7 @@
 # start that cannot answer is named by its PID, and its lock is not to be deleted.
 # Usage: singleinstance_test.sh <quillon>
 set -euo pipefail
+unset LANGUAGE LC_ALL LC_MESSAGES && export LANG=C.UTF-8 # the Chinese interface, whatever the machine speaks
 work=$(mktemp -d) && export TMPDIR=$work/tmp && mkdir -m 700 "$TMPDIR" "$work/run"
 trap 'kill -CONT $(jobs -p) 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "singleinstance: $*" >&2 && cat "$work/app.log" >&2 && exit 1; }
