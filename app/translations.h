@@ -11,6 +11,6 @@ class QCoreApplication;
 // texts it would have replaced then stay.
 bool loadTranslations(QCoreApplication &app, Language language);
 
-// From now on each window shown with a text that its control has no room for tells the log
-// (quillon.layout) which: what a translation has to shorten.
+// Where the log asks for quillon.layout's warnings, from now on each window shown with a text that
+// its control has no room for tells the log which: what a translation has to shorten.
 void reportClippedTexts(QApplication &app);
