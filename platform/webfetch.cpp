@@ -6,16 +6,15 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const char *const causes[] = {
-    QT_TRANSLATE_NOOP("WebFetch", "服务器返回空内容"),
-    QT_TRANSLATE_NOOP("WebFetch", "服务器返回HTTP错误%1"),
-    QT_TRANSLATE_NOOP("WebFetch", "无法连接服务器"),
-    QT_TRANSLATE_NOOP("WebFetch", "服务器反复重定向,没有应答"),
-    QT_TRANSLATE_NOOP("WebFetch", "连接在应答中途断开"),
-    // The fetch's own limit: 15 s in the program, less where a caller waits less.
-    QT_TRANSLATE_NOOP("WebFetch", "服务器未在%1秒内完成应答"),
-    QT_TRANSLATE_NOOP("WebFetch", "应答超过32 MB"),
-};
+const char *const emptyAnswer = QT_TRANSLATE_NOOP("WebFetch", "服务器返回空内容");
+const char *const httpError = QT_TRANSLATE_NOOP("WebFetch", "服务器返回HTTP错误%1");
+const char *const noConnection = QT_TRANSLATE_NOOP("WebFetch", "无法连接服务器");
+const char *const redirected = QT_TRANSLATE_NOOP("WebFetch", "服务器反复重定向,没有应答");
+const char *const cut = QT_TRANSLATE_NOOP("WebFetch", "连接在应答中途断开");
+// The fetch's own limit: 15 s in the program, less where a caller waits less.
+const char *const timeout = QT_TRANSLATE_NOOP("WebFetch", "服务器未在%1秒内完成应答");
+const char *const tooLarge = QT_TRANSLATE_NOOP("WebFetch", "应答超过32 MB");
+const char *const causes[] = {emptyAnswer, httpError, noConnection, redirected, cut, timeout, tooLarge};
 
 QString word(const char *source, FetchResult::Words words, const QString &figure = QString())
 {
@@ -29,19 +28,19 @@ QString FetchResult::failureCause(Words words) const
 {
     switch (outcome) {
     case Outcome::Ok:
-        return body.isEmpty() ? word(causes[0], words) : QString();
+        return body.isEmpty() ? word(emptyAnswer, words) : QString();
     case Outcome::HttpError:
-        return word(causes[1], words, QString::number(httpStatus));
+        return word(httpError, words, QString::number(httpStatus));
     case Outcome::NetworkError:
-        return word(causes[2], words);
+        return word(noConnection, words);
     case Outcome::Redirected:
-        return word(causes[3], words);
+        return word(redirected, words);
     case Outcome::Cut:
-        return word(causes[4], words);
+        return word(cut, words);
     case Outcome::Timeout:
-        return word(causes[5], words, QString::number(deadlineMs / 1000.0));
+        return word(timeout, words, QString::number(deadlineMs / 1000.0));
     case Outcome::TooLarge:
-        return word(causes[6], words);
+        return word(tooLarge, words);
     case Outcome::Aborted:
         break;
     }

@@ -11,7 +11,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -25,10 +24,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyleOption>
 #include <QTableView>
 #include <QTest>
 #include <QTextDocument>
@@ -554,9 +551,9 @@ void WindowHarness::act(const QString &step)
 // one whole or the window it belongs to; a file; the request the service received last, its company code, how
 // many; the sounds, the skin, the forum pages opened, the exit codes; the locked controls; the focus; the
 // balloon; whether a list's popup, the window or a selection is there; the monitoring panel in
-// view; the columns' widths; a list's entries, first to last; the overview's rows, or what it has
-// selected (closed when it is not open), or whether its columns fit; the tray (its tooltip, mark and menu,
-// "none" without one) and whether a login entry starts the program; or a control by name: a timer on or
+// view; the columns' widths; a list's entries, first to last; the overview's rows or column titles, or what
+// it has selected (closed when it is not open), or whether its columns fit; the tray (its tooltip, mark and
+// menu, "none" without one) and whether a login entry starts the program; or a control by name: a timer on or
 // off, a list's text, a label's text (changeNoticeLabel with its colour), a frame's title, a button's
 // caption, a progress bar's text.
 QString WindowHarness::shown(const QString &what) const
