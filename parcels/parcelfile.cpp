@@ -357,10 +357,10 @@ struct Layout {
     static Layout of(const QStringList &first)
     {
         Layout layout;
-        const QStringList shown = ParcelFields::titles(true);
-        for (const QString &name : ParcelFields::titles()) {
-            const qsizetype at = first.indexOf(name);
-            layout.columns.append(at >= 0 ? at : first.indexOf(shown.at(layout.columns.size())));
+        const QStringList kept = ParcelFields::titles(), shown = ParcelFields::titles(true);
+        for (qsizetype field = 0; field < kept.size(); ++field) {
+            const qsizetype column = first.indexOf(kept.at(field));
+            layout.columns.append(column >= 0 ? column : first.indexOf(shown.at(field)));
         }
         layout.headed = layout.columns.at(Number) >= 0;
         layout.headerSize = first.size();

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -49,13 +50,19 @@ QString FetchResult::failureCause(Words words) const
 
 QString FetchResult::shownCause(const QString &kept)
 {
-    for (const char *source : causes) {
-        const QString pattern =
-            QRegularExpression::escape(QString::fromUtf8(source)).replace(u"\\%1"_s, u"(.+)"_s);
-        const QRegularExpressionMatch found =
-            QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(kept);
+    // Each cause's Chinese words as a pattern, its figure caught: made once, matched at each showing.
+    static const auto patterns = [] {
+        std::array<QRegularExpression, std::size(causes)> made;
+        for (std::size_t at = 0; at < made.size(); ++at)
+            made[at].setPattern(QRegularExpression::anchoredPattern(
+                QRegularExpression::escape(QString::fromUtf8(causes[at])).replace(u"\\%1"_s, u"(.+)"_s)));
+        return made;
+    }();
+    for (std::size_t at = 0; at < patterns.size(); ++at) {
+        const QRegularExpressionMatch found = patterns[at].match(kept);
         if (found.hasMatch())
-            return word(source, Words::Shown, found.lastCapturedIndex() > 0 ? found.captured(1) : QString());
+            return word(causes[at], Words::Shown,
+                        found.lastCapturedIndex() > 0 ? found.captured(1) : QString());
     }
     return kept;
 }
